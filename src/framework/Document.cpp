@@ -1,0 +1,175 @@
+#include "Document.h"
+
+#include "Archive.h"
+#include "DocumentObserver.h"
+
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+const char* const CDocument::kUnexpectedFormat = "Unexpected file format.";
+
+namespace {
+
+std::string ReplaceArg(std::string text, const std::string& arg)
+{
+    const auto pos = text.find("%1");
+    if (pos != std::string::npos)
+        text.replace(pos, 2, arg);
+    return text;
+}
+
+// A file that is gone or read-only cannot simply be written again: Save As is offered instead.
+bool CanWriteInPlace(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & 0222) != 0;
+}
+
+}  // namespace
+
+CDocument::CDocument(CUi& ui) : m_ui(ui) {}
+
+CDocument::~CDocument() = default;
+
+void CDocument::SetPathName(const std::string& path)
+{
+    m_strPathName = path;
+    m_strTitle = Paths::NameOf(path);
+}
+
+std::string CDocument::FileErrorText(FileIo::FileStatus status, FileIo::FileDirection direction,
+                                     const std::string& path)
+{
+    using FileIo::FileStatus;
+    const bool bWriting = direction == FileIo::FileDirection::Writing;
+    switch (status) {
+    case FileStatus::Ok:
+        return {};
+    case FileStatus::NotFound:
+        return ReplaceArg("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
+                          path);
+    case FileStatus::AccessDenied:
+        return ReplaceArg(bWriting ? "Unable to write to %1, it is read-only or opened by someone else."
+                                   : "Unable to read from %1, it is opened by someone else.",
+                          path);
+    case FileStatus::DiskFull:
+        return "Destination disk drive is full.";
+    case FileStatus::Other:
+        break;
+    }
+    return bWriting ? "Failed to save document." : "Failed to open document.";
+}
+
+bool CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& path)
+{
+    const FileIo::FileReadResult file = FileIo::ReadWholeFile(path);
+    if (file.status != FileIo::FileStatus::Ok) {
+        Ui().MessageBox(FileErrorText(file.status, FileIo::FileDirection::Reading, path));
+        return false;
+    }
+    DeleteContents();
+    SetModifiedFlag(false);
+    CArchive ar(file.bytes);
+    Serialize(ar);
+    if (ar.Failed()) {
+        DeleteContents();
+        Ui().MessageBox(kUnexpectedFormat);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& path)
+{
+    CArchive ar;
+    Serialize(ar);
+    const FileIo::FileStatus status = FileIo::WriteFileReplacing(path, ar.Bytes());
+    if (status != FileIo::FileStatus::Ok) {
+        Ui().MessageBox(FileErrorText(status, FileIo::FileDirection::Writing, path));
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const std::string name = m_strPathName.empty() ? m_strTitle : Paths::NameOf(m_strPathName);
+    switch (Ui().MessageBox(ReplaceArg("Save changes to %1?", name), MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Cancel:
+        return false;
+    case MsgAnswer::Yes:
+        return DoFileSave();
+    default:
+        return true;
+    }
+}
+
+void CDocument::OnCloseDocument() {}
+
+CFileDialogSpec CDocument::SaveAsDialogSpec() const
+{
+    CFileDialogSpec spec;
+    spec.initialName = m_strTitle;
+    spec.filter = "All Files (*.*)|*.*||";
+    spec.hideReadOnly = true;
+    spec.promptOverwrite = true;
+    return spec;
+}
+
+bool CDocument::DoSave(const std::string& path, bool bReplace)
+{
+    std::string target = path;
+    if (target.empty()) {
+        const auto chosen = Ui().GetSaveFileName(SaveAsDialogSpec());
+        if (!chosen)
+            return false;
+        target = *chosen;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    if (bReplace)
+        SetPathName(target);
+    return true;
+}
+
+bool CDocument::DoFileSave()
+{
+    if (m_strPathName.empty() || !CanWriteInPlace(m_strPathName))
+        return DoSave({});
+    return DoSave(m_strPathName);
+}
+
+void CDocument::AddObserver(CDocumentObserver* observer)
+{
+    if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void CDocument::RemoveObserver(CDocumentObserver* observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void CDocument::UpdateAllViews()
+{
+    // A view may detach itself while it updates, so walk a copy.
+    const auto observers = m_observers;
+    for (auto* observer : observers)
+        observer->OnDocumentUpdate(*this);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+class CDocument;
+
+// A view of a document hears of its changes through this.
+class CDocumentObserver {
+public:
+    virtual ~CDocumentObserver() = default;
+    virtual void OnDocumentUpdate(CDocument& doc) = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Whole-file reads and writes with the failure kinds the documents report.
+namespace FileIo {
+
+enum class FileStatus {
+    Ok,
+    NotFound,      // no such file or a bad path
+    AccessDenied,  // permission denied, or the file is read-only when writing
+    DiskFull,
+    Other,
+};
+
+struct FileReadResult {
+    FileStatus status = FileStatus::Ok;
+    std::string bytes;
+};
+
+enum class FileDirection { Reading, Writing };
+
+FileStatus StatusFromErrno(int err, FileDirection direction);
+
+FileReadResult ReadWholeFile(const std::string& path);
+
+// Writes a temporary file beside the target and renames it over the target, so a failed
+// write leaves the previous file exactly as it was. A target that is a symbolic link keeps
+// the link: the file it points at is replaced. A read-only target is refused.
+FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+bool FileExists(const std::string& path);
+
+}  // namespace FileIo

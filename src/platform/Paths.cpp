@@ -1,0 +1,39 @@
+#include "Paths.h"
+
+namespace Paths {
+
+std::string FolderOf(std::string_view path)
+{
+    const auto pos = path.rfind(kSeparator);
+    if (pos == std::string_view::npos)
+        return {};
+    return std::string(path.substr(0, pos));
+}
+
+std::string NameOf(std::string_view path)
+{
+    const auto pos = path.rfind(kSeparator);
+    if (pos == std::string_view::npos)
+        return std::string(path);
+    return std::string(path.substr(pos + 1));
+}
+
+std::string Join(std::string_view folder, std::string_view name)
+{
+    std::string result;
+    result.reserve(folder.size() + 1 + name.size());
+    result.append(folder);
+    result.push_back(kSeparator);
+    result.append(name);
+    return result;
+}
+
+std::string ExtensionOf(std::string_view path)
+{
+    const auto pos = path.rfind('.');
+    if (pos == std::string_view::npos)
+        return {};
+    return std::string(path.substr(pos + 1));
+}
+
+}  // namespace Paths

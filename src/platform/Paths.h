@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The separator and the folder/name rules every path-cutting rule of the program goes through.
+namespace Paths {
+
+inline constexpr char kSeparator = '/';
+
+// Text before the last separator, with no trailing separator; "" when there is none.
+std::string FolderOf(std::string_view path);
+
+// Text after the last separator; the whole path when there is none.
+std::string NameOf(std::string_view path);
+
+// Folder, one separator, name.
+std::string Join(std::string_view folder, std::string_view name);
+
+// Text after the last "." of the path; "" when there is none.
+std::string ExtensionOf(std::string_view path);
+
+}  // namespace Paths

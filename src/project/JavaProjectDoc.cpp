@@ -1,0 +1,251 @@
+#include "JavaProjectDoc.h"
+
+#include "JavaClass.h"
+#include "ProjectHost.h"
+
+#include "framework/Archive.h"
+#include "framework/Ui.h"
+#include "platform/Paths.h"
+
+CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), m_host(host)
+{
+    m_strJavaSwitches = m_host.GetDefaultJavaOptions();
+    m_strJavacSwitches = m_host.GetDefaultJavacSwitches();
+    m_host.SetOpenProject(this);
+}
+
+CJavaProjectDoc::~CJavaProjectDoc()
+{
+    m_host.SetOpenProject(nullptr);
+}
+
+void CJavaProjectDoc::DeleteContents()
+{
+    m_javaFiles.RemoveAll();
+    m_plainFiles.RemoveAll();
+    m_strMainJavaFile.clear();
+    m_strMainFolder.clear();
+    m_strMainPackage.clear();
+    m_strMainHtmlFile.clear();
+    m_strJavaSwitches = m_host.GetDefaultJavaOptions();
+    m_strJavacSwitches = m_host.GetDefaultJavacSwitches();
+}
+
+void CJavaProjectDoc::Serialize(CArchive& ar)
+{
+    // An empty file is an empty project with the current default switches.
+    if (ar.IsLoading() && ar.InputSize() == 0)
+        return;
+    m_javaFiles.Serialize(ar);
+    m_plainFiles.Serialize(ar);
+    ar.Exchange(m_strMainJavaFile);
+    ar.Exchange(m_strMainFolder);
+    ar.Exchange(m_strMainPackage);
+    ar.Exchange(m_strMainHtmlFile);
+    ar.Exchange(m_strJavaSwitches);
+    ar.Exchange(m_strJavacSwitches);
+}
+
+CFileDialogSpec CJavaProjectDoc::SaveAsDialogSpec() const
+{
+    CFileDialogSpec spec = CDocument::SaveAsDialogSpec();
+    spec.defaultExtension = "jpr";
+    if (Paths::ExtensionOf(spec.initialName) != "jpr")
+        spec.initialName += ".jpr";
+    spec.filter = "Java Project Files (*.jpr)|*.jpr|All Files (*.*)|*.*||";
+    return spec;
+}
+
+bool CJavaProjectDoc::SaveModified()
+{
+    // A titled project is written back without a question, changed or not.
+    if (!GetPathName().empty())
+        return DoFileSave();
+    return CDocument::SaveModified();
+}
+
+void CJavaProjectDoc::OnCloseDocument()
+{
+    const std::string path = GetPathName();
+    m_host.AddRecentProject(path);
+    m_host.SaveRecentProjects(path);
+    CDocument::OnCloseDocument();
+}
+
+bool CJavaProjectDoc::AddJavaFile(const std::string& path)
+{
+    if (m_javaFiles.FindByPath(path) != nullptr)
+        return false;
+    // A file of the same name elsewhere replaces the old entry and keeps its classes.
+    if (CJavaFile* sameName = m_javaFiles.FindByName(Paths::NameOf(path))) {
+        sameName->SetPath(path);
+        return true;
+    }
+    auto file = std::make_unique<CJavaFile>(GetPathName());
+    file->SetPath(path);
+    m_javaFiles.Add(std::move(file));
+    return true;
+}
+
+void CJavaProjectDoc::AddPlainFile(const std::string& path)
+{
+    auto file = std::make_unique<CVelmarFile>(GetPathName());
+    file->SetPath(path);
+    m_plainFiles.Add(std::move(file));
+    SetModifiedFlag();
+}
+
+std::string CJavaProjectDoc::GetFilePath(const std::string& name)
+{
+    if (CJavaFile* file = m_javaFiles.FindByName(name))
+        return file->Relocate(GetPathName());
+    if (CVelmarFile* file = m_plainFiles.FindByName(name))
+        return file->Relocate(GetPathName());
+    return "NOFILE";
+}
+
+std::string CJavaProjectDoc::GetPlainFilePath(const std::string& name) const
+{
+    if (const CVelmarFile* file = m_plainFiles.FindByName(name))
+        return file->GetPath();
+    return {};
+}
+
+void CJavaProjectDoc::RemoveFile(const std::string& path)
+{
+    m_plainFiles.RemoveAt(m_plainFiles.IndexOfPath(path));
+    m_javaFiles.RemoveAt(m_javaFiles.IndexOfPath(path));
+    RefreshViews();
+    SetModifiedFlag();
+}
+
+void CJavaProjectDoc::SetMainJavaFile(const std::string& name)
+{
+    m_strMainJavaFile = name;
+    m_strMainFolder = Paths::FolderOf(GetFilePath(name));
+    SetModifiedFlag();
+    RefreshViews();
+}
+
+void CJavaProjectDoc::SetMainHtmlFile(const std::string& name)
+{
+    m_strMainHtmlFile = name;
+    SetModifiedFlag();
+    RefreshViews();
+}
+
+CJavaFile* CJavaProjectDoc::FindScannedFile(const std::string& path) const
+{
+    return m_javaFiles.FindByPath(path);
+}
+
+void CJavaProjectDoc::BeginFileScan(const std::string& path)
+{
+    if (CJavaFile* file = FindScannedFile(path))
+        file->GetClasses().RemoveAll();
+}
+
+void CJavaProjectDoc::AddClass(const std::string& path, const std::string& className)
+{
+    CJavaFile* file = FindScannedFile(path);
+    if (file == nullptr)
+        return;
+    if (!file->GetClasses().HasClass(className))
+        file->GetClasses().Add(std::make_unique<CJavaClass>(className));
+    SetModifiedFlag();
+}
+
+void CJavaProjectDoc::AddMethod(const std::string& path, const std::string& className, const std::string& signature)
+{
+    CJavaFile* file = FindScannedFile(path);
+    CJavaClass* javaClass = file != nullptr ? file->GetClasses().FindClass(className) : nullptr;
+    if (javaClass == nullptr)
+        return;
+    if (!javaClass->HasMethod(signature))
+        javaClass->AppendMethod(signature);
+    SetModifiedFlag();
+}
+
+void CJavaProjectDoc::AddInnerClass(const std::string& path, const std::string& className, const std::string& inner)
+{
+    CJavaFile* file = FindScannedFile(path);
+    CJavaClass* javaClass = file != nullptr ? file->GetClasses().FindClass(className) : nullptr;
+    if (javaClass == nullptr)
+        return;
+    if (!javaClass->HasInnerClass(inner))
+        javaClass->GetInnerClasses().Add(std::make_unique<CJavaClass>(inner));
+    SetModifiedFlag();
+}
+
+void CJavaProjectDoc::AddInnerMethod(const std::string& path, const std::string& className, const std::string& inner,
+                                     const std::string& signature)
+{
+    CJavaFile* file = FindScannedFile(path);
+    CJavaClass* javaClass = file != nullptr ? file->GetClasses().FindClass(className) : nullptr;
+    if (javaClass == nullptr)
+        return;
+    CJavaClass* innerClass = javaClass->FindInnerClass(inner);
+    if (innerClass == nullptr) {
+        Ui().MessageBox("Error parsing file");
+        return;
+    }
+    if (!innerClass->HasMethod(signature))
+        innerClass->AppendMethod(signature);
+    SetModifiedFlag();
+}
+
+void CJavaProjectDoc::EndFileScan()
+{
+    RefreshViews();
+}
+
+void CJavaProjectDoc::RefreshViews()
+{
+    UpdateAllViews();
+    if (m_bProjectWindowShown && m_treeRefresh)
+        m_treeRefresh();
+}
+
+void CJavaProjectDoc::AddJavaFiles()
+{
+    CFileDialogSpec spec;
+    spec.defaultExtension = "txt";
+    spec.filter = "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||";
+    spec.hideReadOnly = true;
+    spec.allowMultiple = true;
+    const auto chosen = Ui().GetOpenFileNames(spec);
+    if (!chosen || chosen->empty())
+        return;
+    bool bAdded = false;
+    for (const auto& path : *chosen)
+        bAdded = AddJavaFile(path) || bAdded;
+    if (chosen->size() > 1 || bAdded) {
+        RefreshViews();
+        SetModifiedFlag();
+    }
+}
+
+void CJavaProjectDoc::AddHtmlFile()
+{
+    CFileDialogSpec spec;
+    spec.defaultExtension = "html";
+    spec.filter = "HTML Files (*.htm;*.html)|*.htm;*.html||";
+    spec.hideReadOnly = true;
+    const auto chosen = Ui().GetOpenFileNames(spec);
+    if (!chosen || chosen->empty())
+        return;
+    const std::string& path = chosen->front();
+    if (m_plainFiles.FindByPath(path) != nullptr) {
+        Ui().MessageBox("File is already in project.");
+        return;
+    }
+    if (m_plainFiles.HasName(Paths::NameOf(path))) {
+        Ui().MessageBox("You cannot add two HTML files with the same name to a project.");
+        return;
+    }
+    auto file = std::make_unique<CVelmarFile>(GetPathName());
+    file->SetPath(path);
+    m_plainFiles.Add(std::move(file));
+    RefreshViews();
+    SetModifiedFlag();
+}

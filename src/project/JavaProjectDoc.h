@@ -1,0 +1,86 @@
+#pragma once
+
+#include "JavaFileList.h"
+#include "VelmarFileList.h"
+
+#include "framework/Document.h"
+
+#include <functional>
+#include <string>
+
+class CProjectHost;
+
+// The project: its Java source entries with their classes, its plain files, the main Java and
+// HTML files, the switches for the runner and the compiler, stored as a .jpr file.
+class CJavaProjectDoc : public CDocument {
+public:
+    explicit CJavaProjectDoc(CProjectHost& host);
+    ~CJavaProjectDoc() override;
+
+    void Serialize(CArchive& ar) override;
+    bool SaveModified() override;
+    void OnCloseDocument() override;
+
+    // Content; names and paths compare exactly.
+    bool AddJavaFile(const std::string& path);
+    void AddPlainFile(const std::string& path);
+    std::string GetFilePath(const std::string& name);
+    std::string GetPlainFilePath(const std::string& name) const;
+    void RemoveFile(const std::string& path);
+    void SetMainJavaFile(const std::string& name);
+    void SetMainHtmlFile(const std::string& name);
+
+    // Class information, filled by the class scanner for one Java file at a time.
+    void BeginFileScan(const std::string& path);
+    void AddClass(const std::string& path, const std::string& className);
+    void AddMethod(const std::string& path, const std::string& className, const std::string& signature);
+    void AddInnerClass(const std::string& path, const std::string& className, const std::string& inner);
+    void AddInnerMethod(const std::string& path, const std::string& className, const std::string& inner,
+                        const std::string& signature);
+    void EndFileScan();
+
+    void RefreshViews();
+    // The project window's tree attaches here once it has been shown.
+    void SetTreeRefresh(std::function<void()> refresh) { m_treeRefresh = std::move(refresh); }
+
+    // Commands.
+    void AddJavaFiles();
+    void AddHtmlFile();
+
+    CJavaFileList& GetJavaFiles() { return m_javaFiles; }
+    const CJavaFileList& GetJavaFiles() const { return m_javaFiles; }
+    CVelmarFileList& GetPlainFiles() { return m_plainFiles; }
+    const CVelmarFileList& GetPlainFiles() const { return m_plainFiles; }
+    const std::string& GetLastCompileOutput() const { return m_strLastCompileOutput; }
+    void SetLastCompileOutput(std::string output) { m_strLastCompileOutput = std::move(output); }
+    const std::string& GetMainJavaFile() const { return m_strMainJavaFile; }
+    const std::string& GetJavaSwitches() const { return m_strJavaSwitches; }
+    void SetJavaSwitches(std::string switches) { m_strJavaSwitches = std::move(switches); }
+    const std::string& GetJavacSwitches() const { return m_strJavacSwitches; }
+    void SetJavacSwitches(std::string switches) { m_strJavacSwitches = std::move(switches); }
+    const std::string& GetMainHtmlFile() const { return m_strMainHtmlFile; }
+    bool IsProjectWindowShown() const { return m_bProjectWindowShown; }
+    void SetProjectWindowShown(bool bShown) { m_bProjectWindowShown = bShown; }
+    const std::string& GetMainPackage() const { return m_strMainPackage; }
+    const std::string& GetMainFolder() const { return m_strMainFolder; }
+
+protected:
+    void DeleteContents() override;
+    CFileDialogSpec SaveAsDialogSpec() const override;
+
+private:
+    CJavaFile* FindScannedFile(const std::string& path) const;
+
+    CProjectHost& m_host;
+    std::string m_strLastCompileOutput;
+    std::string m_strMainJavaFile;
+    CJavaFileList m_javaFiles;
+    CVelmarFileList m_plainFiles;
+    std::string m_strJavaSwitches;
+    std::string m_strJavacSwitches;
+    std::string m_strMainHtmlFile;
+    bool m_bProjectWindowShown = false;
+    std::string m_strMainPackage;  // no command sets it; a loaded value is written back unchanged
+    std::string m_strMainFolder;
+    std::function<void()> m_treeRefresh;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+class CJavaProjectDoc;
+class CUi;
+
+// What a project needs from the application that holds it: the default switches copied into
+// every new project, the pointer to the one open project, and the recent-projects list.
+class CProjectHost {
+public:
+    virtual ~CProjectHost() = default;
+
+    virtual CUi& GetUi() = 0;
+    virtual std::string GetDefaultJavaOptions() const = 0;  // the JAVAOPTIONS setting
+    virtual std::string GetDefaultJavacSwitches() const = 0;  // the JAVAC setting
+    virtual void SetOpenProject(CJavaProjectDoc* project) = 0;
+    virtual void AddRecentProject(const std::string& path) = 0;
+    virtual void SaveRecentProjects(const std::string& path) = 0;
+};

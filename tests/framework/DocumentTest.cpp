@@ -1,0 +1,108 @@
+#include "framework/Archive.h"
+#include "framework/Document.h"
+
+#include "support/ScriptedUi.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace {
+
+// A document whose content is one string.
+class CTextDoc : public CDocument {
+public:
+    using CDocument::CDocument;
+    void Serialize(CArchive& ar) override { ar.Exchange(m_strText); }
+    std::string m_strText;
+
+protected:
+    void DeleteContents() override { m_strText.clear(); }
+};
+
+}  // namespace
+
+TEST(Document, SaveAndOpenRoundTripAndClearModified)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    CTextDoc doc(ui);
+    doc.m_strText = "hello";
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.DoSave(dir.File("a.doc")));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "a.doc");
+
+    CTextDoc other(ui);
+    ASSERT_TRUE(other.OnOpenDocument(dir.File("a.doc")));
+    EXPECT_EQ(other.m_strText, "hello");
+}
+
+TEST(Document, LoadFailuresShowTheTextForTheirCause)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    CTextDoc doc(ui);
+    const std::string missing = dir.File("missing.doc");
+    ui.ExpectMessage(missing + "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+    EXPECT_FALSE(doc.OnOpenDocument(missing));
+
+    const auto truncated = dir.Write("t.doc", "\x05" "ab");
+    ui.ExpectMessage("Unexpected file format.");
+    EXPECT_FALSE(doc.OnOpenDocument(truncated));
+
+    ui.ExpectMessage("Failed to open document.");
+    EXPECT_FALSE(doc.OnOpenDocument(dir.Path()));
+}
+
+TEST(Document, SaveToReadOnlyFileIsRefusedAndKeepsTheOldBytes)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    const auto path = dir.Write("r.doc", "old");
+    ::chmod(path.c_str(), 0444);
+    CTextDoc doc(ui);
+    doc.m_strText = "new";
+    doc.SetModifiedFlag();
+    ui.ExpectMessage("Unable to write to " + path + ", it is read-only or opened by someone else.");
+    EXPECT_FALSE(doc.OnSaveDocument(path));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(CTempDir::Read(path), "old");
+}
+
+TEST(Document, SaveModifiedAsksAndFollowsTheAnswer)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    CTextDoc doc(ui);
+    EXPECT_TRUE(doc.SaveModified()) << "an unchanged document is not asked about";
+
+    doc.SetPathName(dir.File("m.doc"));
+    doc.SetModifiedFlag();
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Cancel);
+    EXPECT_FALSE(doc.SaveModified());
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::No);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_FALSE(std::filesystem::exists(dir.File("m.doc")));
+
+    // The file is gone, so Yes goes through Save As.
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Yes);
+    ui.ExpectSaveFile(dir.File("n.doc"));
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(doc.GetPathName(), dir.File("n.doc"));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Document, SaveAsCancelledSavesNothing)
+{
+    CScriptedUi ui;
+    CTextDoc doc(ui);
+    doc.SetModifiedFlag();
+    ui.ExpectSaveFile("");
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), "");
+}

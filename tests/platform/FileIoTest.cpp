@@ -1,0 +1,106 @@
+#include "platform/FileIo.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using FileIo::FileStatus;
+
+namespace {
+
+int CountFiles(const std::string& folder)
+{
+    int n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(FileIo, ReadsWholeFileAndReportsMissingOne)
+{
+    CTempDir dir;
+    const std::string bytes("a\r\nb\0c", 6);
+    const auto path = dir.Write("x.bin", bytes);
+    const auto read = FileIo::ReadWholeFile(path);
+    EXPECT_EQ(read.status, FileStatus::Ok);
+    EXPECT_EQ(read.bytes, bytes);
+    EXPECT_EQ(FileIo::ReadWholeFile(dir.File("missing")).status, FileStatus::NotFound);
+    EXPECT_EQ(FileIo::ReadWholeFile(dir.File("x.bin/below")).status, FileStatus::NotFound);
+}
+
+TEST(FileIo, ReplacingWritesNewContentAndKeepsMode)
+{
+    CTempDir dir;
+    const auto path = dir.Write("p.jpr", "old content");
+    ::chmod(path.c_str(), 0640);
+    ASSERT_EQ(FileIo::WriteFileReplacing(path, "new"), FileStatus::Ok);
+    EXPECT_EQ(CTempDir::Read(path), "new");
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(CountFiles(dir.Path()), 1) << "the temporary file must not stay behind";
+}
+
+TEST(FileIo, ReadOnlyTargetIsRefusedAndLeftAlone)
+{
+    CTempDir dir;
+    const auto path = dir.Write("p.jpr", "old");
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(FileIo::WriteFileReplacing(path, "new"), FileStatus::AccessDenied);
+    EXPECT_EQ(CTempDir::Read(path), "old");
+}
+
+TEST(FileIo, WriteIntoMissingFolderIsNotFound)
+{
+    CTempDir dir;
+    EXPECT_EQ(FileIo::WriteFileReplacing(dir.File("no/such/p.jpr"), "x"), FileStatus::NotFound);
+}
+
+TEST(FileIo, SymbolicLinkSurvivesAndItsTargetIsReplaced)
+{
+    CTempDir dir;
+    const auto real = dir.Write("real.jpr", "old");
+    const auto link = dir.File("link.jpr");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    ASSERT_EQ(FileIo::WriteFileReplacing(link, "new"), FileStatus::Ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(CTempDir::Read(real), "new");
+}
+
+// A write that fails half-way (here: past the file-size limit, which stands in for a full
+// disk and holds even for root) must leave the previous file intact and no temporary behind.
+TEST(FileIo, FailedWriteLeavesPreviousFileIntact)
+{
+    CTempDir dir;
+    const auto path = dir.Write("p.jpr", "previous");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit {};
+    ::getrlimit(RLIMIT_FSIZE, &oldLimit);
+    rlimit small = oldLimit;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto status = FileIo::WriteFileReplacing(path, std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(status, FileStatus::DiskFull);
+    EXPECT_EQ(CTempDir::Read(path), "previous");
+    EXPECT_EQ(CountFiles(dir.Path()), 1);
+}
+
+TEST(FileIo, ErrnoMapsToTheReportedKind)
+{
+    using FileIo::FileDirection;
+    EXPECT_EQ(FileIo::StatusFromErrno(ENOENT, FileDirection::Reading), FileStatus::NotFound);
+    EXPECT_EQ(FileIo::StatusFromErrno(EACCES, FileDirection::Reading), FileStatus::AccessDenied);
+    EXPECT_EQ(FileIo::StatusFromErrno(EROFS, FileDirection::Writing), FileStatus::AccessDenied);
+    EXPECT_EQ(FileIo::StatusFromErrno(ENOSPC, FileDirection::Writing), FileStatus::DiskFull);
+    EXPECT_EQ(FileIo::StatusFromErrno(EIO, FileDirection::Writing), FileStatus::Other);
+}

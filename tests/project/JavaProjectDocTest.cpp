@@ -1,0 +1,303 @@
+#include "project/JavaClass.h"
+#include "project/JavaProjectDoc.h"
+
+#include "support/TempDir.h"
+#include "support/TestProjectHost.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace {
+
+class JavaProjectDocTest : public ::testing::Test {
+protected:
+    CTestProjectHost m_host;
+    CTempDir m_dir;
+};
+
+const CJavaClass* ClassOf(const CJavaProjectDoc& doc, int file, int cls)
+{
+    return doc.GetJavaFiles().GetAt(file)->GetClasses().GetAt(cls);
+}
+
+}  // namespace
+
+TEST_F(JavaProjectDocTest, ConstructionSetsTheOpenProjectAndCopiesDefaultSwitches)
+{
+    m_host.m_strJavaOptions = "-Xmx64m";
+    m_host.m_strJavac = "-g";
+    {
+        CJavaProjectDoc doc(m_host);
+        EXPECT_EQ(m_host.m_pOpenProject, &doc);
+        EXPECT_EQ(doc.GetJavaSwitches(), "-Xmx64m");
+        EXPECT_EQ(doc.GetJavacSwitches(), "-g");
+    }
+    EXPECT_EQ(m_host.m_pOpenProject, nullptr);
+}
+
+TEST_F(JavaProjectDocTest, EmptyProjectIsFourteenBytes)
+{
+    CJavaProjectDoc doc(m_host);
+    const auto path = m_dir.File("e.jpr");
+    ASSERT_TRUE(doc.DoSave(path));
+    EXPECT_EQ(CTempDir::Read(path), std::string(14, '\0'));
+}
+
+TEST_F(JavaProjectDocTest, StoredItemsInTheirOrderAndTrailingBytesIgnored)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName(m_dir.File("p.jpr"));
+    ASSERT_TRUE(doc.AddJavaFile(m_dir.File("Main.java")));
+    doc.AddPlainFile(m_dir.File("a.html"));
+    doc.SetMainJavaFile("Main.java");
+    doc.SetMainHtmlFile("a.html");
+    doc.SetJavaSwitches("-cp .");
+    doc.SetJavacSwitches("-g");
+    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+    const std::string bytes = CTempDir::Read(doc.GetPathName());
+    const std::string d = m_dir.Path();
+    // Items 3 to 8: main Java file, main folder, package, main HTML file, Java and javac switches.
+    const std::string tail = std::string("\x09" "Main.java") + static_cast<char>(d.size()) + d + std::string(1, '\0') +
+                             "\x06" "a.html" "\x05" "-cp ." "\x02" "-g";
+    ASSERT_GE(bytes.size(), tail.size());
+    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
+
+    m_dir.Write("p.jpr", bytes + "garbage after the last item");
+    CJavaProjectDoc other(m_host);
+    ASSERT_TRUE(other.OnOpenDocument(m_dir.File("p.jpr")));
+    EXPECT_EQ(other.GetMainJavaFile(), "Main.java");
+    EXPECT_EQ(other.GetMainFolder(), d);
+    EXPECT_EQ(other.GetMainHtmlFile(), "a.html");
+    EXPECT_EQ(other.GetJavaSwitches(), "-cp .");
+    EXPECT_EQ(other.GetJavacSwitches(), "-g");
+    EXPECT_EQ(other.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(other.GetPlainFiles().GetCount(), 1);
+    EXPECT_FALSE(other.IsModified());
+}
+
+TEST_F(JavaProjectDocTest, ZeroLengthFileIsAnEmptyProjectWithTheCurrentDefaults)
+{
+    m_host.m_strJavac = "-deprecation";
+    const auto path = m_dir.Write("z.jpr", "");
+    CJavaProjectDoc doc(m_host);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.GetJavacSwitches(), "-deprecation");
+    EXPECT_EQ(doc.GetJavaFiles().GetCount(), 0);
+}
+
+TEST_F(JavaProjectDocTest, TruncatedFileIsRefusedAtEveryCut)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName(m_dir.File("full.jpr"));
+    doc.AddJavaFile("/src/A.java");
+    doc.BeginFileScan("/src/A.java");
+    doc.AddClass("/src/A.java", "A");
+    doc.AddMethod("/src/A.java", "A", "f()");
+    doc.SetMainJavaFile("A.java");
+    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+    const std::string bytes = CTempDir::Read(doc.GetPathName());
+    for (std::size_t cut = 1; cut < bytes.size(); ++cut) {
+        const auto path = m_dir.Write("cut.jpr", bytes.substr(0, cut));
+        CJavaProjectDoc damaged(m_host);
+        m_host.m_ui.ExpectMessage("Unexpected file format.");
+        EXPECT_FALSE(damaged.OnOpenDocument(path)) << cut;
+        EXPECT_EQ(damaged.GetJavaFiles().GetCount(), 0) << "a refused file leaves no half-loaded entries";
+    }
+}
+
+TEST_F(JavaProjectDocTest, AddJavaFileByPathAndByName)
+{
+    CJavaProjectDoc doc(m_host);
+    EXPECT_TRUE(doc.AddJavaFile("/a/X.java"));
+    doc.AddClass("/a/X.java", "X");
+    EXPECT_FALSE(doc.AddJavaFile("/a/X.java")) << "the same path twice";
+    EXPECT_TRUE(doc.AddJavaFile("/b/X.java"));
+    ASSERT_EQ(doc.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetPath(), "/b/X.java");
+    EXPECT_EQ(ClassOf(doc, 0, 0)->GetName(), "X") << "re-pointing keeps the classes";
+    EXPECT_TRUE(doc.AddJavaFile("/b/x.java")) << "names compare case-sensitively";
+    EXPECT_EQ(doc.GetJavaFiles().GetCount(), 2);
+}
+
+TEST_F(JavaProjectDocTest, FullListDropsTheNewEntry)
+{
+    CJavaProjectDoc doc(m_host);
+    for (int i = 0; i < 256; ++i)
+        doc.AddJavaFile("/p/F" + std::to_string(i) + ".java");
+    EXPECT_EQ(doc.GetJavaFiles().GetCount(), 255);
+    EXPECT_EQ(doc.GetFilePath("F255.java"), "NOFILE");
+}
+
+TEST_F(JavaProjectDocTest, FilePathLookupRelocatesAndMainFolderFollows)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName("/old/p.jpr");
+    doc.AddJavaFile("/old/src/A.java");
+    doc.AddPlainFile("/old/web/a.html");
+    doc.SetPathName("/new/p.jpr");
+    EXPECT_EQ(doc.GetPlainFilePath("a.html"), "/old/web/a.html") << "the plain lookup is not relocated";
+    EXPECT_EQ(doc.GetFilePath("A.java"), "/new/src/A.java");
+    EXPECT_EQ(doc.GetFilePath("a.html"), "/new/web/a.html");
+    EXPECT_EQ(doc.GetFilePath("nothing.java"), "NOFILE");
+    EXPECT_EQ(doc.GetPlainFilePath("nothing.html"), "");
+    doc.SetMainJavaFile("A.java");
+    EXPECT_EQ(doc.GetMainFolder(), "/new/src");
+    doc.SetMainJavaFile("nothing.java");
+    EXPECT_EQ(doc.GetMainFolder(), "");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(JavaProjectDocTest, ProjectMovedWithItsSourcesFindsThemInTheNewPlace)
+{
+    const std::string oldRoot = m_dir.Path() + "/p";
+    const std::string newRoot = m_dir.Path() + "/q";
+    {
+        CJavaProjectDoc doc(m_host);
+        doc.SetPathName(oldRoot + "/p.jpr");
+        doc.AddJavaFile(oldRoot + "/src/Main.java");
+        m_dir.Write("p/p.jpr", "");
+        ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+    }
+    std::filesystem::rename(oldRoot, newRoot);
+    CJavaProjectDoc moved(m_host);
+    ASSERT_TRUE(moved.OnOpenDocument(newRoot + "/p.jpr"));
+    moved.SetPathName(newRoot + "/p.jpr");
+    EXPECT_EQ(moved.GetJavaFiles().GetAt(0)->GetPath(), oldRoot + "/src/Main.java") << "stored paths load as stored";
+    EXPECT_EQ(moved.GetFilePath("Main.java"), newRoot + "/src/Main.java");
+}
+
+TEST_F(JavaProjectDocTest, RemoveFileTakesThePlainAndTheJavaEntry)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.AddJavaFile("/p/A.java");
+    doc.AddJavaFile("/p/B.java");
+    doc.AddPlainFile("/p/A.java");
+    doc.SetModifiedFlag(false);
+    doc.RemoveFile("/p/A.java");
+    EXPECT_EQ(doc.GetPlainFiles().GetCount(), 0);
+    ASSERT_EQ(doc.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetName(), "B.java");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(JavaProjectDocTest, ClassInformationCalls)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.AddJavaFile("/p/A.java");
+    doc.BeginFileScan("/p/A.java");
+    doc.AddClass("/p/A.java", "A");
+    doc.AddClass("/p/A.java", "A");
+    doc.AddMethod("/p/A.java", "A", "f()");
+    doc.AddMethod("/p/A.java", "A", "f()");
+    doc.AddMethod("/p/A.java", "Missing", "g()");
+    doc.AddInnerClass("/p/A.java", "A", "In");
+    doc.AddInnerClass("/p/A.java", "A", "In");
+    doc.AddInnerMethod("/p/A.java", "A", "In", "h(int x)");
+    doc.AddClass("/p/NotInProject.java", "Z");
+    m_host.m_ui.ExpectMessage("Error parsing file");
+    doc.AddInnerMethod("/p/A.java", "A", "NoSuchInner", "k()");
+    doc.EndFileScan();
+
+    ASSERT_EQ(doc.GetJavaFiles().GetAt(0)->GetClasses().GetCount(), 1);
+    const CJavaClass* a = ClassOf(doc, 0, 0);
+    EXPECT_EQ(a->GetMethods(), std::vector<std::string>{"f()"});
+    ASSERT_EQ(a->GetInnerClasses().GetCount(), 1);
+    EXPECT_EQ(a->GetInnerClasses().GetAt(0)->GetMethods(), std::vector<std::string>{"h(int x)"});
+
+    doc.BeginFileScan("/p/A.java");
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetClasses().GetCount(), 0) << "a new scan starts empty";
+}
+
+TEST_F(JavaProjectDocTest, TitledProjectIsRewrittenOnCloseWithoutAQuestion)
+{
+    const auto path = m_dir.Write("t.jpr", std::string(14, '\0'));
+    CJavaProjectDoc doc(m_host);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    doc.SetPathName(path);
+    m_dir.Write("t.jpr", "not a project any more");
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(CTempDir::Read(path), std::string(14, '\0'));
+    doc.OnCloseDocument();
+    EXPECT_EQ(m_host.m_added, std::vector<std::string>{path});
+    EXPECT_EQ(m_host.m_saved, std::vector<std::string>{path});
+}
+
+TEST_F(JavaProjectDocTest, ReadOnlyOrVanishedProjectGoesThroughSaveAs)
+{
+    const auto path = m_dir.Write("ro.jpr", std::string(14, '\0'));
+    ::chmod(path.c_str(), 0444);
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName(path);
+    m_host.m_ui.ExpectSaveFile("");
+    EXPECT_FALSE(doc.SaveModified()) << "Save As cancelled";
+    EXPECT_EQ(m_host.m_ui.FileDialogs().back().defaultExtension, "jpr");
+    EXPECT_EQ(m_host.m_ui.FileDialogs().back().initialName, "ro.jpr");
+
+    doc.SetPathName(m_dir.File("gone.jpr"));
+    m_host.m_ui.ExpectSaveFile(m_dir.File("saved.jpr"));
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(doc.GetPathName(), m_dir.File("saved.jpr"));
+}
+
+TEST_F(JavaProjectDocTest, UntitledModifiedProjectAsksToSave)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.SetTitle("JavaProject1");
+    EXPECT_TRUE(doc.SaveModified()) << "unmodified and untitled: nothing to ask";
+    doc.AddPlainFile("/p/a.html");
+    m_host.m_ui.ExpectMessage("Save changes to JavaProject1?", MsgAnswer::Cancel);
+    EXPECT_FALSE(doc.SaveModified());
+    doc.OnCloseDocument();
+    EXPECT_TRUE(m_host.m_added == std::vector<std::string>{""});
+    EXPECT_EQ(m_host.m_saved, std::vector<std::string>{""});
+}
+
+TEST_F(JavaProjectDocTest, AddJavaFilesCommand)
+{
+    CJavaProjectDoc doc(m_host);
+    m_host.m_ui.ExpectOpenFiles({"/p/A.java"});
+    doc.AddJavaFiles();
+    const CFileDialogSpec& spec = m_host.m_ui.FileDialogs().back();
+    EXPECT_EQ(spec.filter, "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||");
+    EXPECT_EQ(spec.defaultExtension, "txt");
+    EXPECT_TRUE(spec.allowMultiple);
+    EXPECT_TRUE(spec.hideReadOnly);
+    EXPECT_TRUE(doc.IsModified());
+
+    doc.SetModifiedFlag(false);
+    m_host.m_ui.ExpectOpenFiles({"/p/A.java"});
+    doc.AddJavaFiles();
+    EXPECT_FALSE(doc.IsModified()) << "one file already there changes nothing";
+
+    m_host.m_ui.ExpectOpenFiles({"/p/A.java", "/p/B.java"});
+    doc.AddJavaFiles();
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetJavaFiles().GetCount(), 2);
+
+    doc.SetModifiedFlag(false);
+    m_host.m_ui.ExpectOpenFiles({});
+    doc.AddJavaFiles();
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(JavaProjectDocTest, AddHtmlFileCommandRefusesDuplicates)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName("/p/p.jpr");
+    m_host.m_ui.ExpectOpenFiles({"/p/a.html"});
+    doc.AddHtmlFile();
+    EXPECT_EQ(m_host.m_ui.FileDialogs().back().filter, "HTML Files (*.htm;*.html)|*.htm;*.html||");
+    EXPECT_EQ(m_host.m_ui.FileDialogs().back().defaultExtension, "html");
+    ASSERT_EQ(doc.GetPlainFiles().GetCount(), 1);
+    EXPECT_EQ(doc.GetPlainFiles().GetAt(0)->GetProjectPath(), "/p/p.jpr");
+
+    m_host.m_ui.ExpectOpenFiles({"/p/a.html"});
+    m_host.m_ui.ExpectMessage("File is already in project.");
+    doc.AddHtmlFile();
+    m_host.m_ui.ExpectOpenFiles({"/q/a.html"});
+    m_host.m_ui.ExpectMessage("You cannot add two HTML files with the same name to a project.");
+    doc.AddHtmlFile();
+    EXPECT_EQ(doc.GetPlainFiles().GetCount(), 1);
+}

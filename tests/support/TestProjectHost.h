@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ScriptedUi.h"
+
+#include "project/ProjectHost.h"
+
+#include <string>
+#include <vector>
+
+// Stands in for the application around a project: fixed default switches, and a record of
+// the open-project pointer and the recent-project calls.
+class CTestProjectHost : public CProjectHost {
+public:
+    CUi& GetUi() override { return m_ui; }
+    std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
+    std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
+    void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
+    void AddRecentProject(const std::string& path) override { m_added.push_back(path); }
+    void SaveRecentProjects(const std::string& path) override { m_saved.push_back(path); }
+
+    CScriptedUi m_ui;
+    std::string m_strJavaOptions;
+    std::string m_strJavac;
+    CJavaProjectDoc* m_pOpenProject = nullptr;
+    std::vector<std::string> m_added;
+    std::vector<std::string> m_saved;
+};
