@@ -25,7 +25,6 @@ TEST(Relocate, FollowsTheProjectFolder)
         {"/old/A.java", "/old/p.jpr", "/new/deeper/p.jpr", "/new/deeper/A.java", "/new/deeper/p.jpr"},
         // Elsewhere: only the part after the common prefix is appended, directly, to the new folder.
         {"/lib/x/B.java", "/old/p.jpr", "/new/p.jpr", "/newlib/x/B.java", "/new/p.jpr"},
-        {"/o/B.java", "/old/p.jpr", "/new/p.jpr", "/new/B.java", "/new/p.jpr"},
         // Folder shorter than the old project folder: unchanged, project path too.
         {"/a/C.java", "/old/project/p.jpr", "/new/p.jpr", "/a/C.java", "/old/project/p.jpr"},
         // Same project path, or none recorded: unchanged.
