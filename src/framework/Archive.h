@@ -18,7 +18,8 @@ public:
     static constexpr int kMaxDepth = 64;
 
     CArchive();                                 // storing into an empty buffer
-    explicit CArchive(std::string_view bytes);  // loading from these bytes
+    explicit CArchive(std::string_view bytes);  // loading from these bytes, which must outlive it
+    explicit CArchive(std::string&&) = delete;
 
     bool IsStoring() const { return m_mode == Mode::Store; }
     bool IsLoading() const { return m_mode == Mode::Load; }

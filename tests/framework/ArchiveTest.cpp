@@ -124,8 +124,8 @@ TEST(Archive, StringArrayRoundTripsAndRefusesImpossibleCounts)
     EXPECT_EQ(back, methods);
 
     // A count of 0xFFFFFFFF strings in a few bytes cannot be real.
-    CArchive bad(Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}));
-    in.Exchange(back);
+    const std::string impossible = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00});
+    CArchive bad(impossible);
     bad.Exchange(back);
     EXPECT_TRUE(bad.Failed());
     EXPECT_TRUE(back.empty());

@@ -1,0 +1,3 @@
+#include "ToolProjectHost.h"
+
+CToolProjectHost::CToolProjectHost(std::ostream& err) : m_ui(err) {}
