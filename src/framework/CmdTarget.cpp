@@ -1,0 +1,55 @@
+#include "CmdTarget.h"
+
+#include "CmdUI.h"
+
+bool CCmdTarget::HandlesCommand(int id) const
+{
+    return m_handlers.count(id) != 0;
+}
+
+bool CCmdTarget::HasUpdateHandler(int id) const
+{
+    return m_updates.count(id) != 0;
+}
+
+bool CCmdTarget::RunCommand(int id)
+{
+    const auto it = m_handlers.find(id);
+    if (it == m_handlers.end())
+        return false;
+    // The handler may replace the table (a view closing itself), so run a copy.
+    const Handler handler = it->second;
+    handler();
+    return true;
+}
+
+bool CCmdTarget::UpdateCommand(CCmdUI& ui)
+{
+    const auto it = m_updates.find(ui.GetId());
+    if (it == m_updates.end())
+        return false;
+    it->second(ui);
+    return true;
+}
+
+void CCmdTarget::OnCommand(int id, Handler handler)
+{
+    m_handlers[id] = std::move(handler);
+}
+
+void CCmdTarget::OnUpdate(int id, UpdateHandler update)
+{
+    m_updates[id] = std::move(update);
+}
+
+void CCmdTarget::OnCommandRange(int first, int last, std::function<void(int)> handler)
+{
+    for (int id = first; id <= last; ++id)
+        m_handlers[id] = [handler, id] { handler(id); };
+}
+
+void CCmdTarget::OnUpdateRange(int first, int last, UpdateHandler update)
+{
+    for (int id = first; id <= last; ++id)
+        m_updates[id] = update;
+}
