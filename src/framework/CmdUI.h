@@ -9,9 +9,15 @@ public:
 
     int GetId() const { return m_nID; }
     void Enable(bool bOn = true) { m_bEnabled = bOn; }
-    void SetCheck(bool bChecked = true) { m_bChecked = bChecked; }
+    void SetCheck(bool bChecked = true)
+    {
+        m_bChecked = bChecked;
+        m_bCheckSet = true;
+    }
     bool IsEnabled() const { return m_bEnabled; }
     bool IsChecked() const { return m_bChecked; }
+    // Whether the command carries a check mark at all.
+    bool IsCheckable() const { return m_bCheckSet; }
 
     // Whether some target on the current route would run this command.
     bool HasHandlerOnRoute() const;
@@ -21,4 +27,5 @@ private:
     const CCommandRouter* m_pRouter;
     bool m_bEnabled = false;
     bool m_bChecked = false;
+    bool m_bCheckSet = false;
 };

@@ -1,6 +1,7 @@
 #include "Document.h"
 
 #include "Archive.h"
+#include "CommandIds.h"
 #include "DocumentObserver.h"
 
 #include "platform/Paths.h"
@@ -31,14 +32,30 @@ bool CanWriteInPlace(const std::string& path)
 
 }  // namespace
 
-CDocument::CDocument(CUi& ui) : m_ui(ui) {}
+CDocument::CDocument(CUi& ui) : m_ui(ui)
+{
+    OnCommand(Cmd::ID_FILE_SAVE, [this] { DoFileSave(); });
+    OnCommand(Cmd::ID_FILE_SAVE_AS, [this] { DoSave({}); });
+    OnCommand(Cmd::ID_FILE_CLOSE, [this] {
+        if (SaveModified())
+            OnCloseDocument();
+    });
+}
 
 CDocument::~CDocument() = default;
 
 void CDocument::SetPathName(const std::string& path)
 {
     m_strPathName = path;
-    m_strTitle = Paths::NameOf(path);
+    SetTitle(Paths::NameOf(path));
+}
+
+void CDocument::SetTitle(const std::string& title)
+{
+    m_strTitle = title;
+    const auto observers = m_observers;
+    for (auto* observer : observers)
+        observer->OnDocumentTitleChanged(*this);
 }
 
 std::string CDocument::FileErrorText(FileIo::FileStatus status, FileIo::FileDirection direction,
@@ -120,7 +137,14 @@ bool CDocument::SaveModified()
     }
 }
 
-void CDocument::OnCloseDocument() {}
+void CDocument::OnCloseDocument()
+{
+    if (m_closeHandler) {
+        // The handler destroys this document; take it out first so it outlives the call.
+        const auto handler = std::move(m_closeHandler);
+        handler(*this);
+    }
+}
 
 CFileDialogSpec CDocument::SaveAsDialogSpec() const
 {

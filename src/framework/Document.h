@@ -1,28 +1,29 @@
 #pragma once
 
+#include "CmdTarget.h"
 #include "Ui.h"
 
 #include "platform/FileIo.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class CArchive;
+class CDocTemplate;
 class CDocumentObserver;
 
 // A document holds its data, its path name, title and modified flag, and reads and writes its
 // file. It knows nothing of the widgets that show it.
-class CDocument {
+class CDocument : public CCmdTarget {
 public:
     explicit CDocument(CUi& ui);
     virtual ~CDocument();
-    CDocument(const CDocument&) = delete;
-    CDocument& operator=(const CDocument&) = delete;
 
     const std::string& GetPathName() const { return m_strPathName; }
     virtual void SetPathName(const std::string& path);
     const std::string& GetTitle() const { return m_strTitle; }
-    void SetTitle(const std::string& title) { m_strTitle = title; }
+    void SetTitle(const std::string& title);
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool bModified = true) { m_bModified = bModified; }
@@ -36,7 +37,13 @@ public:
 
     // Asks whether the changes are to be saved; false means the person cancelled or the save failed.
     virtual bool SaveModified();
+    // Closes the document: its frames go and the document is destroyed by the framework, so
+    // nothing may touch the document after this returns.
     virtual void OnCloseDocument();
+    void SetCloseHandler(std::function<void(CDocument&)> handler) { m_closeHandler = std::move(handler); }
+
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    void SetDocTemplate(CDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
 
     // Saves to path, or through the Save As dialog when path is empty. With bReplace the
     // document takes the new path name.
@@ -64,4 +71,6 @@ private:
     std::string m_strTitle = "Untitled";
     bool m_bModified = false;
     std::vector<CDocumentObserver*> m_observers;
+    CDocTemplate* m_pDocTemplate = nullptr;
+    std::function<void(CDocument&)> m_closeHandler;
 };

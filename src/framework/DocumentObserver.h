@@ -7,4 +7,5 @@ class CDocumentObserver {
 public:
     virtual ~CDocumentObserver() = default;
     virtual void OnDocumentUpdate(CDocument& doc) = 0;
+    virtual void OnDocumentTitleChanged(CDocument&) {}
 };

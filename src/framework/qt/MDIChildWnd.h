@@ -1,0 +1,34 @@
+#pragma once
+
+#include "framework/CmdTarget.h"
+
+#include <QMdiSubWindow>
+
+class CDocManager;
+class CDocument;
+class CView;
+
+// A document window inside the main frame, holding one view.
+class CMDIChildWnd : public QMdiSubWindow, public CCmdTarget {
+    Q_OBJECT
+public:
+    CMDIChildWnd(CDocManager& manager, CDocument& doc, QWidget* parent = nullptr);
+
+    // Takes the view into the frame.
+    void SetView(CView* view);
+    CView* GetActiveView() const { return m_pView; }
+    CDocument* GetDocument() const { return m_pDocument; }
+    int GetResourceId() const;
+
+    void UpdateTitle();
+    // The document is going away: the view forgets it and the frame closes without asking.
+    void DetachDocument();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CDocManager& m_manager;
+    CDocument* m_pDocument;
+    CView* m_pView = nullptr;
+};

@@ -1,0 +1,253 @@
+#include "MDIFrameWnd.h"
+
+#include "DocManager.h"
+#include "MDIChildWnd.h"
+#include "WinApp.h"
+
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
+#include "framework/Document.h"
+#include "framework/Resources.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+
+namespace {
+
+constexpr const char* kCommandProperty = "ondrikCommand";
+
+int CommandOf(const QAction* action)
+{
+    return action->property(kCommandProperty).toInt();
+}
+
+}  // namespace
+
+CMDIFrameWnd::CMDIFrameWnd(CWinApp& app, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_pMdiArea(new QMdiArea(this)), m_pMessagePane(new QLabel(this))
+{
+    setCentralWidget(m_pMdiArea);
+    statusBar()->addWidget(m_pMessagePane, 1);
+    m_pMessagePane->setText("Ready");
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMDIFrameWnd::OnSubWindowActivated);
+
+    OnCommand(Cmd::ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
+    OnCommand(Cmd::ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
+    OnCommand(Cmd::ID_WINDOW_ARRANGE, [this] {
+        // Minimised windows line up along the bottom of the area.
+        for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) {
+            if (w->isMinimized())
+                w->showMinimized();
+        }
+    });
+    OnCommand(Cmd::ID_WINDOW_NEW, [this] {
+        if (CMDIChildWnd* frame = GetActiveFrame(); frame != nullptr && frame->GetDocument() != nullptr)
+            m_app.GetDocManager().NewWindow(*frame->GetDocument());
+    });
+    OnUpdate(Cmd::ID_WINDOW_NEW, [this](CCmdUI& ui) { ui.Enable(GetActiveFrame() != nullptr); });
+    for (int id : {Cmd::ID_WINDOW_CASCADE, Cmd::ID_WINDOW_TILE_HORZ, Cmd::ID_WINDOW_ARRANGE})
+        OnUpdate(id, [this](CCmdUI& ui) { ui.Enable(!m_pMdiArea->subWindowList().isEmpty()); });
+    OnCommand(Cmd::ID_NEXT_PANE, [this] { m_pMdiArea->activateNextSubWindow(); });
+    OnCommand(Cmd::ID_PREV_PANE, [this] { m_pMdiArea->activatePreviousSubWindow(); });
+    OnCommand(Cmd::ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+    OnUpdate(Cmd::ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) {
+        ui.Enable();
+        ui.SetCheck(statusBar()->isVisible());
+    });
+    OnCommand(Cmd::ID_APP_EXIT, [this] { close(); });
+}
+
+CMDIFrameWnd::~CMDIFrameWnd() = default;
+
+void CMDIFrameWnd::LoadFrame(int resourceId)
+{
+    m_nFrameMenu = resourceId;
+    BuildMenus();
+    ShowMenu(resourceId);
+    UpdateTitle();
+}
+
+QMenu* CMDIFrameWnd::BuildPopup(const CMenuItem& popup)
+{
+    auto* menu = new QMenu(QString::fromStdString(popup.text), this);
+    for (const CMenuItem& item : popup.items) {
+        if (item.bPopup) {
+            menu->addMenu(BuildPopup(item));
+        } else if (item.IsSeparator()) {
+            menu->addSeparator();
+        } else {
+            QAction* action = menu->addAction(QString::fromStdString(item.text));
+            action->setProperty(kCommandProperty, item.id);
+            action->setStatusTip(QString::fromStdString(m_app.GetResources().GetStatusPrompt(item.id)));
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+        }
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { OnInitMenuPopup(menu); });
+    return menu;
+}
+
+void CMDIFrameWnd::BuildMenus()
+{
+    for (auto& [id, menus] : m_menus) {
+        for (QMenu* menu : menus)
+            delete menu;
+    }
+    m_menus.clear();
+    m_recentActions.clear();
+    for (int id : m_app.GetResources().MenuIds()) {
+        for (const CMenuItem& popup : *m_app.GetResources().GetMenu(id))
+            m_menus[id].push_back(BuildPopup(popup));
+    }
+}
+
+void CMDIFrameWnd::ShowMenu(int resourceId)
+{
+    if (m_menus.count(resourceId) == 0)
+        resourceId = m_nFrameMenu;
+    if (resourceId == m_nShownMenu)
+        return;
+    m_nShownMenu = resourceId;
+    menuBar()->clear();
+    for (QMenu* menu : m_menus[resourceId])
+        menuBar()->addMenu(menu);
+    InstallAccelerators(resourceId);
+}
+
+void CMDIFrameWnd::InstallAccelerators(int resourceId)
+{
+    for (QShortcut* shortcut : m_shortcuts)
+        delete shortcut;
+    m_shortcuts.clear();
+    // The frame's table is always active; the document type's table wins for a key both give.
+    std::map<QString, int> keys;
+    for (int table : {m_nFrameMenu, resourceId}) {
+        if (const auto* accels = m_app.GetResources().GetAccelerators(table)) {
+            for (const CAccelerator& accel : *accels)
+                keys[QKeySequence(QString::fromStdString(accel.keys)).toString()] = accel.id;
+        }
+    }
+    for (const auto& [sequence, id] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(sequence), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int command = id;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { m_app.RunCommand(command); });
+        m_shortcuts.push_back(shortcut);
+    }
+}
+
+void CMDIFrameWnd::OnInitMenuPopup(QMenu* menu)
+{
+    FillRecentFiles(menu);
+    UpdateMenu(menu);
+}
+
+void CMDIFrameWnd::UpdateMenu(QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        const int id = CommandOf(action);
+        if (id == 0 || action->isSeparator())
+            continue;
+        const CCmdUI ui = m_app.GetRouter().Update(id);
+        action->setEnabled(ui.IsEnabled());
+        if (ui.IsCheckable()) {
+            action->setCheckable(true);
+            action->setChecked(ui.IsChecked());
+        }
+    }
+}
+
+void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
+{
+    QAction* placeholder = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (CommandOf(action) == Cmd::ID_FILE_MRU_FILE1 && !action->property("ondrikRecentEntry").toBool())
+            placeholder = action;
+    }
+    if (placeholder == nullptr)
+        return;
+    for (QAction* old : m_recentActions[menu])
+        delete old;
+    m_recentActions[menu].clear();
+    const CRecentFileList& recent = m_app.GetDocManager().GetRecentFiles();
+    for (int i = 0; i < recent.GetSize(); ++i) {
+        auto* action = new QAction(QString::fromStdString(recent.GetDisplayName(i)), menu);
+        const int id = Cmd::ID_FILE_MRU_FILE1 + i;
+        action->setProperty(kCommandProperty, id);
+        action->setProperty("ondrikRecentEntry", true);
+        action->setStatusTip(QString::fromStdString(recent[i]));
+        connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+        menu->insertAction(placeholder, action);
+        m_recentActions[menu].push_back(action);
+    }
+    placeholder->setVisible(recent.GetSize() == 0);
+    placeholder->setEnabled(false);
+}
+
+QAction* CMDIFrameWnd::FindMenuAction(int id) const
+{
+    const auto it = m_menus.find(m_nShownMenu);
+    if (it == m_menus.end())
+        return nullptr;
+    std::vector<QMenu*> pending(it->second.begin(), it->second.end());
+    while (!pending.empty()) {
+        QMenu* menu = pending.back();
+        pending.pop_back();
+        for (QAction* action : menu->actions()) {
+            if (action->menu() != nullptr)
+                pending.push_back(action->menu());
+            else if (CommandOf(action) == id)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+CMDIChildWnd* CMDIFrameWnd::GetActiveFrame() const
+{
+    return qobject_cast<CMDIChildWnd*>(m_pMdiArea->activeSubWindow());
+}
+
+void CMDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* window)
+{
+    auto* frame = qobject_cast<CMDIChildWnd*>(window);
+    ShowMenu(frame != nullptr && frame->GetResourceId() != 0 ? frame->GetResourceId() : m_nFrameMenu);
+    UpdateTitle();
+}
+
+void CMDIFrameWnd::UpdateTitle()
+{
+    const QString app = QString::fromStdString(m_app.GetResources().GetString(128));
+    CMDIChildWnd* frame = GetActiveFrame();
+    if (frame == nullptr || frame->isMaximized())
+        setWindowTitle(app);
+    else
+        setWindowTitle(app + " - " + frame->windowTitle());
+}
+
+void CMDIFrameWnd::SetMessageText(const QString& text)
+{
+    m_pMessagePane->setText(text);
+    m_pMessagePane->repaint();
+}
+
+bool CMDIFrameWnd::OnClose()
+{
+    if (!m_app.GetDocManager().SaveAllModified())
+        return false;
+    m_app.GetDocManager().CloseAllDocuments();
+    return true;
+}
+
+void CMDIFrameWnd::closeEvent(QCloseEvent* event)
+{
+    if (OnClose())
+        event->accept();
+    else
+        event->ignore();
+}

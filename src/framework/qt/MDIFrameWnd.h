@@ -1,0 +1,67 @@
+#pragma once
+
+#include "framework/CmdTarget.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+#include <vector>
+
+class CMDIChildWnd;
+class CWinApp;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QShortcut;
+
+// The main window: document windows in an MDI area, the menu bar of the active document's
+// type (or of the frame itself when none is active), its accelerators, and the status bar.
+class CMDIFrameWnd : public QMainWindow, public CCmdTarget {
+    Q_OBJECT
+public:
+    explicit CMDIFrameWnd(CWinApp& app, QWidget* parent = nullptr);
+    ~CMDIFrameWnd() override;
+
+    // Builds the menus of every resource and shows those of resourceId.
+    void LoadFrame(int resourceId);
+
+    QMdiArea* GetMdiArea() const { return m_pMdiArea; }
+    CMDIChildWnd* GetActiveFrame() const;
+    int GetShownMenuId() const { return m_nShownMenu; }
+    // The action of a command in the menu bar now shown, or none.
+    QAction* FindMenuAction(int id) const;
+    // Brings the enabled and checked state of a menu's items up to date.
+    void UpdateMenu(QMenu* menu);
+
+    void SetMessageText(const QString& text);
+
+protected:
+    // Runs before a menu of the bar opens; the menu's items are then brought up to date.
+    virtual void OnInitMenuPopup(QMenu* menu);
+    // Closing: asks every document to save; false keeps the window open.
+    virtual bool OnClose();
+    void closeEvent(QCloseEvent* event) override;
+
+    CWinApp& App() const { return m_app; }
+
+private:
+    void BuildMenus();
+    QMenu* BuildPopup(const struct CMenuItem& popup);
+    void ShowMenu(int resourceId);
+    void InstallAccelerators(int resourceId);
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void FillRecentFiles(QMenu* menu);
+    void UpdateTitle();
+
+    CWinApp& m_app;
+    QMdiArea* m_pMdiArea;
+    QLabel* m_pMessagePane;
+    int m_nFrameMenu = 0;
+    int m_nShownMenu = 0;
+    std::map<int, std::vector<QMenu*>> m_menus;
+    std::vector<QShortcut*> m_shortcuts;
+    std::map<QMenu*, std::vector<QAction*>> m_recentActions;
+};
