@@ -195,8 +195,12 @@ void CDocManager::DestroyDocument(CDocument& doc)
             if (!frame)
                 continue;
             frame->DetachDocument();
+            // A frame may be on the call stack (its view's command closed the document), so it
+            // leaves the area now and is deleted once control is back in the event loop.
             if (frame != m_pClosingFrame) {
                 frame->hide();
+                if (m_pMdiArea != nullptr)
+                    m_pMdiArea->removeSubWindow(frame);
                 frame->deleteLater();
             }
         }

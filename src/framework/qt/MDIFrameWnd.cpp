@@ -62,7 +62,11 @@ CMDIFrameWnd::CMDIFrameWnd(CWinApp& app, QWidget* parent)
     OnCommand(Cmd::ID_APP_EXIT, [this] { close(); });
 }
 
-CMDIFrameWnd::~CMDIFrameWnd() = default;
+CMDIFrameWnd::~CMDIFrameWnd()
+{
+    // The area's windows go with it; their activation changes must not reach a frame half gone.
+    disconnect(m_pMdiArea, nullptr, this, nullptr);
+}
 
 void CMDIFrameWnd::LoadFrame(int resourceId)
 {

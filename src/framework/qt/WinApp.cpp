@@ -5,6 +5,8 @@
 #include "View.h"
 
 #include "framework/CmdUI.h"
+
+#include <QCoreApplication>
 #include "framework/Document.h"
 
 CWinApp::CWinApp(CUi& ui) : m_ui(ui), m_docManager(ui), m_router([this] { return CurrentRoute(); }) {}
@@ -23,6 +25,8 @@ void CWinApp::SetMainWnd(std::unique_ptr<CMDIFrameWnd> mainWnd)
 void CWinApp::DestroyMainWnd()
 {
     m_docManager.CloseAllDocuments();
+    // Frames of closed documents wait for deletion in the event loop, which may not run again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_docManager.SetMdiArea(nullptr);
     m_pMainWnd.reset();
 }
