@@ -197,6 +197,13 @@ std::size_t CArchive::ReadCount()
     return ReadU32();
 }
 
+std::string CArchive::ReadRemaining()
+{
+    std::string rest(m_input.substr(m_nPos));
+    m_nPos = m_input.size();
+    return rest;
+}
+
 void CArchive::Exchange(std::string& text)
 {
     if (IsStoring())

@@ -41,6 +41,7 @@ public:
     void WriteI32(std::int32_t value);
     void WriteString(std::string_view text);
     void WriteCount(std::size_t count);
+    void WriteBytes(std::string_view bytes) { m_output.append(bytes); }
 
     std::uint8_t ReadByte();
     std::uint16_t ReadU16();
@@ -48,6 +49,8 @@ public:
     std::int32_t ReadI32();
     std::string ReadString();
     std::size_t ReadCount();
+    // Everything not yet read.
+    std::string ReadRemaining();
 
     // Store or load, by the archive's mode.
     void Exchange(std::string& text);

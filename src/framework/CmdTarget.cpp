@@ -37,7 +37,7 @@ void CCmdTarget::OnCommand(int id, Handler handler)
     m_handlers[id] = std::move(handler);
 }
 
-void CCmdTarget::OnUpdate(int id, UpdateHandler update)
+void CCmdTarget::OnUpdateUI(int id, UpdateHandler update)
 {
     m_updates[id] = std::move(update);
 }
@@ -48,7 +48,7 @@ void CCmdTarget::OnCommandRange(int first, int last, std::function<void(int)> ha
         m_handlers[id] = [handler, id] { handler(id); };
 }
 
-void CCmdTarget::OnUpdateRange(int first, int last, UpdateHandler update)
+void CCmdTarget::OnUpdateUIRange(int first, int last, UpdateHandler update)
 {
     for (int id = first; id <= last; ++id)
         m_updates[id] = update;

@@ -26,9 +26,9 @@ public:
 
 protected:
     void OnCommand(int id, Handler handler);
-    void OnUpdate(int id, UpdateHandler update);
+    void OnUpdateUI(int id, UpdateHandler update);
     void OnCommandRange(int first, int last, std::function<void(int)> handler);
-    void OnUpdateRange(int first, int last, UpdateHandler update);
+    void OnUpdateUIRange(int first, int last, UpdateHandler update);
 
 private:
     std::unordered_map<int, Handler> m_handlers;

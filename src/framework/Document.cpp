@@ -119,6 +119,9 @@ bool CDocument::OnSaveDocument(const std::string& path)
         return false;
     }
     SetModifiedFlag(false);
+    const auto observers = m_observers;
+    for (auto* observer : observers)
+        observer->OnDocumentSaved(*this);
     return true;
 }
 

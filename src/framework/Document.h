@@ -54,6 +54,7 @@ public:
     void AddObserver(CDocumentObserver* observer);
     void RemoveObserver(CDocumentObserver* observer);
     void UpdateAllViews();
+    const std::vector<CDocumentObserver*>& GetObservers() const { return m_observers; }
 
     // The texts shown when a load or save fails; %1 is the path.
     static std::string FileErrorText(FileIo::FileStatus status, FileIo::FileDirection direction,

@@ -20,12 +20,12 @@ public:
     }
     void Answer(int id, bool bEnabled, bool bChecked = false)
     {
-        OnUpdate(id, [bEnabled, bChecked](CCmdUI& ui) {
+        OnUpdateUI(id, [bEnabled, bChecked](CCmdUI& ui) {
             ui.Enable(bEnabled);
             ui.SetCheck(bChecked);
         });
     }
-    using CCmdTarget::OnUpdate;
+    using CCmdTarget::OnUpdateUI;
 
 private:
     std::string m_name;
@@ -102,7 +102,7 @@ TEST_F(CommandRouterTest, FirstUpdateHandlerOnTheRouteAnswers)
 TEST_F(CommandRouterTest, UpdateHandlerCanAskWhetherTheRouteHandlesTheCommand)
 {
     // As the application does for Compile: enabled exactly when a window on the route handles it.
-    m_app.OnUpdate(11, [](CCmdUI& ui) { ui.Enable(ui.HasHandlerOnRoute()); });
+    m_app.OnUpdateUI(11, [](CCmdUI& ui) { ui.Enable(ui.HasHandlerOnRoute()); });
     EXPECT_FALSE(m_router.Update(11).IsEnabled());
     m_view.Handle(11);
     EXPECT_TRUE(m_router.Update(11).IsEnabled());

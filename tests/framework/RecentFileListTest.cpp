@@ -2,38 +2,12 @@
 #include "framework/Profile.h"
 #include "framework/RecentFileList.h"
 
+#include "support/MapProfile.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
-namespace {
-
-class CMapProfile : public CProfile {
-public:
-    int GetProfileInt(const std::string& section, const std::string& entry, int nDefault) override
-    {
-        const auto it = m_ints.find(section + "/" + entry);
-        return it == m_ints.end() ? nDefault : it->second;
-    }
-    std::string GetProfileString(const std::string& section, const std::string& entry,
-                                 const std::string& strDefault) override
-    {
-        const auto it = m_strings.find(section + "/" + entry);
-        return it == m_strings.end() ? strDefault : it->second;
-    }
-    void WriteProfileInt(const std::string& section, const std::string& entry, int nValue) override
-    {
-        m_ints[section + "/" + entry] = nValue;
-    }
-    void WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override
-    {
-        m_strings[section + "/" + entry] = value;
-    }
-    std::map<std::string, int> m_ints;
-    std::map<std::string, std::string> m_strings;
-};
-
-}  // namespace
 
 TEST(RecentFileList, MostRecentFirstAtMostEightNoDuplicates)
 {

@@ -55,7 +55,7 @@ public:
         res.AddMenu(kDataMenu, {MenuPopup("&Data", {MenuCommand(Cmd::ID_FILE_SAVE, "&Save")})});
         res.AddAccelerators(kTextMenu, {{"Ctrl+K", kViewCommand}});
         OnCommand(kDisabledCommand, [this] { ++m_nDisabledRuns; });
-        OnUpdate(kDisabledCommand, [](CCmdUI& ui) { ui.Enable(false); });
+        OnUpdateUI(kDisabledCommand, [](CCmdUI& ui) { ui.Enable(false); });
 
         AddType(kTextMenu, "\nTextDoc\nText\nText Files (*.txt)\n.txt\nText.Document\nText Document");
         AddType(kDataMenu, "\nDataDoc\nData\nData Files (*.dat)\n.dat\nData.Document\nData Document");

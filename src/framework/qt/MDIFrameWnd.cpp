@@ -49,13 +49,13 @@ CMDIFrameWnd::CMDIFrameWnd(CWinApp& app, QWidget* parent)
         if (CMDIChildWnd* frame = GetActiveFrame(); frame != nullptr && frame->GetDocument() != nullptr)
             m_app.GetDocManager().NewWindow(*frame->GetDocument());
     });
-    OnUpdate(Cmd::ID_WINDOW_NEW, [this](CCmdUI& ui) { ui.Enable(GetActiveFrame() != nullptr); });
+    OnUpdateUI(Cmd::ID_WINDOW_NEW, [this](CCmdUI& ui) { ui.Enable(GetActiveFrame() != nullptr); });
     for (int id : {Cmd::ID_WINDOW_CASCADE, Cmd::ID_WINDOW_TILE_HORZ, Cmd::ID_WINDOW_ARRANGE})
-        OnUpdate(id, [this](CCmdUI& ui) { ui.Enable(!m_pMdiArea->subWindowList().isEmpty()); });
+        OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(!m_pMdiArea->subWindowList().isEmpty()); });
     OnCommand(Cmd::ID_NEXT_PANE, [this] { m_pMdiArea->activateNextSubWindow(); });
     OnCommand(Cmd::ID_PREV_PANE, [this] { m_pMdiArea->activatePreviousSubWindow(); });
     OnCommand(Cmd::ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    OnUpdate(Cmd::ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) {
+    OnUpdateUI(Cmd::ID_VIEW_STATUS_BAR, [this](CCmdUI& ui) {
         ui.Enable();
         ui.SetCheck(statusBar()->isVisible());
     });

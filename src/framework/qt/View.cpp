@@ -26,6 +26,7 @@ CMDIChildWnd* CView::GetParentFrame() const
 void CView::DetachDocument()
 {
     if (m_pDocument != nullptr) {
+        OnDocumentDetaching();
         m_pDocument->RemoveObserver(this);
         m_pDocument = nullptr;
     }

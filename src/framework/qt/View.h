@@ -22,11 +22,15 @@ public:
     virtual void OnInitialUpdate() { OnUpdate(); }
     virtual void OnUpdate() {}
 
-    // The document is going away: forget it.
+    // The view is leaving the document, or the document is going away: forget it.
     void DetachDocument();
 
     void OnDocumentUpdate(CDocument& doc) override;
     void OnDocumentTitleChanged(CDocument& doc) override;
+
+protected:
+    // Runs just before the view forgets its document.
+    virtual void OnDocumentDetaching() {}
 
 private:
     CDocument* m_pDocument;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's pictures: from the desktop's icon theme where it has them, else drawn here,
+// so they look right on a bare machine too.
+namespace AppIcons {
+
+enum DocumentKind { kJavaSource, kProject, kHtmlPage };
+
+QIcon DocumentIcon(DocumentKind kind);
+
+// The picture beside "Did you know..." in the Tip of the Day.
+QPixmap TipPicture();
+
+}  // namespace AppIcons

@@ -1,0 +1,18 @@
+#include "TextDocument.h"
+
+#include "framework/Archive.h"
+
+std::string CTextDocument::GetText() const
+{
+    return m_textSource ? m_textSource() : m_strText;
+}
+
+void CTextDocument::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        m_strText = GetText();
+        ar.WriteBytes(m_strText);
+    } else {
+        m_strText = ar.ReadRemaining();
+    }
+}

@@ -1,0 +1,5 @@
+#include "SyntaxWindowView.h"
+
+#include "editor/SyntaxWindowDoc.h"
+
+CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, QWidget* parent) : CTextEditView(doc, parent) {}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "TextEditView.h"
+
+class CSyntaxWindowDoc;
+
+// The view of a Java source window.
+class CSyntaxWindowView : public CTextEditView {
+    Q_OBJECT
+public:
+    explicit CSyntaxWindowView(CSyntaxWindowDoc& doc, QWidget* parent = nullptr);
+};

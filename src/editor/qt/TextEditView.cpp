@@ -1,0 +1,106 @@
+#include "TextEditView.h"
+
+#include "editor/TextDocument.h"
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QVBoxLayout>
+
+CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pEditor);
+    m_pEditor->setUtf8(true);
+    m_pEditor->setFrameShape(QFrame::NoFrame);
+    setFocusProxy(m_pEditor);
+
+    connect(m_pEditor, &QsciScintilla::modificationChanged, this, [this](bool bModified) {
+        if (CDocument* document = GetDocument())
+            document->SetModifiedFlag(bModified);
+    });
+
+    OnCommand(Cmd::ID_EDIT_UNDO, [this] { m_pEditor->undo(); });
+    OnUpdateUI(Cmd::ID_EDIT_UNDO, [this](CCmdUI& ui) { ui.Enable(m_pEditor->isUndoAvailable()); });
+    OnCommand(Cmd::ID_EDIT_CUT, [this] { m_pEditor->cut(); });
+    OnCommand(Cmd::ID_EDIT_COPY, [this] { m_pEditor->copy(); });
+    for (int id : {Cmd::ID_EDIT_CUT, Cmd::ID_EDIT_COPY})
+        OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(m_pEditor->hasSelectedText()); });
+    OnCommand(Cmd::ID_EDIT_PASTE, [this] { m_pEditor->paste(); });
+    OnCommand(Cmd::ID_EDIT_SELECT_ALL, [this] { m_pEditor->selectAll(); });
+}
+
+CTextEditView::~CTextEditView()
+{
+    DetachDocument();
+}
+
+CTextDocument* CTextEditView::GetTextDocument() const
+{
+    return static_cast<CTextDocument*>(GetDocument());
+}
+
+std::string CTextEditView::GetText() const
+{
+    const auto length = static_cast<std::size_t>(m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    std::string bytes(length + 1, '\0');
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, static_cast<unsigned long>(length + 1), bytes.data());
+    bytes.resize(length);
+    return bytes;
+}
+
+void CTextEditView::SetText(const std::string& bytes)
+{
+    // Appending by length keeps every byte, NULs included; no conversion of line ends.
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+}
+
+CTextEditView* CTextEditView::FindSiblingView() const
+{
+    if (GetDocument() == nullptr)
+        return nullptr;
+    for (CDocumentObserver* observer : GetDocument()->GetObservers()) {
+        auto* view = dynamic_cast<CTextEditView*>(observer);
+        if (view != nullptr && view != this)
+            return view;
+    }
+    return nullptr;
+}
+
+void CTextEditView::OnInitialUpdate()
+{
+    CTextDocument* doc = GetTextDocument();
+    if (doc == nullptr)
+        return;
+    if (CTextEditView* sibling = FindSiblingView()) {
+        m_pEditor->setDocument(sibling->GetEditor()->document());
+    } else {
+        SetText(doc->GetLoadedText());
+        doc->SetTextSource([this] { return GetText(); });
+    }
+    CView::OnInitialUpdate();
+}
+
+// The text stays with the document: another window on it takes over, or the document keeps
+// the text as it stands.
+void CTextEditView::OnDocumentDetaching()
+{
+    CTextDocument* doc = GetTextDocument();
+    if (CTextEditView* sibling = FindSiblingView()) {
+        doc->SetTextSource([sibling] { return sibling->GetText(); });
+    } else {
+        doc->SetText(GetText());
+        doc->SetTextSource(nullptr);
+    }
+}
+
+void CTextEditView::OnDocumentSaved(CDocument&)
+{
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+}

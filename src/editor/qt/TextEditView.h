@@ -1,0 +1,35 @@
+#pragma once
+
+#include "framework/qt/View.h"
+
+#include <string>
+
+class CTextDocument;
+class QsciScintilla;
+
+// A view that edits a text document in a QScintilla control used as a plain control: the
+// text is the file's bytes, positions are byte offsets. Further windows on the same document
+// share its text.
+class CTextEditView : public CView {
+    Q_OBJECT
+public:
+    explicit CTextEditView(CTextDocument& doc, QWidget* parent = nullptr);
+    ~CTextEditView() override;
+
+    QsciScintilla* GetEditor() const { return m_pEditor; }
+    CTextDocument* GetTextDocument() const;
+
+    std::string GetText() const;
+    void SetText(const std::string& bytes);
+
+    void OnInitialUpdate() override;
+    void OnDocumentSaved(CDocument& doc) override;
+
+protected:
+    void OnDocumentDetaching() override;
+
+private:
+    CTextEditView* FindSiblingView() const;
+
+    QsciScintilla* m_pEditor;
+};

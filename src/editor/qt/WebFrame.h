@@ -1,0 +1,10 @@
+#pragma once
+
+#include "framework/qt/MDIChildWnd.h"
+
+// The frame of an HTML page window.
+class CWebFrame : public CMDIChildWnd {
+    Q_OBJECT
+public:
+    using CMDIChildWnd::CMDIChildWnd;
+};
