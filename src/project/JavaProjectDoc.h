@@ -6,9 +6,11 @@
 #include "framework/Document.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class CProjectHost;
+class ProcessRunner;
 
 // The project: its Java source entries with their classes, its plain files, the main Java and
 // HTML files, the switches for the runner and the compiler, stored as a .jpr file.
@@ -64,6 +66,15 @@ public:
     const std::string& GetMainPackage() const { return m_strMainPackage; }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
 
+    // Starting the project's tools; defined with the runner, in the build layer.
+    // A captured run's token goes to the run watcher (the Process Window) when one is set.
+    using RunWatcher = std::function<void(std::unique_ptr<ProcessRunner>)>;
+    bool RunCaptured(const std::string& application, const std::string& commandLine,
+                     const std::string& folder);
+    bool RunInConsole(const std::string& application, const std::string& commandLine,
+                      const std::string& folder);
+    void SetRunWatcher(RunWatcher watcher) { m_runWatcher = std::move(watcher); }
+
 protected:
     void DeleteContents() override;
     CFileDialogSpec SaveAsDialogSpec() const override;
@@ -83,4 +94,5 @@ private:
     std::string m_strMainPackage;  // no command sets it; a loaded value is written back unchanged
     std::string m_strMainFolder;
     std::function<void()> m_treeRefresh;
+    RunWatcher m_runWatcher;
 };

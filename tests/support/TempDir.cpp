@@ -19,9 +19,12 @@ CTempDir::~CTempDir()
 {
     std::error_code ec;
     // Tests make files read-only; give the write bits back so everything can go.
+    // Links are left alone: chmod would follow them out of the folder.
     for (auto it = std::filesystem::recursive_directory_iterator(m_strPath, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-        ::chmod(it->path().c_str(), it->is_directory() ? 0755 : 0644);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        if (!it->is_symlink())
+            ::chmod(it->path().c_str(), it->is_directory() ? 0755 : 0644);
+    }
     ::chmod(m_strPath.c_str(), 0755);
     std::filesystem::remove_all(m_strPath, ec);
 }

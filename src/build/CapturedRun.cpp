@@ -1,0 +1,223 @@
+#include "CapturedRun.h"
+
+#include "platform/CommandLine.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kTerminatedByUser = 11;
+
+const char* Verdict(int nExitCode)
+{
+    switch (nExitCode) {
+    case 0:
+        return "\r\nNo Errors";
+    case kTerminatedByUser:
+        return "\r\nProcess terminated by user.";
+    case CCapturedRun::kStillActive:
+        return "\r\nError - process still active!";
+    default:
+        return "\r\nThere were errors";
+    }
+}
+
+}  // namespace
+
+CCapturedRun::CCapturedRun()
+{
+    // Without the wake-up pipe a run can still be ended, but only once its pipe breaks.
+    CChildProcess::MakePipe(m_wakeRead, m_wakeWrite);
+}
+
+CCapturedRun::~CCapturedRun()
+{
+    if (IsRunning()) {
+        TerminateCaptured(kTerminatedByUser);
+        // A descendant that left the tool's process group may still hold the pipe open.
+        if (m_wakeWrite.IsValid()) {
+            const char byte = 1;
+            [[maybe_unused]] const ssize_t n = ::write(m_wakeWrite.Get(), &byte, 1);
+        }
+    }
+    JoinReader();
+}
+
+CCapturedRun& CCapturedRun::Instance()
+{
+    static CCapturedRun run;
+    return run;
+}
+
+std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
+{
+    if (!exitCode)
+        return "Warning! There were process errors";
+    return "Exit code: " + std::to_string(*exitCode) + Verdict(*exitCode);
+}
+
+bool CCapturedRun::StartCaptured(const std::string& application, const std::string& commandLine,
+                                 const std::string& folder)
+{
+    if (IsRunning())
+        return false;
+    // The last run has appended its closing lines; its reader is about to end.
+    JoinReader();
+    {
+        std::lock_guard lock(m_textLock);
+        m_output.Clear();
+    }
+
+    CUniqueFd readEnd;
+    CUniqueFd writeEnd;
+    if (!CChildProcess::MakePipe(readEnd, writeEnd))
+        return false;
+    // Only the reader's end waits without blocking, so it can also hear the wake-up pipe.
+    const int flags = ::fcntl(readEnd.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(readEnd.Get(), F_SETFL, flags | O_NONBLOCK) != 0)
+        return false;
+
+    CSpawnRequest request;
+    request.strApplication = application;
+    request.argv = CommandLine::ToArgv(commandLine, folder);
+    if (request.argv.empty())
+        request.argv.push_back(application);
+    request.strFolder = folder;
+    request.nOutputFd = writeEnd.Get();
+
+    std::lock_guard childLock(m_childLock);
+    m_child.emplace();
+    if (m_child->Start(request) != 0) {
+        m_child.reset();
+        return false;
+    }
+    // From here the tool and its descendants hold the only write ends: the pipe breaks when
+    // they have all closed it.
+    writeEnd.Reset();
+
+    m_bRunning.store(true, std::memory_order_release);
+    try {
+        m_reader = std::thread([this, fd = std::move(readEnd), child = &*m_child]() mutable {
+            ReadUntilBroken(fd.Get());
+            fd.Reset();
+            FinishRun(child->WaitForExit());
+        });
+    } catch (const std::system_error&) {
+        m_child->Terminate(kTerminatedByUser);
+        m_child->WaitForExit();
+        m_bRunning.store(false, std::memory_order_release);
+        return false;
+    }
+    return true;
+}
+
+void CCapturedRun::ReadUntilBroken(int readFd)
+{
+    char buffer[kReadSize];
+    for (;;) {
+        const ssize_t n = ::read(readFd, buffer, sizeof buffer);
+        if (n > 0) {
+            std::lock_guard lock(m_textLock);
+            m_output.AppendChunk(std::string_view(buffer, static_cast<std::size_t>(n)));
+            continue;
+        }
+        if (n == 0)
+            return;
+        if (errno == EINTR)
+            continue;
+        if (errno != EAGAIN && errno != EWOULDBLOCK)
+            return;
+        pollfd fds[2] = {{readFd, POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}};
+        const int nReady = ::poll(fds, m_wakeRead.IsValid() ? 2 : 1, -1);
+        if (nReady < 0 && errno != EINTR)
+            return;
+        if (nReady > 0 && (fds[1].revents & POLLIN) != 0)
+            return;
+    }
+}
+
+void CCapturedRun::FinishRun(std::optional<int> exitCode)
+{
+    {
+        std::lock_guard lock(m_textLock);
+        m_output.AppendRaw(ClosingLines(exitCode));
+    }
+    {
+        // Cleared under the waiters' lock so that none of them misses the change.
+        std::lock_guard lock(m_idleLock);
+        m_bRunning.store(false, std::memory_order_release);
+    }
+    m_idle.notify_all();
+}
+
+bool CCapturedRun::TerminateCaptured(int nExitCode)
+{
+    std::lock_guard childLock(m_childLock);
+    if (!m_child || !IsRunning())
+        return false;
+    return m_child->Terminate(nExitCode);
+}
+
+std::string CCapturedRun::CopyOutput() const
+{
+    std::lock_guard lock(m_textLock);
+    return m_output.Text();
+}
+
+std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom) const
+{
+    std::lock_guard lock(m_textLock);
+    return m_output.CopyFrom(nFrom);
+}
+
+std::size_t CCapturedRun::OutputSize() const
+{
+    std::lock_guard lock(m_textLock);
+    return m_output.Size();
+}
+
+bool CCapturedRun::WaitUntilIdle(std::chrono::milliseconds limit)
+{
+    {
+        std::unique_lock lock(m_idleLock);
+        if (!m_idle.wait_for(lock, limit, [this] { return !IsRunning(); }))
+            return false;
+    }
+    JoinReader();
+    return true;
+}
+
+void CCapturedRun::JoinReader()
+{
+    if (m_reader.joinable())
+        m_reader.join();
+}
+
+bool StartCaptured(const std::string& application, const std::string& commandLine, const std::string& folder)
+{
+    return CCapturedRun::Instance().StartCaptured(application, commandLine, folder);
+}
+
+bool TerminateCaptured(int nExitCode)
+{
+    return CCapturedRun::Instance().TerminateCaptured(nExitCode);
+}
+
+bool IsCapturedRunActive()
+{
+    return CCapturedRun::Instance().IsRunning();
+}
+
+std::string CopyCapturedOutput()
+{
+    return CCapturedRun::Instance().CopyOutput();
+}
+
+std::string CopyCapturedOutputFrom(std::size_t nFrom)
+{
+    return CCapturedRun::Instance().CopyOutputFrom(nFrom);
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "OutputText.h"
+
+#include "platform/ChildProcess.h"
+#include "platform/UniqueFd.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+
+// One captured run at a time: the tool's standard output and error go into one pipe, a reader
+// thread turns what comes out into the output text, and when the pipe breaks (the tool and
+// everything it started have closed it) appends the exit-code line and a verdict.
+//
+// The output text is shared with the user-interface thread, so every append and every copy
+// holds one lock and a copy is always a complete earlier state. The running flag is set before
+// the reader starts and cleared by the reader only after the closing lines are in the text.
+class CCapturedRun {
+public:
+    static constexpr std::size_t kReadSize = 2046;
+    static constexpr int kStillActive = 259;
+
+    CCapturedRun();
+    // A run still active is ended and its reader joined.
+    ~CCapturedRun();
+    CCapturedRun(const CCapturedRun&) = delete;
+    CCapturedRun& operator=(const CCapturedRun&) = delete;
+
+    // The one run state of the program.
+    static CCapturedRun& Instance();
+
+    // Refused, changing nothing, while a run is active. Otherwise the output text is emptied
+    // and the tool started in folder with the arguments split from commandLine.
+    bool StartCaptured(const std::string& application, const std::string& commandLine,
+                       const std::string& folder);
+
+    // Ends the tool with nExitCode, only if it is still running; the reader then closes the
+    // run as usual. False when there was nothing to end.
+    bool TerminateCaptured(int nExitCode);
+
+    bool IsRunning() const { return m_bRunning.load(std::memory_order_acquire); }
+    std::string CopyOutput() const;
+    // The output from position nFrom on, for a watcher that already shows the part before it.
+    std::string CopyOutputFrom(std::size_t nFrom) const;
+    std::size_t OutputSize() const;
+
+    // Waits up to limit for the run to end; on success the reader thread is gone too.
+    bool WaitUntilIdle(std::chrono::milliseconds limit);
+
+    // The closing lines for an exit code, or for an exit status that could not be read.
+    static std::string ClosingLines(std::optional<int> exitCode);
+
+private:
+    void ReadUntilBroken(int readFd);
+    void FinishRun(std::optional<int> exitCode);
+    void JoinReader();
+
+    mutable std::mutex m_textLock;
+    COutputText m_output;
+    std::atomic<bool> m_bRunning {false};
+
+    std::condition_variable m_idle;
+    std::mutex m_idleLock;
+
+    std::mutex m_childLock;  // guards replacing the child against TerminateCaptured
+    std::optional<CChildProcess> m_child;
+    CUniqueFd m_wakeRead;    // written to when the reader must give up on the pipe
+    CUniqueFd m_wakeWrite;
+    std::thread m_reader;
+};
+
+// The program-wide run state, as the commands and the Process Window use it.
+bool StartCaptured(const std::string& application, const std::string& commandLine, const std::string& folder);
+bool TerminateCaptured(int nExitCode);
+bool IsCapturedRunActive();
+std::string CopyCapturedOutput();
+std::string CopyCapturedOutputFrom(std::size_t nFrom);

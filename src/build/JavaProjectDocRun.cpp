@@ -1,0 +1,36 @@
+// The project document's two ways of starting a tool.
+#include "project/JavaProjectDoc.h"
+
+#include "CapturedRun.h"
+#include "ProcessRunner.h"
+
+#include "framework/Ui.h"
+#include "platform/CommandLine.h"
+#include "platform/Terminal.h"
+
+bool CJavaProjectDoc::RunCaptured(const std::string& application, const std::string& commandLine,
+                                  const std::string& folder)
+{
+    auto runner = std::make_unique<ProcessRunner>();
+    if (!StartCaptured(application, commandLine, folder)) {
+        Ui().MessageBox("Failed to start process");
+        return false;
+    }
+    if (m_runWatcher)
+        m_runWatcher(std::move(runner));
+    return true;
+}
+
+bool CJavaProjectDoc::RunInConsole(const std::string& application, const std::string& commandLine,
+                                   const std::string& folder)
+{
+    std::vector<std::string> argv = CommandLine::ToArgv(commandLine, folder);
+    // The terminal runs the tool by its path; the name the line starts with is not passed on.
+    if (!argv.empty())
+        argv.erase(argv.begin());
+    if (Terminal::Start(application, argv, folder) != 0) {
+        Ui().MessageBox("Failed to laumch external process.");
+        return false;
+    }
+    return true;
+}

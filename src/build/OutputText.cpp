@@ -1,0 +1,33 @@
+#include "OutputText.h"
+
+#include <cstring>
+
+void COutputText::AppendChunk(std::string_view chunk)
+{
+    if (const void* nul = std::memchr(chunk.data(), '\0', chunk.size()))
+        chunk = chunk.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - chunk.data()));
+
+    // The text so far is already normal: each LF in it follows a CR. A new LF only needs a CR
+    // put before it when the character before it is not a CR; that character may be the last
+    // one of the previous chunk.
+    while (!chunk.empty()) {
+        const void* found = std::memchr(chunk.data(), '\n', chunk.size());
+        if (found == nullptr) {
+            m_strText += chunk;
+            return;
+        }
+        const auto nLine = static_cast<std::size_t>(static_cast<const char*>(found) - chunk.data());
+        m_strText.append(chunk.data(), nLine);
+        if (m_strText.empty() || m_strText.back() != '\r')
+            m_strText += '\r';
+        m_strText += '\n';
+        chunk.remove_prefix(nLine + 1);
+    }
+}
+
+std::string COutputText::CopyFrom(std::size_t nFrom) const
+{
+    if (nFrom >= m_strText.size())
+        return std::string();
+    return m_strText.substr(nFrom);
+}

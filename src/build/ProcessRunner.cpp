@@ -1,0 +1,3 @@
+#include "ProcessRunner.h"
+
+ProcessRunner::~ProcessRunner() = default;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class CArgumentsDlg;
+class QLineEdit;
+
+// The Arguments dialog on screen: a prompt, the argument text, OK (the default) and Cancel.
+class CArgumentsDlgQt : public QDialog {
+public:
+    explicit CArgumentsDlgQt(QWidget* parent = nullptr);
+
+    QLineEdit* ArgumentsEdit() const { return m_pEdit; }
+
+    // Shows the dialog modally over the active window; the presenter of CArgumentsDlg.
+    static int Show(CArgumentsDlg& dialog);
+    // Makes CArgumentsDlg::Execute show this dialog.
+    static void Install();
+
+private:
+    QLineEdit* m_pEdit;
+};

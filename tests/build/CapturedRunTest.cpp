@@ -1,0 +1,237 @@
+#include "RunnerTestSupport.h"
+#include "support/TempDir.h"
+
+#include "build/CapturedRun.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class CapturedRun : public ::testing::Test {
+protected:
+    // Runs the helper in the temporary folder and gives everything the run left in the text.
+    std::string Run(const std::string& arguments)
+    {
+        if (!m_run.StartCaptured(kHelper, "helper " + arguments, m_dir.Path()))
+            return "<not started>";
+        if (!m_run.WaitUntilIdle(60s))
+            return "<still running>";
+        return m_run.CopyOutput();
+    }
+
+    bool OutputHas(const std::string& part) const
+    {
+        return m_run.CopyOutput().find(part) != std::string::npos;
+    }
+
+    CTempDir m_dir;
+    CCapturedRun m_run;
+};
+
+}  // namespace
+
+TEST_F(CapturedRun, SilentSuccessLeavesOnlyTheClosingLines)
+{
+    EXPECT_EQ(Run("silent"), "Exit code: 0\r\nNo Errors");
+    EXPECT_FALSE(m_run.IsRunning());
+}
+
+TEST_F(CapturedRun, OutputBecomesCrLfTextFollowedByTheClosingLines)
+{
+    struct Row {
+        const char* arguments;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"write partial", "partialExit code: 0\r\nNo Errors"},
+        {R"(write "a\nb\n")", "a\r\nb\r\nExit code: 0\r\nNo Errors"},
+        {R"(write "a\r\nb\rc\n")", "a\r\nb\rc\r\nExit code: 0\r\nNo Errors"},
+        {R"(stderr "to error\n")", "to error\r\nExit code: 0\r\nNo Errors"},
+        {R"(write "abc\0def\n")", "abcExit code: 0\r\nNo Errors"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Run(row.arguments), row.text) << row.arguments;
+}
+
+TEST_F(CapturedRun, CrLfSplitBetweenTwoReadsStaysOneCrLf)
+{
+    const std::string expected = std::string(2045, 'a') + "\r\n" + std::string(4096 - 2047, 'b') +
+                                 "Exit code: 0\r\nNo Errors";
+    EXPECT_EQ(Run("split"), expected);
+}
+
+TEST_F(CapturedRun, ExitCodesGiveTheirVerdicts)
+{
+    struct Row {
+        const char* arguments;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"exit 1", "Exit code: 1\r\nThere were errors"},
+        {"exit 11", "Exit code: 11\r\nProcess terminated by user."},
+        {"exit 255", "Exit code: 255\r\nThere were errors"},
+        {"signal 15", "Exit code: 143\r\nThere were errors"},
+        // Killed, but not by the runner: the signal's code, not an abort.
+        {"signal 9", "Exit code: 137\r\nThere were errors"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Run(row.arguments), row.text) << row.arguments;
+}
+
+TEST_F(CapturedRun, ClosingLinesForCodesNoChildCanGiveHere)
+{
+    EXPECT_EQ(CCapturedRun::ClosingLines(-1), "Exit code: -1\r\nThere were errors");
+    EXPECT_EQ(CCapturedRun::ClosingLines(259), "Exit code: 259\r\nError - process still active!");
+    EXPECT_EQ(CCapturedRun::ClosingLines(std::nullopt), "Warning! There were process errors");
+}
+
+TEST_F(CapturedRun, AbortEndsTheRunWithCode11)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper hang", m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("ready"); }));
+    EXPECT_TRUE(m_run.IsRunning());
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
+    // Nothing is left to end once the run is over.
+    EXPECT_FALSE(m_run.TerminateCaptured(11));
+}
+
+TEST_F(CapturedRun, StartWhileActiveChangesNothing)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper hang", m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("ready"); }));
+    const std::string before = m_run.CopyOutput();
+    EXPECT_FALSE(m_run.StartCaptured(kHelper, "helper silent", m_dir.Path()));
+    EXPECT_EQ(m_run.CopyOutput(), before);
+    EXPECT_TRUE(m_run.IsRunning());
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
+}
+
+TEST_F(CapturedRun, GrandchildHoldingThePipeKeepsTheRunGoing)
+{
+    const std::string release = m_dir.File("release");
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper orphan " + release, m_dir.Path()));
+    // "orphaned" is written only after the child itself has exited.
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("orphaned"); }));
+    EXPECT_TRUE(m_run.IsRunning());
+    EXPECT_FALSE(OutputHas("Exit code"));
+    m_dir.Write("release", "");
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "child\r\norphaned\r\ngrandchild done\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(CapturedRun, MissingExecutableFailsAndLeavesTheStandardHandles)
+{
+    struct stat before[3];
+    for (int fd = 0; fd < 3; ++fd)
+        ASSERT_EQ(::fstat(fd, &before[fd]), 0);
+    const int nOpen = CountEntries("/proc/self/fd");
+
+    EXPECT_FALSE(m_run.StartCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
+    EXPECT_FALSE(m_run.IsRunning());
+    EXPECT_EQ(m_run.CopyOutput(), "");
+
+    for (int fd = 0; fd < 3; ++fd) {
+        struct stat after {};
+        ASSERT_EQ(::fstat(fd, &after), 0);
+        EXPECT_EQ(after.st_dev, before[fd].st_dev) << fd;
+        EXPECT_EQ(after.st_ino, before[fd].st_ino) << fd;
+    }
+    EXPECT_EQ(CountEntries("/proc/self/fd"), nOpen);
+    // The state is usable afterwards.
+    EXPECT_EQ(Run("silent"), "Exit code: 0\r\nNo Errors");
+}
+
+TEST_F(CapturedRun, ChildGetsOnlyItsStandardDescriptorsAndNoTerminal)
+{
+    const std::string text = Run("inspect");
+    EXPECT_NE(text.find("cwd=" + m_dir.Path() + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("fds=0,1,2\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("stdin=/dev/null\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("leader=yes\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("tty=no\r\n"), std::string::npos) << text;
+}
+
+TEST_F(CapturedRun, CommandLineReachesTheToolAsArgumentsWithoutAShell)
+{
+    m_dir.Write("B.class", "");
+    m_dir.Write("A.class", "");
+    m_dir.Write("my file.txt", "");
+    const std::string text =
+        Run(R"(args "two words" *.class my*.txt "*.class" c\"d $(touch${IFS}pwned) ;rm *.none)");
+    EXPECT_EQ(text,
+              "[two words]\r\n[A.class]\r\n[B.class]\r\n[my file.txt]\r\n[*.class]\r\n[c\"d]\r\n"
+              "[$(touch${IFS}pwned)]\r\n[;rm]\r\n[*.none]\r\nExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(::access(m_dir.File("pwned").c_str(), F_OK) == 0);
+}
+
+TEST_F(CapturedRun, LargeMergedOutputArrivesWholeAndEveryCopyIsAnEarlierState)
+{
+    const long long nBytes = 4 << 20;
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper large " + std::to_string(nBytes) + " 7", m_dir.Path()));
+    std::string last;
+    bool bPrefixes = true;
+    while (m_run.IsRunning()) {
+        std::string copy = m_run.CopyOutput();
+        bPrefixes = bPrefixes && copy.size() >= last.size() && copy.compare(0, last.size(), last) == 0;
+        last = std::move(copy);
+    }
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    const std::string text = m_run.CopyOutput();
+    EXPECT_TRUE(bPrefixes);
+    EXPECT_EQ(text.compare(0, last.size(), last), 0);
+
+    std::string expected;
+    for (long long line = 0; line * 80 < nBytes; ++line) {
+        char row[83];
+        std::snprintf(row, sizeof row, "%c%09lld%069d\r\n", line % 7 == 6 ? 'E' : 'O', line, 0);
+        expected.append(row, 81);
+    }
+    expected += "Exit code: 0\r\nNo Errors";
+    ASSERT_EQ(text.size(), expected.size());
+    EXPECT_TRUE(text == expected);
+    EXPECT_EQ(m_run.CopyOutputFrom(text.size() - 9), "No Errors");
+}
+
+TEST_F(CapturedRun, ThousandRunsLeaveNoDescriptorAndNoThread)
+{
+    // One run first, so that anything opened once per process is already there.
+    ASSERT_TRUE(m_run.StartCaptured("/usr/bin/true", "true", ""));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    const int nOpen = CountEntries("/proc/self/fd");
+    const int nThreads = CountEntries("/proc/self/task");
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(m_run.StartCaptured("/usr/bin/true", "true", "")) << i;
+        ASSERT_TRUE(m_run.WaitUntilIdle(60s)) << i;
+    }
+    EXPECT_EQ(m_run.CopyOutput(), "Exit code: 0\r\nNo Errors");
+    EXPECT_EQ(CountEntries("/proc/self/fd"), nOpen);
+    EXPECT_EQ(CountEntries("/proc/self/task"), nThreads);
+}
+
+TEST(CapturedRunLifetime, StateGoingAwayEndsAnActiveRun)
+{
+    CTempDir dir;
+    {
+        // Threads a sanitizer starts once per process are there before the count.
+        CCapturedRun first;
+        ASSERT_TRUE(first.StartCaptured("/usr/bin/true", "true", ""));
+        ASSERT_TRUE(first.WaitUntilIdle(60s));
+    }
+    const int nThreads = CountEntries("/proc/self/task");
+    {
+        CCapturedRun run;
+        ASSERT_TRUE(run.StartCaptured(kHelper, "helper hang", dir.Path()));
+        ASSERT_TRUE(WaitFor([&] { return run.CopyOutput().find("ready") != std::string::npos; }));
+    }
+    EXPECT_EQ(CountEntries("/proc/self/task"), nThreads);
+}

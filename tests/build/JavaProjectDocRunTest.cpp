@@ -1,0 +1,113 @@
+#include "RunnerTestSupport.h"
+#include "support/TempDir.h"
+#include "support/TestProjectHost.h"
+
+#include "build/CapturedRun.h"
+#include "build/ProcessRunner.h"
+#include "project/JavaProjectDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Puts a folder of stand-in programs in place of PATH for one test.
+class CPathOverride {
+public:
+    explicit CPathOverride(const std::string& path)
+    {
+        if (const char* old = std::getenv("PATH"))
+            m_old = old;
+        ::setenv("PATH", path.c_str(), 1);
+    }
+    ~CPathOverride() { ::setenv("PATH", m_old.c_str(), 1); }
+    CPathOverride(const CPathOverride&) = delete;
+    CPathOverride& operator=(const CPathOverride&) = delete;
+
+private:
+    std::string m_old;
+};
+
+class ProjectRun : public ::testing::Test {
+protected:
+    ~ProjectRun() override
+    {
+        TerminateCaptured(11);
+        CCapturedRun::Instance().WaitUntilIdle(60s);
+    }
+
+    // A stand-in terminal: a copy of the helper under a terminal's name, in a folder of its
+    // own (a copy, since the folder's clean-up resets modes through links).
+    std::string InstallTerminal(const std::string& name)
+    {
+        const std::string path = m_dir.Write("bin/" + name, CTempDir::Read(kHelper));
+        EXPECT_EQ(::chmod(path.c_str(), 0755), 0);
+        return m_dir.File("bin");
+    }
+
+    std::string ReadTerminalRecord(const std::string& folder)
+    {
+        const std::string record = folder + "/terminal-args.txt";
+        if (!WaitFor([&] { return ::access(record.c_str(), F_OK) == 0; }))
+            return "<terminal never started>";
+        return CTempDir::Read(record);
+    }
+
+    CTempDir m_dir;
+    CTestProjectHost m_host;
+    CJavaProjectDoc m_doc {m_host};
+};
+
+}  // namespace
+
+TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheWatcher)
+{
+    int nWatched = 0;
+    m_doc.SetRunWatcher([&](std::unique_ptr<ProcessRunner> runner) { nWatched += runner != nullptr; });
+    EXPECT_TRUE(m_doc.RunCaptured(kHelper, "helper write hello", m_dir.Path()));
+    EXPECT_EQ(nWatched, 1);
+    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(60s));
+    EXPECT_EQ(CopyCapturedOutput(), "helloExit code: 0\r\nNo Errors");
+    EXPECT_TRUE(m_host.m_ui.Messages().empty());
+}
+
+TEST_F(ProjectRun, CapturedStartFailureIsReportedAndNothingIsWatched)
+{
+    int nWatched = 0;
+    m_doc.SetRunWatcher([&](std::unique_ptr<ProcessRunner>) { ++nWatched; });
+    m_host.m_ui.ExpectMessage("Failed to start process");
+    EXPECT_FALSE(m_doc.RunCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
+    EXPECT_EQ(nWatched, 0);
+}
+
+TEST_F(ProjectRun, ConsoleRunPassesTheToolAndEachArgumentSeparately)
+{
+    CPathOverride path(InstallTerminal("x-terminal-emulator"));
+    const std::string folder = m_dir.File("work");
+    m_dir.Write("work/Main.class", "");
+    EXPECT_TRUE(m_doc.RunInConsole(kHelper, R"(java -cp . "app.Main" "two words" *.class)", folder));
+    EXPECT_EQ(ReadTerminalRecord(folder),
+              "x-terminal-emulator\n-e\n" + kHelper + "\n-cp\n.\napp.Main\ntwo words\nMain.class\n");
+    EXPECT_TRUE(m_host.m_ui.Messages().empty());
+}
+
+TEST_F(ProjectRun, ConsoleRunWithoutATerminalFails)
+{
+    m_dir.Write("empty/.keep", "");
+    CPathOverride path(m_dir.File("empty"));
+    m_host.m_ui.ExpectMessage("Failed to laumch external process.");
+    EXPECT_FALSE(m_doc.RunInConsole(kHelper, "java Main", m_dir.Path()));
+}
+
+TEST_F(ProjectRun, ConsoleRunOfAMissingToolFails)
+{
+    CPathOverride path(InstallTerminal("xterm"));
+    m_host.m_ui.ExpectMessage("Failed to laumch external process.");
+    EXPECT_FALSE(m_doc.RunInConsole(m_dir.File("jdk/bin/java"), "java Main", m_dir.Path()));
+    EXPECT_NE(::access((m_dir.Path() + "/terminal-args.txt").c_str(), F_OK), 0);
+}
