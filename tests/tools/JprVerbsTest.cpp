@@ -122,3 +122,23 @@ TEST(JprVerbs, ToolExitCodes)
     EXPECT_EQ(RunTool("dump"), 2);
     EXPECT_EQ(RunTool("--help"), 0);
 }
+
+// An empty project file gives the user's current default switches, as opening it in the IDE does.
+TEST(JprVerbs, EmptyFileDumpsWithTheUsersDefaultSwitches)
+{
+    CTempDir dir;
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old != nullptr ? old : "";
+    ::setenv("XDG_CONFIG_HOME", dir.File("config").c_str(), 1);
+    dir.Write("config/Kestrune/Ondrik.reg", "Windows Registry Editor Version 5.00\n\n"
+                                            "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
+                                            "\"JAVAC\"=\"-g -nowarn\"\n");
+    std::ostringstream out, err;
+    const int code = RunDump({dir.Write("empty.jpr", "")}, out, err);
+    if (old != nullptr)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(code, 0);
+    EXPECT_NE(out.str().find("Javac switches: \"-g -nowarn\"\n"), std::string::npos) << out.str();
+}
