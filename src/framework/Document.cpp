@@ -170,8 +170,11 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
     }
     if (!OnSaveDocument(target))
         return false;
-    if (bReplace)
+    if (bReplace) {
         SetPathName(target);
+        if (m_savedAsHandler)
+            m_savedAsHandler(target);
+    }
     return true;
 }
 

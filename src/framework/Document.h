@@ -41,6 +41,8 @@ public:
     // nothing may touch the document after this returns.
     virtual void OnCloseDocument();
     void SetCloseHandler(std::function<void(CDocument&)> handler) { m_closeHandler = std::move(handler); }
+    // Heard when a save gives the document a new path name (the recent-file list keeps it).
+    void SetSavedAsHandler(std::function<void(const std::string&)> handler) { m_savedAsHandler = std::move(handler); }
 
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetDocTemplate(CDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
@@ -74,4 +76,5 @@ private:
     std::vector<CDocumentObserver*> m_observers;
     CDocTemplate* m_pDocTemplate = nullptr;
     std::function<void(CDocument&)> m_closeHandler;
+    std::function<void(const std::string&)> m_savedAsHandler;
 };

@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include <filesystem>
+
 namespace Paths {
 
 std::string FolderOf(std::string_view path)
@@ -34,6 +36,13 @@ std::string ExtensionOf(std::string_view path)
     if (pos == std::string_view::npos)
         return {};
     return std::string(path.substr(pos + 1));
+}
+
+std::string Absolute(std::string_view path)
+{
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(std::filesystem::path(path), ec);
+    return ec ? std::string(path) : absolute.lexically_normal().string();
 }
 
 }  // namespace Paths

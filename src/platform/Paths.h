@@ -20,4 +20,8 @@ std::string Join(std::string_view folder, std::string_view name);
 // Text after the last "." of the path; "" when there is none.
 std::string ExtensionOf(std::string_view path);
 
+// The path made absolute against the current folder, without "." or ".." parts; symbolic
+// links are kept as they are.
+std::string Absolute(std::string_view path);
+
 }  // namespace Paths

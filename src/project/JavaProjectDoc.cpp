@@ -16,7 +16,9 @@ CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), 
 
 CJavaProjectDoc::~CJavaProjectDoc()
 {
-    m_host.SetOpenProject(nullptr);
+    // Only the project that is open stops being open; another one may have taken its place.
+    if (m_host.GetOpenProject() == this)
+        m_host.SetOpenProject(nullptr);
 }
 
 void CJavaProjectDoc::DeleteContents()

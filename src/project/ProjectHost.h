@@ -15,6 +15,7 @@ public:
     virtual std::string GetDefaultJavaOptions() const = 0;  // the JAVAOPTIONS setting
     virtual std::string GetDefaultJavacSwitches() const = 0;  // the JAVAC setting
     virtual void SetOpenProject(CJavaProjectDoc* project) = 0;
+    virtual CJavaProjectDoc* GetOpenProject() const = 0;
     virtual void AddRecentProject(const std::string& path) = 0;
     virtual void SaveRecentProjects(const std::string& path) = 0;
 };

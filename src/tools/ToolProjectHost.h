@@ -15,7 +15,8 @@ public:
     CUi& GetUi() override { return m_ui; }
     std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
     std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
-    void SetOpenProject(CJavaProjectDoc*) override {}
+    void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
+    CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string&) override {}
     void SaveRecentProjects(const std::string&) override {}
 
@@ -23,4 +24,5 @@ private:
     CConsoleUi m_ui;
     std::string m_strJavaOptions;
     std::string m_strJavac;
+    CJavaProjectDoc* m_pOpenProject = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "app/QuarnelSettings.h"
 
-#include "AppTestEnv.h"
+#include "support/AppTestEnv.h"
 
 #include <gtest/gtest.h>
 

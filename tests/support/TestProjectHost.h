@@ -15,6 +15,7 @@ public:
     std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
     std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
     void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
+    CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string& path) override { m_added.push_back(path); }
     void SaveRecentProjects(const std::string& path) override { m_saved.push_back(path); }
 

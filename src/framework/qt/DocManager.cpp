@@ -5,25 +5,11 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "platform/Paths.h"
 
 #include <QMdiArea>
 
 #include <algorithm>
-#include <filesystem>
-
-namespace {
-
-// Documents are known by their full path.
-std::string FullPath(const std::string& path)
-{
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    if (ec)
-        return path;
-    return absolute.lexically_normal().string();
-}
-
-}  // namespace
 
 CDocManager::CDocManager(CUi& ui) : m_ui(ui) {}
 
@@ -56,13 +42,14 @@ CDocument* CDocManager::Adopt(std::unique_ptr<CDocument> doc, CDocTemplate& docT
 {
     doc->SetDocTemplate(&docTemplate);
     doc->SetCloseHandler([this](CDocument& closing) { DestroyDocument(closing); });
+    doc->SetSavedAsHandler([this](const std::string& path) { AddToRecentFileList(path); });
     m_documents.push_back(std::move(doc));
     return m_documents.back().get();
 }
 
 CDocument* CDocManager::OpenDocumentFile(const std::string& path)
 {
-    const std::string fullPath = FullPath(path);
+    const std::string fullPath = Paths::Absolute(path);
     for (const auto& doc : m_documents) {
         if (doc->GetPathName() == fullPath) {
             ActivateFrame(*doc);

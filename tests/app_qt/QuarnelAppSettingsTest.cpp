@@ -1,6 +1,7 @@
-#include "app/QuarnelApp.h"
+#include "app/qt/QuarnelApp.h"
 
-#include "AppTestEnv.h"
+#include "support/AppTestEnv.h"
+#include "support/RecordingShell.h"
 #include "support/ScriptedUi.h"
 
 #include "project/JavaProjectDoc.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-class QuarnelAppTest : public ::testing::Test {
+class QuarnelAppSettingsTest : public ::testing::Test {
 protected:
     CAppEnvironment Environment() const
     {
@@ -26,13 +27,14 @@ protected:
 
     CTestConfigHome m_home;
     CScriptedUi m_ui;
+    CRecordingShell m_shell;
 };
 
 }  // namespace
 
-TEST_F(QuarnelAppTest, ProgramFolderGivesTheHelpFile)
+TEST_F(QuarnelAppSettingsTest, ProgramFolderGivesTheHelpFile)
 {
-    CQuarnelApp app(m_ui, Environment());
+    CQuarnelApp app(m_ui, m_shell, Environment());
     app.LoadSettings();
     const std::string folder = m_home.Dir().File("install/bin");
     EXPECT_EQ(app.GetProgramFolder(), folder);
@@ -42,23 +44,23 @@ TEST_F(QuarnelAppTest, ProgramFolderGivesTheHelpFile)
     EXPECT_EQ(app.GetSettingsStore().GetFilePath(), m_home.SettingsFile());
 }
 
-TEST_F(QuarnelAppTest, InstalledJdkIsDiscovered)
+TEST_F(QuarnelAppSettingsTest, InstalledJdkIsDiscovered)
 {
     const std::string javac = m_home.Dir().Write("jvm/java-21/bin/javac", "");
     ::chmod(javac.c_str(), 0755);
     m_home.Dir().Write("jvm/java-21/release", "JAVA_VERSION=\"21.0.2\"\n");
     std::filesystem::create_directory_symlink("java-21", m_home.Dir().File("jvm/default-java"));
-    CQuarnelApp app(m_ui, Environment());
+    CQuarnelApp app(m_ui, m_shell, Environment());
     app.LoadSettings();
     EXPECT_EQ(app.m_strJavaBin, std::filesystem::canonical(m_home.Dir().File("jvm/java-21")).string());
 }
 
-TEST_F(QuarnelAppTest, ProjectSeesTheDefaultSwitchesAndRegistersItself)
+TEST_F(QuarnelAppSettingsTest, ProjectSeesTheDefaultSwitchesAndRegistersItself)
 {
     m_home.Dir().Write("config/Kestrune/Ondrik.reg", "Windows Registry Editor Version 5.00\n\n"
                                                      "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
                                                      "\"JAVAC\"=\"-g\"\n\"JAVAOPTIONS\"=\"-ea\"\n");
-    CQuarnelApp app(m_ui, Environment());
+    CQuarnelApp app(m_ui, m_shell, Environment());
     app.LoadSettings();
     EXPECT_EQ(app.GetOpenProject(), nullptr);
     {

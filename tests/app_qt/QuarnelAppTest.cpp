@@ -1,0 +1,367 @@
+#include "app/qt/NewDocumentDlg.h"
+#include "app/qt/NewProjectDlg.h"
+#include "app/qt/QuarnelApp.h"
+#include "app/qt/RecentProjectsDlg.h"
+#include "app/qt/TipOfTheDayDlg.h"
+
+#include "editor/TextDocument.h"
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/qt/MDIChildWnd.h"
+#include "framework/qt/MDIFrameWnd.h"
+#include "project/JavaProjectDoc.h"
+
+#include "support/AppTestEnv.h"
+#include "support/TestProjectHost.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedUi.h"
+
+#include <QApplication>
+#include <QMdiArea>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QuarnelAppTest : public ::testing::Test {
+protected:
+    QuarnelAppTest()
+    {
+        // No tip at start-up unless a test asks for it.
+        WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\Tip]\n\"StartUp\"=dword:00000001\n");
+    }
+
+    void WriteSettings(const std::string& keys)
+    {
+        m_home.Dir().Write("config/Kestrune/Ondrik.reg", "Windows Registry Editor Version 5.00\n\n" + keys);
+    }
+
+    CAppEnvironment Environment() const
+    {
+        CAppEnvironment env;
+        env.strProgramPath = m_home.Dir().File("install/ondrik");
+        env.strSettingsFile = m_home.SettingsFile();
+        env.jdkSearch = {m_home.Dir().File("jvm/default-java"), ""};
+        return env;
+    }
+
+    CQuarnelApp& Start(const CCommandLineInfo& cmd = {})
+    {
+        m_app = std::make_unique<CQuarnelApp>(m_ui, m_shell, Environment());
+        m_bStarted = m_app->InitInstance(cmd);
+        return *m_app;
+    }
+
+    // A saved project with one Java file, as the program writes it.
+    std::string MakeProject(const std::string& name)
+    {
+        const std::string folder = m_home.Dir().File(name);
+        m_home.Dir().Write(name + "/" + name + ".java", "class " + name + " {}\r\n");
+        CScriptedUi ui;
+        CRecordingShell shell;
+        CQuarnelApp maker(ui, shell, Environment());
+        CJavaProjectDoc project(maker);
+        project.SetPathName(folder + "/" + name + ".jpr");
+        project.AddJavaFile(folder + "/" + name + ".java");
+        project.SetMainJavaFile(name + ".java");
+        EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));
+        return project.GetPathName();
+    }
+
+    void ProcessDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    std::size_t WindowCount() const { return m_app->GetMainWnd()->GetMdiArea()->subWindowList().size(); }
+
+    CTestConfigHome m_home;
+    CScriptedUi m_ui;
+    CRecordingShell m_shell;
+    std::unique_ptr<CQuarnelApp> m_app;
+    bool m_bStarted = false;
+};
+
+}  // namespace
+
+TEST_F(QuarnelAppTest, StartingWithNoArgumentsShowsNoDocument)
+{
+    CQuarnelApp& app = Start();
+    EXPECT_TRUE(m_bStarted);
+    EXPECT_EQ(WindowCount(), 0u);
+    EXPECT_EQ(app.GetDocManager().GetTemplates().size(), 3u);
+    const auto templates = app.GetDocManager().GetTemplates();
+    EXPECT_EQ(templates[0]->GetDocString(CDocTemplate::docName), "JavaDocument");
+    EXPECT_EQ(templates[1]->GetDocString(CDocTemplate::docName), "JavaProject");
+    EXPECT_EQ(templates[2]->GetDocString(CDocTemplate::docName), "HTMLDocument");
+    EXPECT_EQ(app.GetProjectTemplate(), templates[1]);
+    EXPECT_EQ(app.GetMainWnd()->windowTitle(), "Ondrik");
+}
+
+TEST_F(QuarnelAppTest, LastProjectReopensAndTheTipFollowsIt)
+{
+    const std::string project = MakeProject("Last");
+    m_home.Dir().Write("install/help/tips.dat", "A tip\n");
+    WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n\"LASTOPEN\"=\"" + project + "\"\n");
+    bool bProjectOpenAtTip = false;
+    m_ui.ExpectDialog("Tip of the Day", [&](CModalDialog& dlg) {
+        bProjectOpenAtTip = m_app->GetOpenProject() != nullptr;
+        EXPECT_EQ(static_cast<CTipOfTheDayDlg&>(dlg).m_strTip, "A tip");
+        return kIdCancel;
+    });
+    CQuarnelApp& app = Start();
+    ASSERT_NE(app.GetOpenProject(), nullptr);
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), project);
+    EXPECT_TRUE(bProjectOpenAtTip);
+}
+
+TEST_F(QuarnelAppTest, NologoLeavesTheTipOut)
+{
+    m_home.Dir().Write("install/help/tips.dat", "A tip\n");
+    WriteSettings("");
+    CCommandLineInfo cmd;
+    cmd.bNoLogo = true;
+    Start(cmd);
+    EXPECT_TRUE(m_ui.AllAnswered());
+}
+
+TEST_F(QuarnelAppTest, FileOnTheCommandLineOpensAndAFailureEndsStartUp)
+{
+    const std::string source = m_home.Dir().Write("A.java", "class A {}\n");
+    CCommandLineInfo cmd;
+    cmd.strFileName = source;
+    CQuarnelApp& app = Start(cmd);
+    EXPECT_TRUE(m_bStarted);
+    ASSERT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
+    EXPECT_EQ(static_cast<CTextDocument*>(app.GetDocManager().GetDocuments()[0])->GetText(), "class A {}\n");
+
+    m_app.reset();
+    cmd.strFileName = m_home.Dir().File("missing.java");
+    m_ui.ExpectMessage(cmd.strFileName +
+                       "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+    Start(cmd);
+    EXPECT_FALSE(m_bStarted);
+}
+
+TEST_F(QuarnelAppTest, OpeningTheOpenProjectActivatesItAndAsksNothing)
+{
+    const std::string project = MakeProject("Open");
+    CQuarnelApp& app = Start();
+    CDocument* first = app.OpenDocumentFile(project);
+    ASSERT_NE(first, nullptr);
+    app.OpenDocumentFile(m_home.Dir().File("Open/Open.java"));
+    EXPECT_NE(app.GetMainWnd()->GetActiveFrame()->GetDocument(), first);
+    EXPECT_EQ(app.OpenDocumentFile(project), nullptr);
+    EXPECT_EQ(app.GetMainWnd()->GetActiveFrame()->GetDocument(), first);
+    EXPECT_EQ(app.GetOpenProject(), first);
+}
+
+TEST_F(QuarnelAppTest, CancelOnASecondProjectKeepsTheFirst)
+{
+    const std::string one = MakeProject("One");
+    const std::string two = MakeProject("Two");
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(one);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Cancel);
+    EXPECT_EQ(app.OpenDocumentFile(two), nullptr);
+    ASSERT_NE(app.GetOpenProject(), nullptr);
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), one);
+
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    ASSERT_NE(app.OpenDocumentFile(two), nullptr);
+    ProcessDeletes();
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), two);
+    EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
+    EXPECT_EQ(app.m_recentProjects, std::vector<std::string>{one}) << "closing records the project";
+    EXPECT_EQ(app.m_strLastOpen, one);
+}
+
+TEST_F(QuarnelAppTest, UpperCaseJprSkipsTheCloseQuestionButOpensAsAProject)
+{
+    const std::string one = MakeProject("Upper");
+    const std::string upper = m_home.Dir().File("Upper/a.JPR");
+    std::filesystem::copy_file(one, upper);
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(one);
+    CDocument* opened = app.OpenDocumentFile(upper);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->GetDocTemplate(), app.GetProjectTemplate());
+    EXPECT_TRUE(m_ui.Messages().empty()) << "no close-project question";
+}
+
+TEST_F(QuarnelAppTest, NewApplicationProjectWritesItsFilesByteForByte)
+{
+    CQuarnelApp& app = Start();
+    const std::string jpr = m_home.Dir().File("Foo/Foo.jpr");
+    std::filesystem::create_directories(m_home.Dir().File("Foo"));
+    m_ui.ExpectDialog("New Project", [](CModalDialog& dlg) {
+        auto& project = static_cast<CNewProjectDlg&>(dlg);
+        EXPECT_EQ(project.m_nProjectType, CNewProjectDlg::kEmpty);
+        EXPECT_EQ(project.m_strClassName, "MyApp");
+        project.m_nProjectType = CNewProjectDlg::kApplication;
+        project.m_strClassName = "Foo";
+        return kIdOk;
+    });
+    m_ui.ExpectSaveFile(jpr);
+    ASSERT_TRUE(app.RunCommand(Cmd::ID_FILE_NEWPROJECT));
+    EXPECT_EQ(m_ui.FileDialogs().back().initialName, "Foo.jpr");
+    EXPECT_EQ(m_ui.FileDialogs().back().filter, "Java Projects (*.jpr)|*.jpr||");
+
+    const std::string expected =
+        "import java.awt.*;\r\nimport java.awt.event.*;\r\n\r\npublic class Foo extends Frame\r\n{\r\n"
+        "\tpublic Foo()\r\n\t{\r\n\t\tthis.addWindowListener\t(new WindowAdapter(){\r\n"
+        "\t\t\tpublic void windowClosing(WindowEvent e){\r\n\t\t\t\tdispose();\r\n\t\t\t\tSystem.exit(0);\r\n"
+        "\t\t\t}\r\n\t\t});\r\n\t}\r\n\t\r\n\tpublic static void main(String args[])\r\n\t{\r\n"
+        "\t\tSystem.out.println(\"Starting App\");\r\n\t\tFoo f = new Foo();\r\n"
+        "\t\tf.setSize(100,100);\r\n\t\tf.show();\r\n\t}\r\n}";
+    EXPECT_EQ(CTempDir::Read(m_home.Dir().File("Foo/Foo.java")), expected);
+
+    CJavaProjectDoc* project = app.GetOpenProject();
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->GetPathName(), jpr);
+    EXPECT_EQ(project->GetMainJavaFile(), "Foo.java");
+    EXPECT_EQ(project->GetMainFolder(), m_home.Dir().File("Foo"));
+    EXPECT_FALSE(project->IsModified()) << "saved after the source was added";
+    EXPECT_EQ(app.GetMainWnd()->GetActiveFrame()->GetDocument()->GetPathName(), m_home.Dir().File("Foo/Foo.java"))
+        << "the source is open in a window";
+    EXPECT_EQ(app.GetDocManager().GetRecentFiles()[1], jpr) << "the saved project is in the File menu's list";
+
+    // The project file on disk holds the source and names it as the main file.
+    CTestProjectHost host;
+    CJavaProjectDoc reloaded(host);
+    ASSERT_TRUE(reloaded.OnOpenDocument(jpr));
+    ASSERT_EQ(reloaded.GetJavaFiles().GetCount(), 1);
+    EXPECT_EQ(reloaded.GetJavaFiles().GetAt(0)->GetPath(), m_home.Dir().File("Foo/Foo.java"));
+    EXPECT_EQ(reloaded.GetMainJavaFile(), "Foo.java");
+}
+
+TEST_F(QuarnelAppTest, NewAppletProjectWritesItsPageAndSourceAndLeavesThePageClosed)
+{
+    CQuarnelApp& app = Start();
+    std::filesystem::create_directories(m_home.Dir().File("Ap"));
+    m_ui.ExpectDialog("New Project", [](CModalDialog& dlg) {
+        auto& project = static_cast<CNewProjectDlg&>(dlg);
+        project.m_nProjectType = CNewProjectDlg::kApplet;
+        project.m_strClassName = "Foo";
+        return kIdOk;
+    });
+    m_ui.ExpectSaveFile(m_home.Dir().File("Ap/Foo.jpr"));
+    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    const std::string page = CTempDir::Read(m_home.Dir().File("Ap/Example1.html"));
+    EXPECT_EQ(page.size(), 202u - 3 * 5 + 13) << "three names five shorter, thirteen CR LF";
+    EXPECT_NE(page.find("<TITLE>Foo Example1</TITLE>\r\n"), std::string::npos);
+    EXPECT_NE(page.find("<APPLET CODE=\"Foo.class\" WIDTH=\"300\" HEIGHT=\"300\">"), std::string::npos);
+    const std::string source = CTempDir::Read(m_home.Dir().File("Ap/Foo.java"));
+    EXPECT_EQ(source.size(), 159u - 5 + 9);
+    EXPECT_NE(source.find("public class Foo extends Applet\r\n"), std::string::npos);
+    EXPECT_EQ(source.substr(source.size() - 2), "}\t");
+    CJavaProjectDoc* project = app.GetOpenProject();
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->GetMainHtmlFile(), "Example1.html");
+    EXPECT_EQ(project->GetPlainFilePath("Example1.html"), m_home.Dir().File("Ap/Example1.html"));
+    EXPECT_EQ(WindowCount(), 2u) << "the project and its source; the page is not opened";
+}
+
+TEST_F(QuarnelAppTest, EmptyProjectStaysUntitledAndCancelledSaveAsKeepsItOpen)
+{
+    CQuarnelApp& app = Start();
+    m_ui.ExpectDialog("New Project", [](CModalDialog&) { return kIdOk; });
+    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    ASSERT_NE(app.GetOpenProject(), nullptr);
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), "");
+    EXPECT_EQ(app.GetOpenProject()->GetTitle(), "JavaProject1");
+
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectDialog("New Project", [](CModalDialog& dlg) {
+        static_cast<CNewProjectDlg&>(dlg).m_nProjectType = CNewProjectDlg::kApplication;
+        return kIdOk;
+    });
+    m_ui.ExpectSaveFile("");
+    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    ProcessDeletes();
+    ASSERT_NE(app.GetOpenProject(), nullptr);
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), "") << "the untitled project stays open";
+}
+
+TEST_F(QuarnelAppTest, NewDialogMakesTheChosenKindOfDocument)
+{
+    CQuarnelApp& app = Start();
+    m_ui.ExpectDialog("New Ondrik Document", [](CModalDialog& dlg) {
+        static_cast<CNewDocumentDlg&>(dlg).m_nSelected = CNewDocumentDlg::kHtmlPage;
+        return kIdOk;
+    });
+    app.RunCommand(Cmd::ID_FILE_NEW);
+    ASSERT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
+    EXPECT_EQ(app.GetDocManager().GetDocuments()[0]->GetTitle(), "HTMLDocument1");
+    m_ui.ExpectDialog("New Ondrik Document", [](CModalDialog&) { return kIdCancel; });
+    app.RunCommand(Cmd::ID_FILE_NEW);
+    EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
+}
+
+TEST_F(QuarnelAppTest, ProjectCommandsAreEnabledOnlyWithAProject)
+{
+    const std::string project = MakeProject("Cmds");
+    CQuarnelApp& app = Start();
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDJAVAFILES).IsEnabled());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_COMPILE).IsEnabled());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_BUILD).IsEnabled()) << "not built yet: stays disabled";
+    app.OpenDocumentFile(project);
+    app.OpenDocumentFile(m_home.Dir().File("Cmds/Cmds.java"));
+    EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDHTMLFILE).IsEnabled());
+    m_ui.ExpectOpenFiles({m_home.Dir().File("Cmds/page.html")});
+    EXPECT_TRUE(app.RunCommand(Cmd::ID_PROJECT_ADDHTMLFILE)) << "forwarded from a source window";
+    EXPECT_EQ(app.GetOpenProject()->GetPlainFiles().GetCount(), 1);
+}
+
+TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
+{
+    const std::string project = MakeProject("Recent");
+    WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\Tip]\n\"StartUp\"=dword:00000001\n\n"
+                  "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n\"RECENTSIZE\"=dword:00000001\n"
+                  "\"RECENT0\"=\"" + project + "\"\n");
+    CQuarnelApp& app = Start();
+    m_ui.ExpectDialog("Recent Projects", [](CModalDialog& dlg) {
+        auto& recent = static_cast<CRecentProjectsDlg&>(dlg);
+        EXPECT_EQ(recent.Lines().size(), 1u);
+        return recent.OnOK(0) ? kIdOk : kIdCancel;
+    });
+    app.RunCommand(Cmd::ID_FILE_RECENTPROJECTS);
+    ASSERT_NE(app.GetOpenProject(), nullptr);
+    EXPECT_EQ(app.GetOpenProject()->GetPathName(), project);
+}
+
+TEST_F(QuarnelAppTest, HelpOpensTheProgramsOwnGuide)
+{
+    CQuarnelApp& app = Start();
+    const std::string help = m_home.Dir().File("install/ondrik.html");
+    m_ui.ExpectMessage(help + "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
+    app.RunCommand(Cmd::ID_HELP_HELP);
+    EXPECT_TRUE(m_shell.m_opened.empty());
+    m_home.Dir().Write("install/ondrik.html", "<html></html>");
+    app.RunCommand(Cmd::ID_HELP_HELP);
+    EXPECT_EQ(m_shell.m_opened, std::vector<std::string>{help});
+}
+
+TEST_F(QuarnelAppTest, ClosingTheMainWindowStoresItsStateAndTheRecentProjects)
+{
+    CQuarnelApp& app = Start();
+    app.AddRecentProject("/p/one.jpr");
+    app.GetMainWnd()->showMaximized();
+    EXPECT_TRUE(app.GetMainWnd()->close());
+    const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
+    EXPECT_EQ(store.GetNumber("SETTINGS", "WINDOWSTATE", 7), 1u);
+    EXPECT_EQ(store.GetString("OPTIONS", "LASTOPEN", "unset"), "");
+    EXPECT_EQ(store.GetString("OPTIONS", "RECENT0", ""), "/p/one.jpr");
+}
+
+TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
+{
+    CQuarnelApp& app = Start();
+    app.OpenNewDocumentOfType("JavaDocument");
+    app.OpenNewDocumentOfType("HTMLDocument");
+    for (CDocument* doc : app.GetDocManager().GetDocuments())
+        doc->SetModifiedFlag();
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
+    app.RunCommand(Cmd::ID_FILE_SAVEALL);
+}
