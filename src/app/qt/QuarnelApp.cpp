@@ -1,5 +1,6 @@
 #include "QuarnelApp.h"
 
+#include "AppIcons.h"
 #include "MainFrame.h"
 #include "NewDocumentDlg.h"
 #include "NewProjectDlg.h"
@@ -115,6 +116,7 @@ void CQuarnelApp::RegisterDocTemplates()
         Res::IDR_JAVATYPE, kJavaDescription, [this] { return std::make_unique<CSyntaxWindowDoc>(GetUi()); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CChildFrame(GetDocManager(), doc);
+            frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
             frame->SetView(new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc)));
             return frame;
         }));
@@ -122,6 +124,7 @@ void CQuarnelApp::RegisterDocTemplates()
         Res::IDR_PROJECTTYPE, kProjectDescription, [this] { return std::make_unique<CJavaProjectDoc>(*this); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CProjectFrame(GetDocManager(), doc);
+            frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kProject));
             frame->SetView(new CProjectFormView(static_cast<CJavaProjectDoc&>(doc)));
             return frame;
         }));
@@ -129,6 +132,7 @@ void CQuarnelApp::RegisterDocTemplates()
         Res::IDR_HTMLTYPE, kHtmlDescription, [this] { return std::make_unique<CLiveEditorDoc>(GetUi()); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CWebFrame(GetDocManager(), doc);
+            frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kHtmlPage));
             frame->SetView(new CLiveHTMLView(static_cast<CLiveEditorDoc&>(doc)));
             return frame;
         }));

@@ -6,6 +6,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QFontDatabase>
 #include <QVBoxLayout>
 
 CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this))
@@ -14,6 +15,14 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pEditor);
     m_pEditor->setUtf8(true);
+    // Source text reads in a fixed-pitch font until the window's own font settings apply.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_pEditor->setFont(fixed);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, QsciScintillaBase::STYLE_DEFAULT,
+                             fixed.family().toUtf8().constData());
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_STYLESETSIZE, QsciScintillaBase::STYLE_DEFAULT,
+                             static_cast<long>(fixed.pointSize() > 0 ? fixed.pointSize() : 10));
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
     m_pEditor->setFrameShape(QFrame::NoFrame);
     setFocusProxy(m_pEditor);
 

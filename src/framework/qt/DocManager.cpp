@@ -95,8 +95,18 @@ CMDIChildWnd* CDocManager::CreateFrame(CDocument& doc)
     if (frame == nullptr)
         return nullptr;
     m_frames[&doc].push_back(frame);
-    if (m_pMdiArea != nullptr)
+    if (m_pMdiArea != nullptr) {
         m_pMdiArea->addSubWindow(frame);
+        // A new window takes most of the area, each one a little lower and to the right.
+        // Before the main window is first shown its area has no size yet; the window's will do.
+        QSize area = m_pMdiArea->viewport()->size();
+        if (!m_pMdiArea->isVisible())
+            area = m_pMdiArea->window()->size() - QSize(0, 80);
+        if (area.width() > 200 && area.height() > 150) {
+            const int step = 24 * static_cast<int>((m_pMdiArea->subWindowList().size() - 1) % 8);
+            frame->setGeometry(QRect(QPoint(step, step), frame->InitialSize(area)));
+        }
+    }
     frame->UpdateTitle();
     frame->show();
     if (CView* view = frame->GetActiveView()) {

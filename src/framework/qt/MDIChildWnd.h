@@ -21,6 +21,8 @@ public:
     int GetResourceId() const;
 
     void UpdateTitle();
+    // The size the window opens with in an area of this size.
+    virtual QSize InitialSize(const QSize& area) const { return area * 3 / 4; }
     // The document is going away: the view forgets it and the frame closes without asking.
     void DetachDocument();
 
