@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
+#include <QToolBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -218,4 +219,20 @@ TEST_F(DocManagerTest, UpdateHandlersDecideMenuStateAndDisabledCommandsDoNotRun)
     Docs().CloseAllDocuments();
     QApplication::processEvents();
     EXPECT_FALSE(m_app.RunCommand(kViewCommand)) << "with no view, nobody on the route handles it";
+}
+
+TEST_F(DocManagerTest, ToolbarButtonsFollowTheUpdateHandlersWhenIdle)
+{
+    CMDIFrameWnd* main = m_app.GetMainWnd();
+    auto* toolbar = main->addToolBar("Standard");
+    QAction* never = main->AddToolbarCommand(toolbar, kDisabledCommand, QIcon());
+    QAction* viewCommand = main->AddToolbarCommand(toolbar, kViewCommand, QIcon());
+    main->OnIdle();
+    EXPECT_FALSE(never->isEnabled());
+    EXPECT_FALSE(viewCommand->isEnabled()) << "no view on the route";
+    Docs().OpenNewDocument(*Docs().GetTemplates()[0]);
+    main->OnIdle();
+    EXPECT_TRUE(viewCommand->isEnabled());
+    viewCommand->trigger();
+    EXPECT_EQ(m_app.m_nViewRuns, 1);
 }

@@ -9,6 +9,7 @@
 #include "framework/Document.h"
 #include "framework/Resources.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace {
 
@@ -35,6 +37,9 @@ CMDIFrameWnd::CMDIFrameWnd(CWinApp& app, QWidget* parent)
     statusBar()->addWidget(m_pMessagePane, 1);
     m_pMessagePane->setText("Ready");
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMDIFrameWnd::OnSubWindowActivated);
+    // The toolbar's buttons are brought up to date whenever the program has nothing else to do.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMDIFrameWnd::OnIdle);
 
     OnCommand(Cmd::ID_WINDOW_CASCADE, [this] { m_pMdiArea->cascadeSubWindows(); });
     OnCommand(Cmd::ID_WINDOW_TILE_HORZ, [this] { m_pMdiArea->tileSubWindows(); });
@@ -66,6 +71,8 @@ CMDIFrameWnd::~CMDIFrameWnd()
 {
     // The area's windows go with it; their activation changes must not reach a frame half gone.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        disconnect(dispatcher, nullptr, this, nullptr);
 }
 
 void CMDIFrameWnd::LoadFrame(int resourceId)
@@ -232,6 +239,35 @@ void CMDIFrameWnd::UpdateTitle()
         setWindowTitle(app);
     else
         setWindowTitle(app + " - " + frame->windowTitle());
+}
+
+void CMDIFrameWnd::OnIdle()
+{
+    for (QToolBar* toolbar : findChildren<QToolBar*>()) {
+        if (!toolbar->isVisible())
+            continue;
+        for (QAction* action : toolbar->actions()) {
+            const int id = CommandOf(action);
+            if (id == 0)
+                continue;
+            const CCmdUI ui = m_app.GetRouter().Update(id);
+            if (action->isEnabled() != ui.IsEnabled())
+                action->setEnabled(ui.IsEnabled());
+            if (ui.IsCheckable() && action->isChecked() != ui.IsChecked()) {
+                action->setCheckable(true);
+                action->setChecked(ui.IsChecked());
+            }
+        }
+    }
+}
+
+QAction* CMDIFrameWnd::AddToolbarCommand(QToolBar* toolbar, int id, const QIcon& icon)
+{
+    QAction* action = toolbar->addAction(icon, QString::fromStdString(m_app.GetResources().GetTooltip(id)));
+    action->setProperty(kCommandProperty, id);
+    action->setStatusTip(QString::fromStdString(m_app.GetResources().GetStatusPrompt(id)));
+    connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+    return action;
 }
 
 void CMDIFrameWnd::SetMessageText(const QString& text)

@@ -38,6 +38,11 @@ public:
 
     void SetMessageText(const QString& text);
 
+    // A toolbar button for a command: its tooltip and status prompt come from the command's
+    // prompt, its state from the update handlers, brought up to date when the program is idle.
+    QAction* AddToolbarCommand(class QToolBar* toolbar, int id, const QIcon& icon);
+    void OnIdle();
+
 protected:
     // Runs before a menu of the bar opens; the menu's items are then brought up to date.
     virtual void OnInitMenuPopup(QMenu* menu);
