@@ -244,8 +244,6 @@ void CMDIFrameWnd::UpdateTitle()
 void CMDIFrameWnd::OnIdle()
 {
     for (QToolBar* toolbar : findChildren<QToolBar*>()) {
-        if (!toolbar->isVisible())
-            continue;
         for (QAction* action : toolbar->actions()) {
             const int id = CommandOf(action);
             if (id == 0)
