@@ -1,5 +1,7 @@
 #include "AppIcons.h"
 
+#include "framework/CommandIds.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -69,6 +71,186 @@ QPixmap TipPicture()
     p.drawLine(QPointF(20, 20), QPointF(24, 12));
     p.drawLine(QPointF(24, 12), QPointF(28, 20));
     return pixmap;
+}
+
+namespace {
+
+// A 16-pixel picture drawn with antialiasing on a clear ground.
+template <typename Draw>
+QIcon Drawn(Draw draw)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2.0, 2.0);
+    draw(p);
+    p.end();
+    return QIcon(pixmap);
+}
+
+const QColor kInk(60, 60, 60);
+
+void Page(QPainter& p, const QRectF& r, const QColor& fill = Qt::white)
+{
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(fill);
+    p.drawRect(r);
+}
+
+void Lines(QPainter& p, qreal x, qreal y, qreal w, int count)
+{
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    for (int i = 0; i < count; ++i)
+        p.drawLine(QPointF(x, y + 2.5 * i), QPointF(x + w, y + 2.5 * i));
+}
+
+void Arrow(QPainter& p, bool bRight)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 170));
+    const qreal x = bRight ? 1.5 : 6.5;
+    const qreal d = bRight ? 4.5 : -4.5;
+    p.drawPolygon(QPolygonF({QPointF(x, 5), QPointF(x + d, 8), QPointF(x, 11)}));
+}
+
+QIcon Fallback(int id)
+{
+    using namespace Cmd;
+    switch (id) {
+    case ID_FILE_NEW:
+        return Drawn([](QPainter& p) { Page(p, QRectF(3.5, 1.5, 9, 13)); });
+    case ID_FILE_OPEN:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(QColor(140, 100, 20), 1));
+            p.setBrush(QColor(240, 200, 90));
+            p.drawRect(QRectF(1.5, 4.5, 13, 9));
+            p.drawRect(QRectF(1.5, 3.5, 5, 2));
+        });
+    case ID_FILE_SAVE:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(70, 110, 180));
+            p.drawRect(QRectF(1.5, 1.5, 13, 13));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(4.5, 1.5, 7, 5));
+            p.setBrush(QColor(200, 200, 200));
+            p.drawRect(QRectF(4.5, 9.5, 7, 5));
+        });
+    case ID_EDIT_CUT:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(kInk, 1.2));
+            p.drawLine(QPointF(5, 1), QPointF(10, 10));
+            p.drawLine(QPointF(11, 1), QPointF(6, 10));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(2.5, 9.5, 4, 4));
+            p.drawEllipse(QRectF(9.5, 9.5, 4, 4));
+        });
+    case ID_EDIT_COPY:
+        return Drawn([](QPainter& p) {
+            Page(p, QRectF(1.5, 1.5, 8, 10));
+            Page(p, QRectF(6.5, 4.5, 8, 10));
+            Lines(p, 8, 7.5, 5, 3);
+        });
+    case ID_EDIT_PASTE:
+        return Drawn([](QPainter& p) {
+            Page(p, QRectF(2.5, 2.5, 10, 12), QColor(200, 160, 100));
+            Page(p, QRectF(5.5, 1.5, 4, 3), QColor(220, 220, 220));
+            Page(p, QRectF(6.5, 6.5, 8, 8));
+        });
+    case ID_FILE_PRINT:
+        return Drawn([](QPainter& p) {
+            Page(p, QRectF(4.5, 1.5, 7, 5));
+            Page(p, QRectF(1.5, 6.5, 13, 6), QColor(190, 190, 190));
+            Page(p, QRectF(4.5, 10.5, 7, 4));
+        });
+    case ID_EDIT_INDENT:
+    case ID_EDIT_OUTDENT:
+        return Drawn([id](QPainter& p) {
+            Lines(p, 1, 2.5, 14, 1);
+            Lines(p, 8, 6.5, 7, 3);
+            Lines(p, 1, 14, 14, 1);
+            Arrow(p, id == ID_EDIT_INDENT);
+        });
+    case ID_BUILD_COMPILE:
+        return Drawn([](QPainter& p) {
+            Page(p, QRectF(1.5, 1.5, 9, 12));
+            Lines(p, 3, 4.5, 5, 3);
+            p.setPen(QPen(QColor(20, 130, 50), 2));
+            p.drawLine(QPointF(8, 11), QPointF(10.5, 14));
+            p.drawLine(QPointF(10.5, 14), QPointF(15, 7));
+        });
+    case ID_BUILD_BUILD:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(QColor(110, 70, 30), 2.2));
+            p.drawLine(QPointF(3, 14), QPointF(10, 7));
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(150, 150, 160));
+            p.drawPolygon(QPolygonF({QPointF(7, 3), QPointF(11, 1), QPointF(15, 5), QPointF(12, 8)}));
+        });
+    case ID_BUILD_RUN:
+    case ID_BUILD_RUNAPPLET:
+        return Drawn([id](QPainter& p) {
+            if (id == ID_BUILD_RUNAPPLET)
+                Page(p, QRectF(1.5, 1.5, 13, 13), QColor(235, 240, 250));
+            p.setPen(QPen(QColor(20, 100, 40), 1));
+            p.setBrush(QColor(40, 170, 70));
+            p.drawPolygon(QPolygonF({QPointF(4.5, 3), QPointF(12.5, 8), QPointF(4.5, 13)}));
+        });
+    case ID_HTML_OPENINBROWSER:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(QColor(30, 80, 150), 1));
+            p.setBrush(QColor(120, 170, 230));
+            p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(5.0, 1.5, 6, 13));
+            p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+        });
+    case ID_VIEW_PROJECTWINDOWBUTTON:
+        return Drawn([](QPainter& p) {
+            p.setPen(QPen(kInk, 1));
+            p.setBrush(QColor(240, 200, 90));
+            p.drawRect(QRectF(1.5, 1.5, 5, 4));
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(7.5, 6.5, 6, 3));
+            p.drawRect(QRectF(7.5, 11.5, 6, 3));
+            p.drawLine(QPointF(4, 5.5), QPointF(4, 13));
+            p.drawLine(QPointF(4, 8), QPointF(7.5, 8));
+            p.drawLine(QPointF(4, 13), QPointF(7.5, 13));
+        });
+    default:
+        return {};
+    }
+}
+
+const char* ThemeName(int id)
+{
+    using namespace Cmd;
+    switch (id) {
+    case ID_FILE_NEW: return "document-new";
+    case ID_FILE_OPEN: return "document-open";
+    case ID_FILE_SAVE: return "document-save";
+    case ID_EDIT_CUT: return "edit-cut";
+    case ID_EDIT_COPY: return "edit-copy";
+    case ID_EDIT_PASTE: return "edit-paste";
+    case ID_FILE_PRINT: return "document-print";
+    case ID_EDIT_INDENT: return "format-indent-more";
+    case ID_EDIT_OUTDENT: return "format-indent-less";
+    case ID_BUILD_COMPILE: return "run-build-file";
+    case ID_BUILD_BUILD: return "run-build";
+    case ID_BUILD_RUN: return "media-playback-start";
+    case ID_BUILD_RUNAPPLET: return "system-run";
+    case ID_HTML_OPENINBROWSER: return "internet-web-browser";
+    case ID_VIEW_PROJECTWINDOWBUTTON: return "view-list-tree";
+    default: return "";
+    }
+}
+
+}  // namespace
+
+QIcon CommandIcon(int id)
+{
+    return QIcon::fromTheme(ThemeName(id), Fallback(id));
 }
 
 }  // namespace AppIcons

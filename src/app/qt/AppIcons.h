@@ -13,4 +13,7 @@ QIcon DocumentIcon(DocumentKind kind);
 // The picture beside "Did you know..." in the Tip of the Day.
 QPixmap TipPicture();
 
+// The toolbar picture of a command: the desktop theme's, else one drawn here.
+QIcon CommandIcon(int id);
+
 }  // namespace AppIcons

@@ -1,10 +1,157 @@
 #include "MainFrame.h"
 
+#include "AppIcons.h"
+#include "LockIndicators.h"
 #include "QuarnelApp.h"
+
+#include "app/AppResources.h"
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace Cmd;
 
 CMainFrame::CMainFrame(CQuarnelApp& app) : CMDIFrameWnd(app), m_quarnelApp(app)
 {
-    setWindowIcon(QIcon::fromTheme("applications-development"));
+    setWindowIcon(QIcon::fromTheme("applications-development", AppIcons::DocumentIcon(AppIcons::kProject)));
+    CreateToolBar();
+    CreateStatusPanes();
+
+    OnCommand(ID_VIEW_TOOLBAR, [this] { m_pToolBar->setVisible(!m_pToolBar->isVisible()); });
+    OnUpdateUI(ID_VIEW_TOOLBAR, [this](CCmdUI& ui) {
+        ui.Enable();
+        ui.SetCheck(!m_pToolBar->isHidden());
+    });
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame()
+{
+    qApp->removeEventFilter(this);
+    delete m_pSpareHelpPopup;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = new QToolBar("Standard", this);
+    m_pToolBar->setObjectName("StandardToolBar");
+    m_pToolBar->setIconSize(QSize(16, 16));
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    // The buttons in their order; 0 stands for a separator.
+    const int buttons[] = {ID_FILE_NEW,       0, ID_FILE_OPEN,      ID_FILE_SAVE,      0,
+                           ID_EDIT_CUT,       ID_EDIT_COPY,         ID_EDIT_PASTE,     0,
+                           ID_FILE_PRINT,     0, ID_EDIT_INDENT,    ID_EDIT_OUTDENT,   0,
+                           ID_BUILD_COMPILE,  ID_BUILD_BUILD,       ID_BUILD_RUN,      ID_BUILD_RUNAPPLET,
+                           ID_HTML_OPENINBROWSER, 0, ID_VIEW_PROJECTWINDOWBUTTON};
+    for (int id : buttons) {
+        if (id == 0)
+            m_pToolBar->addSeparator();
+        else
+            AddToolbarCommand(m_pToolBar, id, AppIcons::CommandIcon(id));
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+}
+
+void CMainFrame::CreateStatusPanes()
+{
+    auto pane = [this](const QString& sample, int width) {
+        auto* label = new QLabel(this);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFixedWidth(width > 0 ? width : label->fontMetrics().horizontalAdvance(sample) + 10);
+        statusBar()->addPermanentWidget(label);
+        return label;
+    };
+    m_pLinePane = pane({}, 70);
+    m_pColumnPane = pane({}, 70);
+    m_pCapsPane = pane("CAP", 0);
+    m_pNumPane = pane("NUM", 0);
+    m_pScrollPane = pane("SCRL", 0);
+    UpdateLockPanes();
+}
+
+QLabel* CMainFrame::GetPane(int index) const
+{
+    QLabel* const panes[] = {nullptr, m_pLinePane, m_pColumnPane, m_pCapsPane, m_pNumPane, m_pScrollPane};
+    return index >= 1 && index <= 5 ? panes[index] : nullptr;
+}
+
+void CMainFrame::SetMessagePaneText(const QString& text)
+{
+    SetMessageText(text);
+}
+
+void CMainFrame::SetLinePaneText(const QString& text)
+{
+    m_pLinePane->setText(text);
+    m_pLinePane->repaint();
+}
+
+void CMainFrame::SetColumnPaneText(const QString& text)
+{
+    m_pColumnPane->setText(text);
+    m_pColumnPane->repaint();
+}
+
+void CMainFrame::UpdateLockPanes()
+{
+    const CLockIndicators state = CLockIndicators::Read();
+    m_pCapsPane->setText(state.bCaps ? "CAP" : "");
+    m_pNumPane->setText(state.bNum ? "NUM" : "");
+    m_pScrollPane->setText(state.bScroll ? "SCRL" : "");
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    // The lock keys change only with a key or when the program comes back to the front.
+    if ((event->type() == QEvent::KeyRelease && watched == QApplication::focusWidget()) ||
+        event->type() == QEvent::ApplicationActivate)
+        UpdateLockPanes();
+    return CMDIFrameWnd::eventFilter(watched, event);
+}
+
+void CMainFrame::AddTipToHelpMenu(QMenuBar* bar)
+{
+    const QString helpCaption = QString::fromStdString(App().GetResources().GetString(Res::IDS_HELP_MENU));
+    const QString tipText = QString::fromStdString(App().GetResources().GetString(Res::IDS_TIP_ITEM));
+    bool bFound = false;
+    for (QAction* item : bar->actions()) {
+        if (item->menu() != nullptr && item->text() == helpCaption) {
+            m_pHelpPopup = item->menu();
+            bFound = true;
+        }
+    }
+    if (bFound) {
+        const QList<QAction*> items = m_pHelpPopup->actions();
+        if (items.isEmpty() || items.front()->text() != tipText) {
+            QAction* first = items.isEmpty() ? nullptr : items.front();
+            QAction* separator = m_pHelpPopup->insertSeparator(first);
+            m_pHelpPopup->insertAction(separator, MakeCommandAction(tipText, ID_HELP_TIPOFTHEDAY, m_pHelpPopup));
+        }
+        return;
+    }
+    if (!m_pHelpPopup) {
+        if (m_pSpareHelpPopup == nullptr) {
+            m_pSpareHelpPopup = new QMenu(helpCaption);
+            m_pSpareHelpPopup->addAction(MakeCommandAction(tipText, ID_HELP_TIPOFTHEDAY, m_pSpareHelpPopup));
+            connect(m_pSpareHelpPopup, &QMenu::aboutToShow, this, [this] { UpdateMenu(m_pSpareHelpPopup); });
+        }
+        m_pHelpPopup = m_pSpareHelpPopup;
+    }
+    bar->addMenu(m_pHelpPopup);
+}
+
+void CMainFrame::OnInitMenuPopup(QMenu* menu)
+{
+    AddTipToHelpMenu(menuBar());
+    CMDIFrameWnd::OnInitMenuPopup(menu);
 }
 
 bool CMainFrame::OnClose()

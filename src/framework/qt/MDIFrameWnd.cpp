@@ -92,11 +92,7 @@ QMenu* CMDIFrameWnd::BuildPopup(const CMenuItem& popup)
         } else if (item.IsSeparator()) {
             menu->addSeparator();
         } else {
-            QAction* action = menu->addAction(QString::fromStdString(item.text));
-            action->setProperty(kCommandProperty, item.id);
-            action->setStatusTip(QString::fromStdString(m_app.GetResources().GetStatusPrompt(item.id)));
-            const int id = item.id;
-            connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+            menu->addAction(MakeCommandAction(QString::fromStdString(item.text), item.id, menu));
         }
     }
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { OnInitMenuPopup(menu); });
@@ -259,12 +255,20 @@ void CMDIFrameWnd::OnIdle()
     }
 }
 
-QAction* CMDIFrameWnd::AddToolbarCommand(QToolBar* toolbar, int id, const QIcon& icon)
+QAction* CMDIFrameWnd::MakeCommandAction(const QString& text, int id, QObject* parent)
 {
-    QAction* action = toolbar->addAction(icon, QString::fromStdString(m_app.GetResources().GetTooltip(id)));
+    auto* action = new QAction(text, parent);
     action->setProperty(kCommandProperty, id);
     action->setStatusTip(QString::fromStdString(m_app.GetResources().GetStatusPrompt(id)));
     connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+    return action;
+}
+
+QAction* CMDIFrameWnd::AddToolbarCommand(QToolBar* toolbar, int id, const QIcon& icon)
+{
+    QAction* action = MakeCommandAction(QString::fromStdString(m_app.GetResources().GetTooltip(id)), id, toolbar);
+    action->setIcon(icon);
+    toolbar->addAction(action);
     return action;
 }
 

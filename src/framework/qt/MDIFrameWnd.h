@@ -41,6 +41,8 @@ public:
     // A toolbar button for a command: its tooltip and status prompt come from the command's
     // prompt, its state from the update handlers, brought up to date when the program is idle.
     QAction* AddToolbarCommand(class QToolBar* toolbar, int id, const QIcon& icon);
+    // An item that sends a command when chosen, with the command's status prompt.
+    QAction* MakeCommandAction(const QString& text, int id, QObject* parent);
     void OnIdle();
 
 protected:
