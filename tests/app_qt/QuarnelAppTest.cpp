@@ -365,3 +365,17 @@ TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
     m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
     app.RunCommand(Cmd::ID_FILE_SAVEALL);
 }
+
+TEST_F(QuarnelAppTest, CancelOnClosingKeepsEverythingOpenButTheStateIsAlreadyStored)
+{
+    CQuarnelApp& app = Start();
+    app.OpenNewDocumentOfType("JavaDocument");
+    app.GetDocManager().GetDocuments()[0]->SetModifiedFlag();
+    app.GetMainWnd()->showNormal();
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::Cancel);
+    EXPECT_FALSE(app.GetMainWnd()->close());
+    EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
+    const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
+    EXPECT_EQ(store.GetNumber("SETTINGS", "WINDOWSTATE", 7), 0u);
+    EXPECT_EQ(store.GetString("OPTIONS", "LASTOPEN", "unset"), "");
+}
