@@ -379,3 +379,20 @@ TEST_F(QuarnelAppTest, CancelOnClosingKeepsEverythingOpenButTheStateIsAlreadySto
     EXPECT_EQ(store.GetNumber("SETTINGS", "WINDOWSTATE", 7), 0u);
     EXPECT_EQ(store.GetString("OPTIONS", "LASTOPEN", "unset"), "");
 }
+
+// A source window keeps the file's bytes exactly: every kind of line end, tabs, NULs and bytes
+// that are not UTF-8 come back unchanged when the file is saved.
+TEST_F(QuarnelAppTest, SourceAndPageWindowsSaveTheFilesBytesUnchanged)
+{
+    const std::string bytes = std::string("class A {\r\n\tint x;\n\r}\rtail \xE9\xFF ", 31) + std::string(1, '\0') + "end";
+    CQuarnelApp& app = Start();
+    for (const char* name : {"A.java", "page.html"}) {
+        const std::string path = m_home.Dir().Write(name, bytes);
+        CDocument* doc = app.OpenDocumentFile(path);
+        ASSERT_NE(doc, nullptr);
+        EXPECT_FALSE(doc->IsModified());
+        const std::string copy = m_home.Dir().File(std::string("copy-") + name);
+        ASSERT_TRUE(doc->OnSaveDocument(copy));
+        EXPECT_EQ(CTempDir::Read(copy), bytes) << name;
+    }
+}
