@@ -83,7 +83,10 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
     m_bNoLogo = cmdInfo.bNoLogo;
     CDocManager& docs = GetDocManager();
     docs.GetRecentFiles().ReadList(*this);
-    docs.SetRecentFilesChanged([this] { GetDocManager().GetRecentFiles().WriteList(*this); });
+    docs.SetRecentFilesChanged([this] {
+        const CSettingsStore::CBatch oneWrite(GetSettingsStore());
+        GetDocManager().GetRecentFiles().WriteList(*this);
+    });
     m_nPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
     LoadSettings();
     RegisterDocTemplates();
@@ -251,6 +254,7 @@ void CQuarnelApp::OnRecentFile(int id)
     // An entry that no longer opens leaves the list.
     if (OpenDocumentFile(path) == nullptr && !FileIo::FileExists(path)) {
         recent.Remove(index);
+        const CSettingsStore::CBatch oneWrite(GetSettingsStore());
         recent.WriteList(*this);
     }
 }
