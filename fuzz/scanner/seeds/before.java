@@ -1,0 +1,2 @@
+void f() { }
+class C extends D implements E { int x; }

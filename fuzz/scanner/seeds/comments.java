@@ -1,0 +1,4 @@
+/* { */ class B // {
+{ String s = "}"; void f(
+  int a,
+  int b) { } }

@@ -1,0 +1,8 @@
+public class A {
+	public A() {
+	}
+	class In {
+		void run(int x) {
+		}
+	}
+}
