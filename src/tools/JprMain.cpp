@@ -1,4 +1,5 @@
 // ondrik-jpr: shows and mends what a project file holds, on the same code as the IDE.
+#include "JprScanVerbs.h"
 #include "JprVerbs.h"
 
 #include <cstring>
@@ -22,6 +23,10 @@ const std::vector<CVerb>& Verbs()
          [](const auto& args) { return RunDump(args, std::cout, std::cerr); }},
         {"roundtrip", "roundtrip FILE OUT   load the project and store it again as OUT",
          [](const auto& args) { return RunRoundtrip(args, std::cout, std::cerr); }},
+        {"classes", "classes FILE.java    print the classes and methods a source window would list",
+         [](const auto& args) { return RunClasses(args, std::cout, std::cerr); }},
+        {"rescan", "rescan PROJECT.jpr   scan every Java file of the project again and store it",
+         [](const auto& args) { return RunRescan(args, std::cout, std::cerr); }},
     };
     return verbs;
 }
