@@ -28,14 +28,14 @@ void BM_ScanSource(benchmark::State& state)
 }
 BENCHMARK(BM_ScanSource)->Arg(100 << 10)->Arg(1 << 20)->Arg(10 << 20)->Unit(benchmark::kMillisecond);
 
-int WriteSource(const char* spec)
+int WriteSource(const char* request)
 {
-    const char* colon = std::strchr(spec, ':');
+    const char* colon = std::strchr(request, ':');
     if (colon == nullptr) {
         std::fprintf(stderr, "usage: --write-source=BYTES:PATH\n");
         return 2;
     }
-    const std::string text = GenerateJavaSource(std::stoul(std::string(spec, colon)));
+    const std::string text = GenerateJavaSource(std::stoul(std::string(request, colon)));
     std::ofstream out(colon + 1, std::ios::binary);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return out ? 0 : 1;

@@ -151,12 +151,12 @@ void CDocument::OnCloseDocument()
 
 CFileDialogSpec CDocument::SaveAsDialogSpec() const
 {
-    CFileDialogSpec spec;
-    spec.initialName = m_strTitle;
-    spec.filter = "All Files (*.*)|*.*||";
-    spec.hideReadOnly = true;
-    spec.promptOverwrite = true;
-    return spec;
+    CFileDialogSpec request;
+    request.initialName = m_strTitle;
+    request.filter = "All Files (*.*)|*.*||";
+    request.hideReadOnly = true;
+    request.promptOverwrite = true;
+    return request;
 }
 
 bool CDocument::DoSave(const std::string& path, bool bReplace)

@@ -37,8 +37,8 @@ public:
                                  MsgIcon icon = MsgIcon::None, const std::string& caption = kAppCaption) = 0;
 
     // The chosen paths, or nothing when the person cancelled.
-    virtual std::optional<std::vector<std::string>> GetOpenFileNames(const CFileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> GetSaveFileName(const CFileDialogSpec& spec) = 0;
+    virtual std::optional<std::vector<std::string>> GetOpenFileNames(const CFileDialogSpec& request) = 0;
+    virtual std::optional<std::string> GetSaveFileName(const CFileDialogSpec& request) = 0;
 
     // Colours are 0x00BBGGRR.
     virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;

@@ -50,12 +50,12 @@ void CJavaProjectDoc::Serialize(CArchive& ar)
 
 CFileDialogSpec CJavaProjectDoc::SaveAsDialogSpec() const
 {
-    CFileDialogSpec spec = CDocument::SaveAsDialogSpec();
-    spec.defaultExtension = "jpr";
-    if (Paths::ExtensionOf(spec.initialName) != "jpr")
-        spec.initialName += ".jpr";
-    spec.filter = "Java Project Files (*.jpr)|*.jpr|All Files (*.*)|*.*||";
-    return spec;
+    CFileDialogSpec request = CDocument::SaveAsDialogSpec();
+    request.defaultExtension = "jpr";
+    if (Paths::ExtensionOf(request.initialName) != "jpr")
+        request.initialName += ".jpr";
+    request.filter = "Java Project Files (*.jpr)|*.jpr|All Files (*.*)|*.*||";
+    return request;
 }
 
 bool CJavaProjectDoc::SaveModified()
@@ -210,12 +210,12 @@ void CJavaProjectDoc::RefreshViews()
 
 void CJavaProjectDoc::AddJavaFiles()
 {
-    CFileDialogSpec spec;
-    spec.defaultExtension = "txt";
-    spec.filter = "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||";
-    spec.hideReadOnly = true;
-    spec.allowMultiple = true;
-    const auto chosen = Ui().GetOpenFileNames(spec);
+    CFileDialogSpec request;
+    request.defaultExtension = "txt";
+    request.filter = "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||";
+    request.hideReadOnly = true;
+    request.allowMultiple = true;
+    const auto chosen = Ui().GetOpenFileNames(request);
     if (!chosen || chosen->empty())
         return;
     bool bAdded = false;
@@ -229,11 +229,11 @@ void CJavaProjectDoc::AddJavaFiles()
 
 void CJavaProjectDoc::AddHtmlFile()
 {
-    CFileDialogSpec spec;
-    spec.defaultExtension = "html";
-    spec.filter = "HTML Files (*.htm;*.html)|*.htm;*.html||";
-    spec.hideReadOnly = true;
-    const auto chosen = Ui().GetOpenFileNames(spec);
+    CFileDialogSpec request;
+    request.defaultExtension = "html";
+    request.filter = "HTML Files (*.htm;*.html)|*.htm;*.html||";
+    request.hideReadOnly = true;
+    const auto chosen = Ui().GetOpenFileNames(request);
     if (!chosen || chosen->empty())
         return;
     const std::string& path = chosen->front();

@@ -259,11 +259,11 @@ TEST_F(JavaProjectDocTest, AddJavaFilesCommand)
     CJavaProjectDoc doc(m_host);
     m_host.m_ui.ExpectOpenFiles({"/p/A.java"});
     doc.AddJavaFiles();
-    const CFileDialogSpec& spec = m_host.m_ui.FileDialogs().back();
-    EXPECT_EQ(spec.filter, "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||");
-    EXPECT_EQ(spec.defaultExtension, "txt");
-    EXPECT_TRUE(spec.allowMultiple);
-    EXPECT_TRUE(spec.hideReadOnly);
+    const CFileDialogSpec& request = m_host.m_ui.FileDialogs().back();
+    EXPECT_EQ(request.filter, "Java Source Files (*.jav;*.java)|*.jav;*.java|All Files (*.*)|*.*||");
+    EXPECT_EQ(request.defaultExtension, "txt");
+    EXPECT_TRUE(request.allowMultiple);
+    EXPECT_TRUE(request.hideReadOnly);
     EXPECT_TRUE(doc.IsModified());
 
     doc.SetModifiedFlag(false);

@@ -89,20 +89,20 @@ MsgAnswer CScriptedUi::MessageBox(const std::string& text, MsgButtons, MsgIcon, 
     return answer.messageAnswer;
 }
 
-std::optional<std::vector<std::string>> CScriptedUi::GetOpenFileNames(const CFileDialogSpec& spec)
+std::optional<std::vector<std::string>> CScriptedUi::GetOpenFileNames(const CFileDialogSpec& request)
 {
-    m_fileDialogs.push_back(spec);
+    m_fileDialogs.push_back(request);
     CAnswer answer;
-    if (!Next(Kind::OpenFiles, spec.filter, answer) || answer.paths.empty())
+    if (!Next(Kind::OpenFiles, request.filter, answer) || answer.paths.empty())
         return std::nullopt;
     return answer.paths;
 }
 
-std::optional<std::string> CScriptedUi::GetSaveFileName(const CFileDialogSpec& spec)
+std::optional<std::string> CScriptedUi::GetSaveFileName(const CFileDialogSpec& request)
 {
-    m_fileDialogs.push_back(spec);
+    m_fileDialogs.push_back(request);
     CAnswer answer;
-    if (!Next(Kind::SaveFile, spec.filter, answer) || answer.text.empty())
+    if (!Next(Kind::SaveFile, request.filter, answer) || answer.text.empty())
         return std::nullopt;
     return answer.text;
 }

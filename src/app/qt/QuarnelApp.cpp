@@ -235,12 +235,12 @@ void CQuarnelApp::OnFileNew()
 
 void CQuarnelApp::OnFileOpen()
 {
-    CFileDialogSpec spec;
-    spec.title = "Open";
-    spec.filter = "Java Source Files (*.java)|*.java|Java Project Files (*.jpr)|*.jpr|HTML Files (*.html)|*.html|"
+    CFileDialogSpec request;
+    request.title = "Open";
+    request.filter = "Java Source Files (*.java)|*.java|Java Project Files (*.jpr)|*.jpr|HTML Files (*.html)|*.html|"
                   "All Files (*.*)|*.*||";
-    spec.hideReadOnly = true;
-    if (const auto chosen = GetUi().GetOpenFileNames(spec))
+    request.hideReadOnly = true;
+    if (const auto chosen = GetUi().GetOpenFileNames(request))
         OpenDocumentFile(chosen->front());
 }
 
@@ -280,13 +280,13 @@ void CQuarnelApp::OnNewProject()
         return;
 
     CJavaProjectDoc* project = m_pOpenProject;
-    CFileDialogSpec spec;
-    spec.defaultExtension = "jpr";
-    spec.initialName = name + ".jpr";
-    spec.filter = "Java Projects (*.jpr)|*.jpr||";
-    spec.hideReadOnly = true;
-    spec.promptOverwrite = true;
-    const auto chosen = GetUi().GetSaveFileName(spec);
+    CFileDialogSpec request;
+    request.defaultExtension = "jpr";
+    request.initialName = name + ".jpr";
+    request.filter = "Java Projects (*.jpr)|*.jpr||";
+    request.hideReadOnly = true;
+    request.promptOverwrite = true;
+    const auto chosen = GetUi().GetSaveFileName(request);
     if (!chosen)
         return;
     if (!project->DoSave(*chosen))
@@ -326,11 +326,11 @@ void CQuarnelApp::OnNewProject()
 
 void CQuarnelApp::OnOpenProject()
 {
-    CFileDialogSpec spec;
-    spec.title = GetResources().GetString(Res::IDS_OPEN_PROJECT_TITLE);
-    spec.filter = "Java Project Files (*.jpr)|*.jpr|All Files (*.*)|*.*||";
-    spec.hideReadOnly = true;
-    if (const auto chosen = GetUi().GetOpenFileNames(spec))
+    CFileDialogSpec request;
+    request.title = GetResources().GetString(Res::IDS_OPEN_PROJECT_TITLE);
+    request.filter = "Java Project Files (*.jpr)|*.jpr|All Files (*.*)|*.*||";
+    request.hideReadOnly = true;
+    if (const auto chosen = GetUi().GetOpenFileNames(request))
         OpenDocumentFile(chosen->front());
 }
 

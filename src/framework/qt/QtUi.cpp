@@ -20,19 +20,19 @@ std::string FromQt(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-void Prepare(QFileDialog& dialog, const CFileDialogSpec& spec)
+void Prepare(QFileDialog& dialog, const CFileDialogSpec& request)
 {
-    if (!spec.title.empty())
-        dialog.setWindowTitle(ToQt(spec.title));
-    if (!spec.defaultExtension.empty())
-        dialog.setDefaultSuffix(ToQt(spec.defaultExtension));
-    const QString filter = CQtUi::QtFilter(spec.filter);
+    if (!request.title.empty())
+        dialog.setWindowTitle(ToQt(request.title));
+    if (!request.defaultExtension.empty())
+        dialog.setDefaultSuffix(ToQt(request.defaultExtension));
+    const QString filter = CQtUi::QtFilter(request.filter);
     if (!filter.isEmpty())
         dialog.setNameFilter(filter);
-    if (!spec.initialFolder.empty())
-        dialog.setDirectory(ToQt(spec.initialFolder));
-    if (!spec.initialName.empty())
-        dialog.selectFile(ToQt(spec.initialName));
+    if (!request.initialFolder.empty())
+        dialog.setDirectory(ToQt(request.initialFolder));
+    if (!request.initialName.empty())
+        dialog.selectFile(ToQt(request.initialName));
 }
 
 }  // namespace
@@ -88,12 +88,12 @@ MsgAnswer CQtUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon
     }
 }
 
-std::optional<std::vector<std::string>> CQtUi::GetOpenFileNames(const CFileDialogSpec& spec)
+std::optional<std::vector<std::string>> CQtUi::GetOpenFileNames(const CFileDialogSpec& request)
 {
     QFileDialog dialog(m_pOwner);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.allowMultiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    Prepare(dialog, spec);
+    dialog.setFileMode(request.allowMultiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    Prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     std::vector<std::string> paths;
@@ -104,13 +104,13 @@ std::optional<std::vector<std::string>> CQtUi::GetOpenFileNames(const CFileDialo
     return paths;
 }
 
-std::optional<std::string> CQtUi::GetSaveFileName(const CFileDialogSpec& spec)
+std::optional<std::string> CQtUi::GetSaveFileName(const CFileDialogSpec& request)
 {
     QFileDialog dialog(m_pOwner);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.promptOverwrite);
-    Prepare(dialog, spec);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    Prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FromQt(dialog.selectedFiles().front());

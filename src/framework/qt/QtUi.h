@@ -15,8 +15,8 @@ public:
 
     MsgAnswer MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                          const std::string& caption) override;
-    std::optional<std::vector<std::string>> GetOpenFileNames(const CFileDialogSpec& spec) override;
-    std::optional<std::string> GetSaveFileName(const CFileDialogSpec& spec) override;
+    std::optional<std::vector<std::string>> GetOpenFileNames(const CFileDialogSpec& request) override;
+    std::optional<std::string> GetSaveFileName(const CFileDialogSpec& request) override;
     std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
     std::optional<std::string> ChooseFolder(const std::string& title, const std::string& initial) override;
     int DoModal(CModalDialog& dialog) override;
