@@ -3,6 +3,7 @@
 #include "ToolProjectHost.h"
 
 #include "platform/FileIo.h"
+#include "platform/Paths.h"
 #include "project/JavaProjectDoc.h"
 #include "project/JavaScanner.h"
 
@@ -56,11 +57,13 @@ int RunRescan(const std::vector<std::string>& args, std::ostream&, std::ostream&
         err << "usage: ondrik-jpr rescan PROJECT.jpr\n";
         return 2;
     }
+    // Files move along with the project relative to its folder, so the project needs its full path.
+    const std::string projectPath = Paths::Absolute(args[0]);
     CToolProjectHost host(err);
     CJavaProjectDoc doc(host);
-    if (!doc.OnOpenDocument(args[0]))
+    if (!doc.OnOpenDocument(projectPath))
         return 1;
-    doc.SetPathName(args[0]);
+    doc.SetPathName(projectPath);
     bool bAllRead = true;
     // Each file is found as the project window finds it: by name, moved along with the project.
     std::vector<std::string> names;
@@ -77,7 +80,7 @@ int RunRescan(const std::vector<std::string>& args, std::ostream&, std::ostream&
         CJavaScanner scanner;
         scanner.ScanSource(file.bytes, &doc, path);
     }
-    if (!doc.OnSaveDocument(args[0]))
+    if (!doc.OnSaveDocument(projectPath))
         return 1;
     return bAllRead ? 0 : 1;
 }

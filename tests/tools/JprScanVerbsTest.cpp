@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 TEST(JprScanVerbs, ClassesListsEntriesWithPositionsAndEscapes)
@@ -56,4 +57,25 @@ TEST(JprScanVerbs, RescanBringsTheClassesUpToDateAndKeepsUnreadableOnes)
     ASSERT_NE(mainClass, nullptr);
     EXPECT_TRUE(mainClass->HasMethod("main(String args[])"));
     EXPECT_TRUE(doc.GetJavaFiles().GetAt(1)->GetClasses().HasClass("Gone")) << "an unreadable file keeps its classes";
+}
+
+// Given as a relative name, the project still finds its files where they are and keeps their paths.
+TEST(JprScanVerbs, RescanWithARelativeProjectPathKeepsThePaths)
+{
+    CTempDir dir;
+    const auto source = dir.Write("p/src/A.java", "class A {\n}\n");
+    {
+        CTestProjectHost host;
+        CJavaProjectDoc doc(host);
+        doc.SetPathName(dir.File("p/p.jpr"));
+        doc.AddJavaFile(source);
+        ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+    }
+    const std::string command = "cd " + dir.File("p") + " && " + ONDRIK_JPR + " rescan p.jpr >/dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    CTestProjectHost host;
+    CJavaProjectDoc doc(host);
+    ASSERT_TRUE(doc.OnOpenDocument(dir.File("p/p.jpr")));
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetPath(), source);
+    EXPECT_TRUE(doc.GetJavaFiles().GetAt(0)->GetClasses().HasClass("A"));
 }

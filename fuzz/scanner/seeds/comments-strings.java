@@ -1,0 +1,10 @@
+class A {
+    /* } { */
+    // } {
+    String s = "{ // /*";
+    char c = '}';
+    void f() {
+    }
+}
+}
+class B {

@@ -1,0 +1,1 @@
+public class Mac    extends Base{    void f() {    }}

@@ -1,0 +1,7 @@
+class A {
+    int sum(int a,
+            int b)
+    {
+        return a + b;
+    }
+}

@@ -1,0 +1,3 @@
+/* never closed
+interface Subclass extends Base {
+    void g(int a,		   int b) {
