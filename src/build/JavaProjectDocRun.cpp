@@ -5,6 +5,7 @@
 #include "ProcessRunner.h"
 
 #include "framework/Ui.h"
+#include "project/ProjectWindows.h"
 #include "platform/CommandLine.h"
 #include "platform/Terminal.h"
 
@@ -16,8 +17,8 @@ bool CJavaProjectDoc::RunCaptured(const std::string& application, const std::str
         Ui().MessageBox("Failed to start process");
         return false;
     }
-    if (m_runWatcher)
-        m_runWatcher(std::move(runner));
+    if (CProjectWindows* windows = GetWindows())
+        windows->WatchRun(std::move(runner));
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "ProjectHost.h"
 
 #include "framework/Archive.h"
+#include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
 #include "framework/Ui.h"
 #include "platform/Paths.h"
 
@@ -12,6 +14,15 @@ CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), 
     m_strJavaSwitches = m_host.GetDefaultJavaOptions();
     m_strJavacSwitches = m_host.GetDefaultJavacSwitches();
     m_host.SetOpenProject(this);
+    m_pWindows = m_host.MakeProjectWindows(*this);
+
+    OnCommand(Cmd::ID_VIEW_PROJECTWINDOW, [this] { OnProjectWindow(); });
+    OnCommand(Cmd::ID_VIEW_PROCESSWINDOW, [this] { OnProcessWindow(); });
+    OnUpdateUI(Cmd::ID_VIEW_PROCESSWINDOW, [this](CCmdUI& ui) {
+        const bool bMade = m_pWindows != nullptr && m_pWindows->HasProcessBar();
+        ui.Enable(bMade);
+        ui.SetCheck(bMade && m_pWindows->IsProcessBarVisible());
+    });
 }
 
 CJavaProjectDoc::~CJavaProjectDoc()
@@ -19,6 +30,8 @@ CJavaProjectDoc::~CJavaProjectDoc()
     // Only the project that is open stops being open; another one may have taken its place.
     if (m_host.GetOpenProject() == this)
         m_host.SetOpenProject(nullptr);
+    // The bars go before the lists their windows show.
+    m_pWindows.reset();
 }
 
 void CJavaProjectDoc::DeleteContents()
@@ -71,7 +84,30 @@ void CJavaProjectDoc::OnCloseDocument()
     const std::string path = GetPathName();
     m_host.AddRecentProject(path);
     m_host.SaveRecentProjects(path);
+    if (m_bProjectWindowShown && m_pWindows != nullptr && m_pWindows->IsProjectBarVisible())
+        m_pWindows->ShowProjectBar(false);
     CDocument::OnCloseDocument();
+}
+
+void CJavaProjectDoc::OnProjectWindow()
+{
+    if (m_pWindows == nullptr)
+        return;
+    if (m_pWindows->HasProjectBar()) {
+        m_pWindows->ShowProjectBar(!m_pWindows->IsProjectBarVisible());
+        return;
+    }
+    if (!m_pWindows->CreateProjectBar())
+        return;
+    m_bProjectWindowShown = true;
+    RefreshViews();
+}
+
+void CJavaProjectDoc::OnProcessWindow()
+{
+    // The first captured run makes this bar; the command never does.
+    if (m_pWindows != nullptr && m_pWindows->HasProcessBar())
+        m_pWindows->ShowProcessBar(!m_pWindows->IsProcessBarVisible());
 }
 
 bool CJavaProjectDoc::AddJavaFile(const std::string& path)

@@ -10,6 +10,7 @@
 #include <string>
 
 class CProjectHost;
+class CProjectWindows;
 class ProcessRunner;
 
 // The project: its Java source entries with their classes, its plain files, the main Java and
@@ -48,6 +49,13 @@ public:
     // Commands.
     void AddJavaFiles();
     void AddHtmlFile();
+    // Makes the project window bar the first time, then hides and shows it.
+    void OnProjectWindow();
+    // Hides and shows the Process Window bar once a captured run has made it.
+    void OnProcessWindow();
+
+    // The project's bars; none when its host gives it no windows.
+    CProjectWindows* GetWindows() const { return m_pWindows.get(); }
 
     CJavaFileList& GetJavaFiles() { return m_javaFiles; }
     const CJavaFileList& GetJavaFiles() const { return m_javaFiles; }
@@ -67,13 +75,11 @@ public:
     const std::string& GetMainFolder() const { return m_strMainFolder; }
 
     // Starting the project's tools; defined with the runner, in the build layer.
-    // A captured run's token goes to the run watcher (the Process Window) when one is set.
-    using RunWatcher = std::function<void(std::unique_ptr<ProcessRunner>)>;
+    // A captured run's token goes to the project's Process Window.
     bool RunCaptured(const std::string& application, const std::string& commandLine,
                      const std::string& folder);
     bool RunInConsole(const std::string& application, const std::string& commandLine,
                       const std::string& folder);
-    void SetRunWatcher(RunWatcher watcher) { m_runWatcher = std::move(watcher); }
 
 protected:
     void DeleteContents() override;
@@ -94,5 +100,5 @@ private:
     std::string m_strMainPackage;  // no command sets it; a loaded value is written back unchanged
     std::string m_strMainFolder;
     std::function<void()> m_treeRefresh;
-    RunWatcher m_runWatcher;
+    std::unique_ptr<CProjectWindows> m_pWindows;
 };

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ProjectWindows.h"
+
+#include <memory>
 #include <string>
 
 class CJavaProjectDoc;
 class CUi;
 
 // What a project needs from the application that holds it: the default switches copied into
-// every new project, the pointer to the one open project, and the recent-projects list.
+// every new project, the pointer to the one open project, the recent-projects list, and the
+// windows each project owns beside its frame.
 class CProjectHost {
 public:
     virtual ~CProjectHost() = default;
@@ -18,4 +22,6 @@ public:
     virtual CJavaProjectDoc* GetOpenProject() const = 0;
     virtual void AddRecentProject(const std::string& path) = 0;
     virtual void SaveRecentProjects(const std::string& path) = 0;
+    // Called once by each new project; a host without windows gives none.
+    virtual std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) { return nullptr; }
 };

@@ -1,6 +1,6 @@
 #include "RunnerTestSupport.h"
+#include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
-#include "support/TestProjectHost.h"
 
 #include "build/CapturedRun.h"
 #include "build/ProcessRunner.h"
@@ -59,18 +59,17 @@ protected:
     }
 
     CTempDir m_dir;
-    CTestProjectHost m_host;
+    CWindowedProjectHost m_host;
     CJavaProjectDoc m_doc {m_host};
 };
 
 }  // namespace
 
-TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheWatcher)
+TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheProcessWindow)
 {
-    int nWatched = 0;
-    m_doc.SetRunWatcher([&](std::unique_ptr<ProcessRunner> runner) { nWatched += runner != nullptr; });
+    ASSERT_NE(m_host.m_pWindows, nullptr);
     EXPECT_TRUE(m_doc.RunCaptured(kHelper, "helper write hello", m_dir.Path()));
-    EXPECT_EQ(nWatched, 1);
+    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
     ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(60s));
     EXPECT_EQ(CopyCapturedOutput(), "helloExit code: 0\r\nNo Errors");
     EXPECT_TRUE(m_host.m_ui.Messages().empty());
@@ -78,11 +77,10 @@ TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheWatcher)
 
 TEST_F(ProjectRun, CapturedStartFailureIsReportedAndNothingIsWatched)
 {
-    int nWatched = 0;
-    m_doc.SetRunWatcher([&](std::unique_ptr<ProcessRunner>) { ++nWatched; });
     m_host.m_ui.ExpectMessage("Failed to start process");
     EXPECT_FALSE(m_doc.RunCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
-    EXPECT_EQ(nWatched, 0);
+    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 0);
+    EXPECT_FALSE(m_host.m_pWindows->HasProcessBar());
 }
 
 TEST_F(ProjectRun, ConsoleRunPassesTheToolAndEachArgumentSeparately)

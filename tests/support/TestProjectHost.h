@@ -2,8 +2,12 @@
 
 #include "ScriptedUi.h"
 
+#include "project/ProjectWindows.h"
+
 #include "project/ProjectHost.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +22,10 @@ public:
     CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string& path) override { m_added.push_back(path); }
     void SaveRecentProjects(const std::string& path) override { m_saved.push_back(path); }
+    std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) override
+    {
+        return m_makeWindows ? m_makeWindows() : nullptr;
+    }
 
     CScriptedUi m_ui;
     std::string m_strJavaOptions;
@@ -25,4 +33,6 @@ public:
     CJavaProjectDoc* m_pOpenProject = nullptr;
     std::vector<std::string> m_added;
     std::vector<std::string> m_saved;
+    // Gives each new project its windows; none when unset.
+    std::function<std::unique_ptr<CProjectWindows>()> m_makeWindows;
 };

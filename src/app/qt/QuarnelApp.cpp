@@ -25,6 +25,7 @@
 #include "project/JavaProjectDoc.h"
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectFrame.h"
+#include "projectwindow/qt/ProjectWindowsQt.h"
 
 
 using namespace Cmd;
@@ -167,12 +168,27 @@ void CQuarnelApp::RegisterCommands()
         if (m_pOpenProject != nullptr)
             m_pOpenProject->AddHtmlFile();
     });
-    for (int id : {ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE})
+    // The toolbar button and the View menu item alike.
+    for (int id : {ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON}) {
+        OnCommand(id, [this] {
+            if (m_pOpenProject != nullptr)
+                m_pOpenProject->OnProjectWindow();
+        });
+    }
+    for (int id : {ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON})
         OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(m_pOpenProject != nullptr); });
     // Compile is enabled only where a window on the route compiles, and never while a tool runs.
     OnUpdateUI(ID_BUILD_COMPILE, [this](CCmdUI& ui) {
         ui.Enable(m_pOpenProject != nullptr && ui.HasHandlerOnRoute());
     });
+}
+
+std::unique_ptr<CProjectWindows> CQuarnelApp::MakeProjectWindows(CJavaProjectDoc& project)
+{
+    // The main frame is made before any document and outlives every one.
+    if (GetMainFrame() == nullptr)
+        return nullptr;
+    return std::make_unique<CProjectWindowsQt>(*GetMainFrame(), project);
 }
 
 bool CQuarnelApp::OpenNewDocumentOfType(const std::string& docName)

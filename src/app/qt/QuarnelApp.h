@@ -47,6 +47,7 @@ public:
     void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
     void AddRecentProject(const std::string& path) override { CQuarnelSettings::AddRecentProject(path); }
     void SaveRecentProjects(const std::string& path) override { CQuarnelSettings::SaveRecentProjects(path); }
+    std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& project) override;
 
     // CProfile: the settings as the framework reads and writes them.
     int GetProfileInt(const std::string& section, const std::string& entry, int nDefault) override;

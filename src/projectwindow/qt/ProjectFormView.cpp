@@ -1,6 +1,7 @@
 #include "ProjectFormView.h"
 
 #include "project/JavaProjectDoc.h"
+#include "project/ProjectWindows.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -41,6 +42,16 @@ CProjectFormView::CProjectFormView(CJavaProjectDoc& doc, QWidget* parent)
 CJavaProjectDoc* CProjectFormView::Project() const
 {
     return static_cast<CJavaProjectDoc*>(GetDocument());
+}
+
+void CProjectFormView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    // Opening the project shows its project window bar; a second form window on the same
+    // project leaves the bar as it is.
+    CJavaProjectDoc* project = Project();
+    if (project != nullptr && project->GetWindows() != nullptr && !project->GetWindows()->HasProjectBar())
+        project->OnProjectWindow();
 }
 
 void CProjectFormView::OnUpdate()

@@ -11,6 +11,7 @@ class CProjectFormView : public CView {
 public:
     explicit CProjectFormView(CJavaProjectDoc& doc, QWidget* parent = nullptr);
 
+    void OnInitialUpdate() override;
     void OnUpdate() override;
 
 private:

@@ -1,0 +1,95 @@
+#include "ProjectWindowsQt.h"
+
+#include "build/ProcessRunner.h"
+#include "project/JavaProjectDoc.h"
+
+#include <QMainWindow>
+
+CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project)
+    : m_pFrame(&frame), m_project(project), m_pProcessBar(new CProcessWindowBar),
+      m_pProjectBar(new CProjectWindowBar)
+{
+}
+
+CProjectWindowsQt::~CProjectWindowsQt()
+{
+    m_project.SetTreeRefresh(nullptr);
+    delete m_pProcessBar;
+    delete m_pProjectBar;
+}
+
+bool CProjectWindowsQt::HasProcessBar() const
+{
+    return m_bProcessBarMade && m_pProcessBar != nullptr;
+}
+
+bool CProjectWindowsQt::IsProcessBarVisible() const
+{
+    return HasProcessBar() && m_pProcessBar->IsVisible();
+}
+
+void CProjectWindowsQt::ShowProcessBar(bool bShow)
+{
+    if (!HasProcessBar())
+        return;
+    if (bShow)
+        m_pProcessBar->Show();
+    else
+        m_pProcessBar->Hide();
+}
+
+void CProjectWindowsQt::WatchRun(std::unique_ptr<ProcessRunner> runner)
+{
+    if (m_pProcessBar == nullptr || m_pFrame == nullptr)
+        return;
+    if (!m_bProcessBarMade) {
+        auto* output = new CRunOutputPane;
+        if (!m_pProcessBar->Create(*m_pFrame, output)) {
+            delete output;
+            return;
+        }
+        m_pRunOutput = output;
+        m_bProcessBarMade = true;
+    }
+    m_pProcessBar->Show();
+    if (m_pRunOutput != nullptr)
+        m_pRunOutput->WatchRun(std::move(runner));
+}
+
+bool CProjectWindowsQt::HasProjectBar() const
+{
+    return m_bProjectBarMade && m_pProjectBar != nullptr;
+}
+
+bool CProjectWindowsQt::CreateProjectBar()
+{
+    if (m_bProjectBarMade || m_pProjectBar == nullptr || m_pFrame == nullptr)
+        return false;
+    auto* files = new CProjectFilesPane(m_project);
+    if (!m_pProjectBar->Create(*m_pFrame, files, QString::fromStdString(m_project.GetTitle()))) {
+        delete files;
+        return false;
+    }
+    m_pProjectFiles = files;
+    m_bProjectBarMade = true;
+    m_project.SetTreeRefresh([files = m_pProjectFiles] {
+        if (files != nullptr)
+            files->Rebuild();
+    });
+    return true;
+}
+
+bool CProjectWindowsQt::IsProjectBarVisible() const
+{
+    return HasProjectBar() && m_pProjectBar->IsVisible();
+}
+
+void CProjectWindowsQt::ShowProjectBar(bool bShow)
+{
+    if (!HasProjectBar())
+        return;
+    if (bShow)
+        m_pProjectBar->Show();
+    else
+        m_pProjectBar->Hide();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ProjectFilesPane.h"
+
+#include "bars/qt/ProcessWindowBar.h"
+#include "bars/qt/ProjectWindowBar.h"
+#include "build/qt/RunOutputPane.h"
+#include "project/ProjectWindows.h"
+
+#include <QPointer>
+
+class CJavaProjectDoc;
+class QMainWindow;
+
+// A project's two bars in the main frame. Both bar objects are made with the project and go
+// with it; each is docked into the frame the first time it is needed.
+class CProjectWindowsQt : public CProjectWindows {
+public:
+    CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project);
+    ~CProjectWindowsQt() override;
+    CProjectWindowsQt(const CProjectWindowsQt&) = delete;
+    CProjectWindowsQt& operator=(const CProjectWindowsQt&) = delete;
+
+    bool HasProcessBar() const override;
+    bool IsProcessBarVisible() const override;
+    void ShowProcessBar(bool bShow) override;
+    void WatchRun(std::unique_ptr<ProcessRunner> runner) override;
+
+    bool HasProjectBar() const override;
+    bool CreateProjectBar() override;
+    bool IsProjectBarVisible() const override;
+    void ShowProjectBar(bool bShow) override;
+
+    CProcessWindowBar* GetProcessBar() const { return m_pProcessBar; }
+    CProjectWindowBar* GetProjectBar() const { return m_pProjectBar; }
+    CRunOutputPane* GetRunOutput() const { return m_pRunOutput; }
+    CProjectFilesPane* GetProjectFiles() const { return m_pProjectFiles; }
+
+private:
+    QPointer<QMainWindow> m_pFrame;
+    CJavaProjectDoc& m_project;
+    // The frame owns a bar once it is docked there and may delete it first, when it closes.
+    QPointer<CProcessWindowBar> m_pProcessBar;
+    QPointer<CProjectWindowBar> m_pProjectBar;
+    QPointer<CRunOutputPane> m_pRunOutput;
+    QPointer<CProjectFilesPane> m_pProjectFiles;
+    bool m_bProcessBarMade = false;
+    bool m_bProjectBarMade = false;
+};
