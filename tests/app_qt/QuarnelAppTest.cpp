@@ -1,9 +1,11 @@
+#include "app/qt/MainFrame.h"
 #include "app/qt/NewDocumentDlg.h"
 #include "app/qt/NewProjectDlg.h"
 #include "app/qt/QuarnelApp.h"
 #include "app/qt/RecentProjectsDlg.h"
 #include "app/qt/TipOfTheDayDlg.h"
 
+#include "build/CapturedRun.h"
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -11,6 +13,7 @@
 #include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "project/JavaProjectDoc.h"
+#include "projectwindow/qt/ProjectWindowsQt.h"
 
 #include "support/AppTestEnv.h"
 #include "support/TestProjectHost.h"
@@ -19,6 +22,8 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QPointer>
+#include <QTest>
 
 #include <filesystem>
 
@@ -395,4 +400,80 @@ TEST_F(QuarnelAppTest, SourceAndPageWindowsSaveTheFilesBytesUnchanged)
         ASSERT_TRUE(doc->OnSaveDocument(copy));
         EXPECT_EQ(CTempDir::Read(copy), bytes) << name;
     }
+}
+
+TEST_F(QuarnelAppTest, OpeningAProjectDocksItsProjectWindowBarAtTheLeft)
+{
+    const std::string project = MakeProject("Bars");
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(project);
+    auto* windows = static_cast<CProjectWindowsQt*>(app.GetOpenProject()->GetWindows());
+    ASSERT_NE(windows, nullptr);
+    QPointer<CProjectWindowBar> bar = windows->GetProjectBar();
+    ASSERT_TRUE(windows->HasProjectBar());
+    EXPECT_EQ(app.GetMainFrame()->dockWidgetArea(bar), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(bar->windowTitle(), "Bars.jpr");
+    EXPECT_TRUE(app.GetOpenProject()->IsProjectWindowShown());
+    // The bar's child shows what the project holds, and follows its changes.
+    QTreeWidgetItem* javaFiles = windows->GetProjectFiles()->topLevelItem(0);
+    ASSERT_EQ(javaFiles->childCount(), 1);
+    EXPECT_EQ(javaFiles->child(0)->text(0), "Bars.java");
+    app.GetOpenProject()->AddPlainFile(m_home.Dir().File("Bars/page.html"));
+    app.GetOpenProject()->RefreshViews();
+    EXPECT_EQ(windows->GetProjectFiles()->topLevelItem(1)->child(0)->text(0), "page.html");
+
+    // The toolbar button and the menu item hide and show the same bar.
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROJECTWINDOWBUTTON));
+    EXPECT_TRUE(bar->isHidden());
+    app.OpenDocumentFile(m_home.Dir().File("Bars/Bars.java"));
+    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROJECTWINDOW)) << "forwarded from a source window";
+    EXPECT_FALSE(bar->isHidden());
+
+    // Closing the project hides its bar and the bar goes with it.
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    ASSERT_TRUE(app.QueryCloseProject(nullptr));
+    ProcessDeletes();
+    EXPECT_TRUE(bar.isNull());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROJECTWINDOWBUTTON).IsEnabled());
+}
+
+TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
+{
+    const std::string project = MakeProject("Runs");
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(project);
+    CJavaProjectDoc* doc = app.GetOpenProject();
+    auto* windows = static_cast<CProjectWindowsQt*>(doc->GetWindows());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled()) << "no run yet";
+    EXPECT_FALSE(app.RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_FALSE(windows->HasProcessBar());
+
+    ASSERT_TRUE(doc->RunCaptured("/bin/echo", "echo hello from the run", m_home.Dir().Path()));
+    ASSERT_TRUE(windows->HasProcessBar());
+    QPointer<CProcessWindowBar> bar = windows->GetProcessBar();
+    EXPECT_EQ(app.GetMainFrame()->dockWidgetArea(bar), Qt::BottomDockWidgetArea);
+    EXPECT_EQ(bar->windowTitle(), "Process Window");
+    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(std::chrono::seconds(60)));
+    for (int i = 0; i < 100 && windows->GetRunOutput()->IsWatching(); ++i)
+        QTest::qWait(CRunOutputPane::kPollMs);
+    EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "hello from the run\nExit code: 0\nNo Errors");
+
+    const CCmdUI shown = app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW);
+    EXPECT_TRUE(shown.IsEnabled());
+    EXPECT_TRUE(shown.IsChecked());
+    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsChecked());
+
+    // The next run shows the hidden bar again, with only its own output.
+    ASSERT_TRUE(doc->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
+    EXPECT_FALSE(bar->isHidden());
+    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(std::chrono::seconds(60)));
+    windows->GetRunOutput()->Poll();
+    EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "second\nExit code: 0\nNo Errors");
+
+    // The Process Window command lives with the project only: elsewhere it is disabled.
+    app.OpenDocumentFile(m_home.Dir().File("Runs/Runs.java"));
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled());
 }

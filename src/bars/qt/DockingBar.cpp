@@ -54,6 +54,8 @@ bool CDockingBar::CreateBar(QMainWindow& frame, QWidget* pChild, const QString& 
     SetChild(pChild);
     m_sizes.SetForChild(m_nChildExtent, m_metrics);
     frame.addDockWidget(m_nFirstArea, this);
+    // A bar is made visible; it keeps the hidden state it had as a window of its own otherwise.
+    show();
     UpdateDockSide();
     return true;
 }
