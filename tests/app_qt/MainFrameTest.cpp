@@ -1,12 +1,17 @@
 #include "app/qt/MainFrame.h"
 #include "app/qt/QuarnelApp.h"
 
+#include "editor/qt/TextEditView.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/qt/MDIChildWnd.h"
 
 #include "support/AppTestEnv.h"
+#include "support/QtWait.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedUi.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QAction>
 #include <QLabel>
@@ -119,4 +124,21 @@ TEST_F(MainFrameTest, ViewToolbarTogglesWithItsCheckMark)
     EXPECT_TRUE(Frame().GetToolBar()->isHidden());
     m_app->RunCommand(Cmd::ID_VIEW_TOOLBAR);
     EXPECT_FALSE(Frame().GetToolBar()->isHidden());
+}
+
+TEST_F(MainFrameTest, CaretMovesInASourceWindowShowInThePanes)
+{
+    const std::string path = m_home.Dir().Write("Caret.java", "ab\r\n\tcd\r\n");
+    ASSERT_NE(m_app->OpenDocumentFile(path), nullptr);
+    auto* view = static_cast<CTextEditView*>(Frame().GetActiveFrame()->GetActiveView());
+    QsciScintilla* editor = view->GetEditor();
+
+    // After the tab: line 2, column 2, as the TAB counts one.
+    editor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 5UL);
+    EXPECT_SOON_EQ(Frame().GetPane(1)->text(), "Line: 2");
+    EXPECT_SOON_EQ(Frame().GetPane(2)->text(), "Col: 2");
+    // A selection counts from its end.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0UL, 2L);
+    EXPECT_SOON_EQ(Frame().GetPane(1)->text(), "Line: 1");
+    EXPECT_SOON_EQ(Frame().GetPane(2)->text(), "Col: 3");
 }

@@ -3,6 +3,7 @@
 #include "bars/qt/BarQt.h"
 #include "bars/qt/ProcessWindowBar.h"
 #include "bars/qt/ProjectWindowBar.h"
+#include "support/QtWait.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -22,13 +23,6 @@ void PrintTo(const QSize& s, std::ostream* os)
 {
     *os << s.width() << " x " << s.height();
 }
-
-// Layout changes reach the widgets through the event loop.
-#define EXPECT_SOON_EQ(actual, expected)                                  \
-    do {                                                                  \
-        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, 2000)); \
-        EXPECT_EQ(actual, expected);                                      \
-    } while (false)
 
 namespace {
 

@@ -19,8 +19,8 @@ public:
 
     // Put the text into its status-bar pane and repaint it at once.
     void SetMessagePaneText(const QString& text);
-    void SetLinePaneText(const QString& text);
-    void SetColumnPaneText(const QString& text);
+    void SetLinePaneText(const QString& text) override;
+    void SetColumnPaneText(const QString& text) override;
 
     QToolBar* GetToolBar() const { return m_pToolBar; }
     QLabel* GetPane(int index) const;

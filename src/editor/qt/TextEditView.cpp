@@ -3,6 +3,7 @@
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/qt/MDIFrameWnd.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -26,6 +27,17 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
     m_pEditor->setFrameShape(QFrame::NoFrame);
     setFocusProxy(m_pEditor);
 
+    // The control tells of caret moves while it paints, and the panes repaint at once: so
+    // they are written just after, once however many moves were told.
+    connect(m_pEditor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int nUpdated) {
+        if ((nUpdated & QsciScintillaBase::SC_UPDATE_SELECTION) == 0 || m_bCaretShowPending)
+            return;
+        m_bCaretShowPending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_bCaretShowPending = false;
+            ShowCaretPosition();
+        }, Qt::QueuedConnection);
+    });
     connect(m_pEditor, &QsciScintilla::modificationChanged, this, [this](bool bModified) {
         if (CDocument* document = GetDocument())
             document->SetModifiedFlag(bModified);
@@ -112,4 +124,16 @@ void CTextEditView::OnDocumentDetaching()
 void CTextEditView::OnDocumentSaved(CDocument&)
 {
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
+}
+
+void CTextEditView::ShowCaretPosition() const
+{
+    auto* frame = qobject_cast<CMDIFrameWnd*>(window());
+    if (frame == nullptr)
+        return;
+    const long nEnd = m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND);
+    const long nLine = m_pEditor->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, nEnd);
+    const long nLineStart = m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nLine);
+    frame->SetLinePaneText(QStringLiteral("Line: %1").arg(nLine + 1));
+    frame->SetColumnPaneText(QStringLiteral("Col: %1").arg(nEnd - nLineStart + 1));
 }

@@ -30,6 +30,10 @@ protected:
 
 private:
     CTextEditView* FindSiblingView() const;
+    // Shows the line and column of the selection's end in the main frame's panes, 1-based;
+    // the column counts bytes from the line's start, a TAB as one.
+    void ShowCaretPosition() const;
 
     QsciScintilla* m_pEditor;
+    bool m_bCaretShowPending = false;
 };

@@ -37,6 +37,9 @@ public:
     void UpdateMenu(QMenu* menu);
 
     void SetMessageText(const QString& text);
+    // The caret's line and column panes; a frame without them ignores the texts.
+    virtual void SetLinePaneText(const QString& /*text*/) {}
+    virtual void SetColumnPaneText(const QString& /*text*/) {}
 
     // A toolbar button for a command: its tooltip and status prompt come from the command's
     // prompt, its state from the update handlers, brought up to date when the program is idle.
