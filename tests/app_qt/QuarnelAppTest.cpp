@@ -230,6 +230,9 @@ TEST_F(QuarnelAppTest, NewApplicationProjectWritesItsFilesByteForByte)
     EXPECT_EQ(app.GetMainWnd()->GetActiveFrame()->GetDocument()->GetPathName(), m_home.Dir().File("Foo/Foo.java"))
         << "the source is open in a window";
     EXPECT_EQ(app.GetDocManager().GetRecentFiles()[1], jpr) << "the saved project is in the File menu's list";
+    const auto* windows = static_cast<CProjectWindowsQt*>(project->GetWindows());
+    EXPECT_EQ(windows->GetProjectBar()->windowTitle(), "Foo.jpr") << "the bar made while untitled is renamed";
+    EXPECT_EQ(windows->GetProjectFiles()->topLevelItem(0)->child(0)->text(0), "Foo.java");
 
     // The project file on disk holds the source and names it as the main file.
     CTestProjectHost host;

@@ -9,10 +9,12 @@ CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& projec
     : m_pFrame(&frame), m_project(project), m_pProcessBar(new CProcessWindowBar),
       m_pProjectBar(new CProjectWindowBar)
 {
+    m_project.AddObserver(this);
 }
 
 CProjectWindowsQt::~CProjectWindowsQt()
 {
+    m_project.RemoveObserver(this);
     m_project.SetTreeRefresh(nullptr);
     delete m_pProcessBar;
     delete m_pProjectBar;
@@ -92,4 +94,10 @@ void CProjectWindowsQt::ShowProjectBar(bool bShow)
         m_pProjectBar->Show();
     else
         m_pProjectBar->Hide();
+}
+
+void CProjectWindowsQt::OnDocumentTitleChanged(CDocument& doc)
+{
+    if (HasProjectBar())
+        m_pProjectBar->setWindowTitle(QString::fromStdString(doc.GetTitle()));
 }

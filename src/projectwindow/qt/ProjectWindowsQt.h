@@ -5,6 +5,7 @@
 #include "bars/qt/ProcessWindowBar.h"
 #include "bars/qt/ProjectWindowBar.h"
 #include "build/qt/RunOutputPane.h"
+#include "framework/DocumentObserver.h"
 #include "project/ProjectWindows.h"
 
 #include <QPointer>
@@ -14,7 +15,7 @@ class QMainWindow;
 
 // A project's two bars in the main frame. Both bar objects are made with the project and go
 // with it; each is docked into the frame the first time it is needed.
-class CProjectWindowsQt : public CProjectWindows {
+class CProjectWindowsQt : public CProjectWindows, public CDocumentObserver {
 public:
     CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project);
     ~CProjectWindowsQt() override;
@@ -30,6 +31,10 @@ public:
     bool CreateProjectBar() override;
     bool IsProjectBarVisible() const override;
     void ShowProjectBar(bool bShow) override;
+
+    void OnDocumentUpdate(CDocument& /*doc*/) override {}
+    // The project window bar keeps the project's title, also after Save As names the project.
+    void OnDocumentTitleChanged(CDocument& doc) override;
 
     CProcessWindowBar* GetProcessBar() const { return m_pProcessBar; }
     CProjectWindowBar* GetProjectBar() const { return m_pProjectBar; }
