@@ -5,8 +5,11 @@
 #include "ProcessRunner.h"
 
 #include "framework/Ui.h"
+#include "project/ProjectHost.h"
 #include "project/ProjectWindows.h"
 #include "platform/CommandLine.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
 #include "platform/Terminal.h"
 
 bool CJavaProjectDoc::RunCaptured(const std::string& application, const std::string& commandLine,
@@ -34,4 +37,20 @@ bool CJavaProjectDoc::RunInConsole(const std::string& application, const std::st
         return false;
     }
     return true;
+}
+
+void CJavaProjectDoc::ShowArchiveContents()
+{
+    CFileDialogSpec request;
+    request.defaultExtension = "jar";
+    request.filter = "Java Archives (*.jar)|*.jar||";
+    request.hideReadOnly = true;
+    const auto chosen = Ui().GetOpenFileNames(request);
+    if (!chosen || chosen->empty())
+        return;
+    const std::string& path = chosen->front();
+    const std::string folder = Paths::FolderOf(path);
+    // The tool runs where the archive is, and so does the program.
+    FileIo::SetCurrentFolder(folder);
+    RunCaptured(m_host.GetJavaBin() + "/bin/jar", "jar tvf " + Paths::NameOf(path), folder);
 }

@@ -167,4 +167,9 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool SetCurrentFolder(const std::string& folder)
+{
+    return ::chdir(folder.c_str()) == 0;
+}
+
 }  // namespace FileIo

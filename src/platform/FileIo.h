@@ -32,4 +32,7 @@ FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 
+// Makes folder the program's current folder, where the tools' relative names are looked up.
+bool SetCurrentFolder(const std::string& folder);
+
 }  // namespace FileIo

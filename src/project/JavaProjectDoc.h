@@ -80,6 +80,8 @@ public:
                      const std::string& folder);
     bool RunInConsole(const std::string& application, const std::string& commandLine,
                       const std::string& folder);
+    // Show Archive Contents: lists a chosen jar in the Process Window.
+    void ShowArchiveContents();
 
 protected:
     void DeleteContents() override;

@@ -18,6 +18,7 @@ public:
     virtual CUi& GetUi() = 0;
     virtual std::string GetDefaultJavaOptions() const = 0;  // the JAVAOPTIONS setting
     virtual std::string GetDefaultJavacSwitches() const = 0;  // the JAVAC setting
+    virtual std::string GetJavaBin() const = 0;  // the JAVABIN setting: the JDK's folder
     virtual void SetOpenProject(CJavaProjectDoc* project) = 0;
     virtual CJavaProjectDoc* GetOpenProject() const = 0;
     virtual void AddRecentProject(const std::string& path) = 0;

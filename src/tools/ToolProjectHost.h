@@ -15,6 +15,7 @@ public:
     CUi& GetUi() override { return m_ui; }
     std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
     std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
+    std::string GetJavaBin() const override { return {}; }  // the tool starts no JDK tool
     void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
     CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string&) override {}

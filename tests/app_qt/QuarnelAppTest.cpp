@@ -311,11 +311,13 @@ TEST_F(QuarnelAppTest, ProjectCommandsAreEnabledOnlyWithAProject)
     const std::string project = MakeProject("Cmds");
     CQuarnelApp& app = Start();
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDJAVAFILES).IsEnabled());
+    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_SHOWARCHIVE).IsEnabled());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_COMPILE).IsEnabled());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_BUILD).IsEnabled()) << "not built yet: stays disabled";
     app.OpenDocumentFile(project);
     app.OpenDocumentFile(m_home.Dir().File("Cmds/Cmds.java"));
     EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDHTMLFILE).IsEnabled());
+    EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_BUILD_SHOWARCHIVE).IsEnabled());
     m_ui.ExpectOpenFiles({m_home.Dir().File("Cmds/page.html")});
     EXPECT_TRUE(app.RunCommand(Cmd::ID_PROJECT_ADDHTMLFILE)) << "forwarded from a source window";
     EXPECT_EQ(app.GetOpenProject()->GetPlainFiles().GetCount(), 1);

@@ -109,3 +109,35 @@ TEST_F(ProjectRun, ConsoleRunOfAMissingToolFails)
     EXPECT_FALSE(m_doc.RunInConsole(m_dir.File("jdk/bin/java"), "java Main", m_dir.Path()));
     EXPECT_NE(::access((m_dir.Path() + "/terminal-args.txt").c_str(), F_OK), 0);
 }
+
+TEST_F(ProjectRun, ShowArchiveContentsListsTheChosenJarWhereItLies)
+{
+    // A stand-in jar tool that tells where it ran and what it was given.
+    const std::string tool = m_dir.Write("jdk/bin/jar", "#!/bin/sh\necho \"$PWD: $*\"\n");
+    ASSERT_EQ(::chmod(tool.c_str(), 0755), 0);
+    m_host.m_strJavaBin = m_dir.File("jdk");
+    const std::string lib = m_dir.File("lib");
+    m_dir.Write("lib/classes.jar", "");
+    char oldFolder[4096];
+    ASSERT_NE(::getcwd(oldFolder, sizeof oldFolder), nullptr);
+
+    m_host.m_ui.ExpectOpenFiles({lib + "/classes.jar"});
+    m_doc.ShowArchiveContents();
+    const CFileDialogSpec& request = m_host.m_ui.FileDialogs().back();
+    EXPECT_EQ(request.defaultExtension, "jar");
+    EXPECT_EQ(request.filter, "Java Archives (*.jar)|*.jar||");
+    EXPECT_EQ(request.initialName, "");
+    EXPECT_TRUE(request.hideReadOnly);
+    char folder[4096];
+    EXPECT_EQ(std::string(::getcwd(folder, sizeof folder)), lib) << "the program moves to the jar's folder";
+    ASSERT_EQ(::chdir(oldFolder), 0);
+
+    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
+    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(60s));
+    EXPECT_EQ(CopyCapturedOutput(), lib + ": tvf classes.jar\r\nExit code: 0\r\nNo Errors");
+
+    // Cancel starts nothing.
+    m_host.m_ui.ExpectOpenFiles({});
+    m_doc.ShowArchiveContents();
+    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
+}

@@ -18,6 +18,7 @@ public:
     CUi& GetUi() override { return m_ui; }
     std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
     std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
+    std::string GetJavaBin() const override { return m_strJavaBin; }
     void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
     CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string& path) override { m_added.push_back(path); }
@@ -30,6 +31,7 @@ public:
     CScriptedUi m_ui;
     std::string m_strJavaOptions;
     std::string m_strJavac;
+    std::string m_strJavaBin;
     CJavaProjectDoc* m_pOpenProject = nullptr;
     std::vector<std::string> m_added;
     std::vector<std::string> m_saved;

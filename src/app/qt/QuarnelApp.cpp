@@ -175,7 +175,12 @@ void CQuarnelApp::RegisterCommands()
                 m_pOpenProject->OnProjectWindow();
         });
     }
-    for (int id : {ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON})
+    OnCommand(ID_BUILD_SHOWARCHIVE, [this] {
+        if (m_pOpenProject != nullptr)
+            m_pOpenProject->ShowArchiveContents();
+    });
+    for (int id : {ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON,
+                   ID_BUILD_SHOWARCHIVE})
         OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(m_pOpenProject != nullptr); });
     // Compile is enabled only where a window on the route compiles, and never while a tool runs.
     OnUpdateUI(ID_BUILD_COMPILE, [this](CCmdUI& ui) {

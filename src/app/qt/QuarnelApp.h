@@ -44,6 +44,7 @@ public:
     CUi& GetUi() override { return CWinApp::GetUi(); }
     std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
     std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
+    std::string GetJavaBin() const override { return m_strJavaBin; }
     void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
     void AddRecentProject(const std::string& path) override { CQuarnelSettings::AddRecentProject(path); }
     void SaveRecentProjects(const std::string& path) override { CQuarnelSettings::SaveRecentProjects(path); }
