@@ -185,6 +185,19 @@ TEST_F(DockingBarsTest, DraggingTheEdgeOfTheBottomBarResizesIt)
     EXPECT_SOON_EQ(m_processBar->height(), 32);
 }
 
+TEST_F(DockingBarsTest, ThicknessSetByTheFrameSplitterIsKeptWhenTheBarDocksAgain)
+{
+    EXPECT_SOON_EQ(m_processBar->height(), 159);
+    m_frame.resizeDocks({m_processBar}, {230}, Qt::Vertical);
+    EXPECT_SOON_EQ(m_processBar->height(), 230);
+    EXPECT_EQ(m_processBar->GetSizes().GetThickness(DockSide::Bottom), 230);
+
+    m_processBar->ToggleDocking();
+    ASSERT_TRUE(m_processBar->isFloating());
+    m_processBar->ToggleDocking();
+    EXPECT_SOON_EQ(m_processBar->height(), 230);
+}
+
 TEST_F(DockingBarsTest, RightBarHasItsEdgeAndTrackerOnItsLeft)
 {
     m_frame.addDockWidget(Qt::RightDockWidgetArea, m_projectBar);

@@ -117,6 +117,16 @@ void CDockingBar::hideEvent(QHideEvent* event)
     QDockWidget::hideEvent(event);
 }
 
+void CDockingBar::resizeEvent(QResizeEvent* event)
+{
+    QDockWidget::resizeEvent(event);
+    // The frame's own splitter beside the bar resizes it too: the bar keeps that thickness
+    // for when it docks at this side again.
+    if (!IsTracking() && !isFloating() && !isHidden() && m_nDockSide != DockSide::None && m_pFrame != nullptr &&
+        SideOfArea(m_pFrame->dockWidgetArea(this)) == m_nDockSide)
+        m_sizes.SetThickness(m_nDockSide, IsHorizontal(m_nDockSide) ? height() : width());
+}
+
 bool CDockingBar::OnNcButtonDown(const QPoint& ptBar)
 {
     switch (GetNcLayout().HitTest(ToBarPoint(ptBar))) {

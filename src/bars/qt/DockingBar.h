@@ -52,6 +52,7 @@ protected:
 
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     friend class CBarGripper;
