@@ -27,6 +27,8 @@ public:
 
     void Show();
     void Hide();
+    // The frame's show-control-bar: shows or hides as asked.
+    void ShowBar(bool bShow) { bShow ? Show() : Hide(); }
     bool IsVisible() const { return !isHidden(); }
     // Floats a docked bar, docks a floating one again where it was.
     void ToggleDocking();

@@ -32,12 +32,8 @@ bool CProjectWindowsQt::IsProcessBarVisible() const
 
 void CProjectWindowsQt::ShowProcessBar(bool bShow)
 {
-    if (!HasProcessBar())
-        return;
-    if (bShow)
-        m_pProcessBar->Show();
-    else
-        m_pProcessBar->Hide();
+    if (HasProcessBar())
+        m_pProcessBar->ShowBar(bShow);
 }
 
 void CProjectWindowsQt::WatchRun(std::unique_ptr<ProcessRunner> runner)
@@ -88,12 +84,8 @@ bool CProjectWindowsQt::IsProjectBarVisible() const
 
 void CProjectWindowsQt::ShowProjectBar(bool bShow)
 {
-    if (!HasProjectBar())
-        return;
-    if (bShow)
-        m_pProjectBar->Show();
-    else
-        m_pProjectBar->Hide();
+    if (HasProjectBar())
+        m_pProjectBar->ShowBar(bShow);
 }
 
 void CProjectWindowsQt::OnDocumentTitleChanged(CDocument& doc)
