@@ -1,7 +1,7 @@
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
 #include "app/qt/QuarnelApp.h"
-#include "build/qt/ArgumentsDlgQt.h"
+#include "run/qt/ArgumentsDlgQt.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "framework/qt/QtDesktopShell.h"
 #include "framework/qt/QtUi.h"

@@ -1,6 +1,6 @@
 // A captured run against the least any reader could do with the same child, and the copy the
 // Process Window takes of the output text on every tick.
-#include "build/CapturedRun.h"
+#include "run/CapturedRun.h"
 #include "platform/ChildProcess.h"
 
 #include <benchmark/benchmark.h>

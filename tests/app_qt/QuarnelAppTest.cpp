@@ -5,7 +5,7 @@
 #include "app/qt/RecentProjectsDlg.h"
 #include "app/qt/TipOfTheDayDlg.h"
 
-#include "build/CapturedRun.h"
+#include "run/CapturedRun.h"
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"

@@ -2,7 +2,7 @@
 
 #include "TestProjectHost.h"
 
-#include "build/ProcessRunner.h"
+#include "run/ProcessRunner.h"
 #include "project/ProjectWindows.h"
 
 #include <memory>

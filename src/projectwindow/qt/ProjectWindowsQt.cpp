@@ -1,6 +1,6 @@
 #include "ProjectWindowsQt.h"
 
-#include "build/ProcessRunner.h"
+#include "run/ProcessRunner.h"
 #include "project/JavaProjectDoc.h"
 
 #include <QMainWindow>

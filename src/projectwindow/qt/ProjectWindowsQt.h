@@ -4,7 +4,7 @@
 
 #include "bars/qt/ProcessWindowBar.h"
 #include "bars/qt/ProjectWindowBar.h"
-#include "build/qt/RunOutputPane.h"
+#include "run/qt/RunOutputPane.h"
 #include "framework/DocumentObserver.h"
 #include "project/ProjectWindows.h"
 

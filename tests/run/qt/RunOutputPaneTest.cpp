@@ -1,7 +1,7 @@
-#include "build/qt/RunOutputPane.h"
+#include "run/qt/RunOutputPane.h"
 
-#include "build/CapturedRun.h"
-#include "build/ProcessRunner.h"
+#include "run/CapturedRun.h"
+#include "run/ProcessRunner.h"
 
 #include <QTest>
 

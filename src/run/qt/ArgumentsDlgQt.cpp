@@ -1,6 +1,6 @@
 #include "ArgumentsDlgQt.h"
 
-#include "build/ArgumentsDlg.h"
+#include "run/ArgumentsDlg.h"
 
 #include <QApplication>
 #include <QFontMetrics>

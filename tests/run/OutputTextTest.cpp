@@ -1,4 +1,4 @@
-#include "build/OutputText.h"
+#include "run/OutputText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 
-#include "build/ArgumentsDlg.h"
+#include "run/ArgumentsDlg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "build/ArgumentsDlg.h"
-#include "build/qt/ArgumentsDlgQt.h"
+#include "run/ArgumentsDlg.h"
+#include "run/qt/ArgumentsDlgQt.h"
 
 #include <gtest/gtest.h>
 

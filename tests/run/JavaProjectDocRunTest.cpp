@@ -2,8 +2,8 @@
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 
-#include "build/CapturedRun.h"
-#include "build/ProcessRunner.h"
+#include "run/CapturedRun.h"
+#include "run/ProcessRunner.h"
 #include "project/JavaProjectDoc.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "RunnerTestSupport.h"
 #include "support/TempDir.h"
 
-#include "build/CapturedRun.h"
+#include "run/CapturedRun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "RunOutputPane.h"
 
-#include "build/CapturedRun.h"
-#include "build/ProcessRunner.h"
+#include "run/CapturedRun.h"
+#include "run/ProcessRunner.h"
 
 #include <QFontDatabase>
 #include <QScrollBar>
