@@ -4,19 +4,19 @@
 
 bool CCmdTarget::HandlesCommand(int id) const
 {
-    return m_handlers.count(id) != 0;
+    return m_handlers.count(id) != 0 || (m_pHelper != nullptr && m_pHelper->HandlesCommand(id));
 }
 
 bool CCmdTarget::HasUpdateHandler(int id) const
 {
-    return m_updates.count(id) != 0;
+    return m_updates.count(id) != 0 || (m_pHelper != nullptr && m_pHelper->HasUpdateHandler(id));
 }
 
 bool CCmdTarget::RunCommand(int id)
 {
     const auto it = m_handlers.find(id);
     if (it == m_handlers.end())
-        return false;
+        return m_pHelper != nullptr && m_pHelper->RunCommand(id);
     // The handler may replace the table (a view closing itself), so run a copy.
     const Handler handler = it->second;
     handler();
@@ -27,7 +27,7 @@ bool CCmdTarget::UpdateCommand(CCmdUI& ui)
 {
     const auto it = m_updates.find(ui.GetId());
     if (it == m_updates.end())
-        return false;
+        return m_pHelper != nullptr && m_pHelper->UpdateCommand(ui);
     it->second(ui);
     return true;
 }

@@ -3,11 +3,13 @@
 #include "Archive.h"
 #include "CommandIds.h"
 #include "DocumentObserver.h"
+#include "DocumentOwner.h"
 
 #include "platform/Paths.h"
 
 #include <algorithm>
 #include <sys/stat.h>
+#include <utility>
 
 const char* const CDocument::kUnexpectedFormat = "Unexpected file format.";
 
@@ -142,11 +144,9 @@ bool CDocument::SaveModified()
 
 void CDocument::OnCloseDocument()
 {
-    if (m_closeHandler) {
-        // The handler destroys this document; take it out first so it outlives the call.
-        const auto handler = std::move(m_closeHandler);
-        handler(*this);
-    }
+    // The owner destroys this document; forget it first, so a second close does nothing.
+    if (CDocumentOwner* owner = std::exchange(m_pOwner, nullptr))
+        owner->OnDocumentClosed(*this);
 }
 
 CFileDialogSpec CDocument::SaveAsDialogSpec() const
@@ -172,8 +172,8 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
         return false;
     if (bReplace) {
         SetPathName(target);
-        if (m_savedAsHandler)
-            m_savedAsHandler(target);
+        if (m_pOwner != nullptr)
+            m_pOwner->OnDocumentSavedAs(*this, target);
     }
     return true;
 }

@@ -5,13 +5,13 @@
 
 #include "platform/FileIo.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 class CArchive;
 class CDocTemplate;
 class CDocumentObserver;
+class CDocumentOwner;
 
 // A document holds its data, its path name, title and modified flag, and reads and writes its
 // file. It knows nothing of the widgets that show it.
@@ -37,12 +37,11 @@ public:
 
     // Asks whether the changes are to be saved; false means the person cancelled or the save failed.
     virtual bool SaveModified();
-    // Closes the document: its frames go and the document is destroyed by the framework, so
-    // nothing may touch the document after this returns.
+    // Closes the document: its frames go and its owner destroys it, so nothing may touch the
+    // document after this returns.
     virtual void OnCloseDocument();
-    void SetCloseHandler(std::function<void(CDocument&)> handler) { m_closeHandler = std::move(handler); }
-    // Heard when a save gives the document a new path name (the recent-file list keeps it).
-    void SetSavedAsHandler(std::function<void(const std::string&)> handler) { m_savedAsHandler = std::move(handler); }
+    // The document manager that keeps the document; none for a document of its own.
+    void SetOwner(CDocumentOwner* owner) { m_pOwner = owner; }
 
     CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetDocTemplate(CDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
@@ -75,6 +74,5 @@ private:
     bool m_bModified = false;
     std::vector<CDocumentObserver*> m_observers;
     CDocTemplate* m_pDocTemplate = nullptr;
-    std::function<void(CDocument&)> m_closeHandler;
-    std::function<void(const std::string&)> m_savedAsHandler;
+    CDocumentOwner* m_pOwner = nullptr;
 };

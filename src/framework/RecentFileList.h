@@ -5,6 +5,14 @@
 #include <vector>
 
 class CProfile;
+class CRecentFileList;
+
+// Hears when the list changes, to store it.
+class CRecentFileListObserver {
+public:
+    virtual ~CRecentFileListObserver() = default;
+    virtual void OnRecentFileListChanged(const CRecentFileList& list) = 0;
+};
 
 // The File menu's list of recently opened documents, most recent first.
 class CRecentFileList {

@@ -15,8 +15,15 @@ CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), 
     m_strJavacSwitches = m_host.GetDefaultJavacSwitches();
     m_host.SetOpenProject(this);
     m_pWindows = m_host.MakeProjectWindows(*this);
+    // The run commands answer on the project's behalf, and may use its windows.
+    m_pRunCommands = m_host.MakeProjectCommands(*this);
+    SetCommandHelper(m_pRunCommands.get());
 
-    OnCommand(Cmd::ID_VIEW_PROJECTWINDOW, [this] { OnProjectWindow(); });
+    OnCommand(Cmd::ID_PROJECT_ADDJAVAFILES, [this] { AddJavaFiles(); });
+    OnCommand(Cmd::ID_PROJECT_ADDHTMLFILE, [this] { AddHtmlFile(); });
+    // The View menu item and the toolbar button alike.
+    for (int id : {Cmd::ID_VIEW_PROJECTWINDOW, Cmd::ID_VIEW_PROJECTWINDOWBUTTON})
+        OnCommand(id, [this] { OnProjectWindow(); });
     OnCommand(Cmd::ID_VIEW_PROCESSWINDOW, [this] { OnProcessWindow(); });
     OnUpdateUI(Cmd::ID_VIEW_PROCESSWINDOW, [this](CCmdUI& ui) {
         const bool bMade = m_pWindows != nullptr && m_pWindows->HasProcessBar();
@@ -30,7 +37,10 @@ CJavaProjectDoc::~CJavaProjectDoc()
     // Only the project that is open stops being open; another one may have taken its place.
     if (m_host.GetOpenProject() == this)
         m_host.SetOpenProject(nullptr);
-    // The bars go before the lists their windows show.
+    // The commands go before the windows they hand runs to, the bars before the lists their
+    // windows show.
+    SetCommandHelper(nullptr);
+    m_pRunCommands.reset();
     m_pWindows.reset();
 }
 
@@ -240,8 +250,6 @@ void CJavaProjectDoc::EndFileScan()
 void CJavaProjectDoc::RefreshViews()
 {
     UpdateAllViews();
-    if (m_bProjectWindowShown && m_treeRefresh)
-        m_treeRefresh();
 }
 
 void CJavaProjectDoc::AddJavaFiles()

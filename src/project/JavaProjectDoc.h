@@ -5,13 +5,11 @@
 
 #include "framework/Document.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 
 class CProjectHost;
 class CProjectWindows;
-class ProcessRunner;
 
 // The project: its Java source entries with their classes, its plain files, the main Java and
 // HTML files, the switches for the runner and the compiler, stored as a .jpr file.
@@ -42,9 +40,9 @@ public:
                         const std::string& signature);
     void EndFileScan();
 
+    // The views and the project window's tree hear of the change through the document's
+    // observers.
     void RefreshViews();
-    // The project window's tree attaches here once it has been shown.
-    void SetTreeRefresh(std::function<void()> refresh) { m_treeRefresh = std::move(refresh); }
 
     // Commands.
     void AddJavaFiles();
@@ -56,6 +54,9 @@ public:
 
     // The project's bars; none when its host gives it no windows.
     CProjectWindows* GetWindows() const { return m_pWindows.get(); }
+    // The commands that start the project's tools, made by the host; none without a runner.
+    CCmdTarget* GetRunCommands() const { return m_pRunCommands.get(); }
+    CProjectHost& GetHost() const { return m_host; }
 
     CJavaFileList& GetJavaFiles() { return m_javaFiles; }
     const CJavaFileList& GetJavaFiles() const { return m_javaFiles; }
@@ -73,15 +74,6 @@ public:
     void SetProjectWindowShown(bool bShown) { m_bProjectWindowShown = bShown; }
     const std::string& GetMainPackage() const { return m_strMainPackage; }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
-
-    // Starting the project's tools; defined with the runner, in the build layer.
-    // A captured run's token goes to the project's Process Window.
-    bool RunCaptured(const std::string& application, const std::string& commandLine,
-                     const std::string& folder);
-    bool RunInConsole(const std::string& application, const std::string& commandLine,
-                      const std::string& folder);
-    // Show Archive Contents: lists a chosen jar in the Process Window.
-    void ShowArchiveContents();
 
 protected:
     void DeleteContents() override;
@@ -101,6 +93,6 @@ private:
     bool m_bProjectWindowShown = false;
     std::string m_strMainPackage;  // no command sets it; a loaded value is written back unchanged
     std::string m_strMainFolder;
-    std::function<void()> m_treeRefresh;
     std::unique_ptr<CProjectWindows> m_pWindows;
+    std::unique_ptr<CCmdTarget> m_pRunCommands;
 };

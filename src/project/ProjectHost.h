@@ -2,6 +2,8 @@
 
 #include "ProjectWindows.h"
 
+#include "framework/CmdTarget.h"
+
 #include <memory>
 #include <string>
 
@@ -10,7 +12,7 @@ class CUi;
 
 // What a project needs from the application that holds it: the default switches copied into
 // every new project, the pointer to the one open project, the recent-projects list, and the
-// windows each project owns beside its frame.
+// windows and the run commands each project owns beside its frame.
 class CProjectHost {
 public:
     virtual ~CProjectHost() = default;
@@ -25,4 +27,6 @@ public:
     virtual void SaveRecentProjects(const std::string& path) = 0;
     // Called once by each new project; a host without windows gives none.
     virtual std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) { return nullptr; }
+    // Called once by each new project, after its windows; a host without a runner gives none.
+    virtual std::unique_ptr<CCmdTarget> MakeProjectCommands(CJavaProjectDoc& /*project*/) { return nullptr; }
 };

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <memory>
-
-class ProcessRunner;
-
 // The windows a project owns beside its own frame: the bar with the Process Window and the
 // bar with the project tree. The objects are made with the project; their windows are made on
 // first need (the first captured run, the first Project Window command) and are then only
@@ -15,9 +11,6 @@ public:
     virtual bool HasProcessBar() const = 0;
     virtual bool IsProcessBarVisible() const = 0;
     virtual void ShowProcessBar(bool bShow) = 0;
-    // A captured run has started: the first one makes the Process Window bar at the bottom
-    // of the frame, later ones show it again; the Process Window watches the run.
-    virtual void WatchRun(std::unique_ptr<ProcessRunner> runner) = 0;
 
     virtual bool HasProjectBar() const = 0;
     // Makes the project window bar, docked at the left, titled with the project's title.

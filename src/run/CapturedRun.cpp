@@ -1,5 +1,7 @@
 #include "CapturedRun.h"
 
+#include "ProcessRunner.h"
+
 #include "platform/CommandLine.h"
 
 #include <cerrno>
@@ -45,12 +47,6 @@ CCapturedRun::~CCapturedRun()
         }
     }
     JoinReader();
-}
-
-CCapturedRun& CCapturedRun::Instance()
-{
-    static CCapturedRun run;
-    return run;
 }
 
 std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
@@ -100,6 +96,7 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
     writeEnd.Reset();
 
     m_bRunning.store(true, std::memory_order_release);
+    m_nRuns.fetch_add(1, std::memory_order_acq_rel);
     try {
         m_reader = std::thread([this, fd = std::move(readEnd), child = &*m_child]() mutable {
             ReadUntilBroken(fd.Get());
@@ -113,6 +110,14 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
         return false;
     }
     return true;
+}
+
+std::unique_ptr<ProcessRunner> CCapturedRun::StartRun(const std::string& application,
+                                                     const std::string& commandLine, const std::string& folder)
+{
+    if (!StartCaptured(application, commandLine, folder))
+        return nullptr;
+    return std::make_unique<ProcessRunner>(*this, CurrentRunNumber());
 }
 
 void CCapturedRun::ReadUntilBroken(int readFd)
@@ -195,29 +200,4 @@ void CCapturedRun::JoinReader()
 {
     if (m_reader.joinable())
         m_reader.join();
-}
-
-bool StartCaptured(const std::string& application, const std::string& commandLine, const std::string& folder)
-{
-    return CCapturedRun::Instance().StartCaptured(application, commandLine, folder);
-}
-
-bool TerminateCaptured(int nExitCode)
-{
-    return CCapturedRun::Instance().TerminateCaptured(nExitCode);
-}
-
-bool IsCapturedRunActive()
-{
-    return CCapturedRun::Instance().IsRunning();
-}
-
-std::string CopyCapturedOutput()
-{
-    return CCapturedRun::Instance().CopyOutput();
-}
-
-std::string CopyCapturedOutputFrom(std::size_t nFrom)
-{
-    return CCapturedRun::Instance().CopyOutputFrom(nFrom);
 }

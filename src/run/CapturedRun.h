@@ -6,13 +6,17 @@
 #include "platform/UniqueFd.h"
 
 #include <atomic>
+#include <cstdint>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+
+class ProcessRunner;
 
 // One captured run at a time: the tool's standard output and error go into one pipe, a reader
 // thread turns what comes out into the output text, and when the pipe breaks (the tool and
@@ -21,6 +25,8 @@
 // The output text is shared with the user-interface thread, so every append and every copy
 // holds one lock and a copy is always a complete earlier state. The running flag is set before
 // the reader starts and cleared by the reader only after the closing lines are in the text.
+// The application holds the one run state of the program; each start hands out a runner for
+// the window that watches it.
 class CCapturedRun {
 public:
     static constexpr std::size_t kReadSize = 2046;
@@ -32,13 +38,15 @@ public:
     CCapturedRun(const CCapturedRun&) = delete;
     CCapturedRun& operator=(const CCapturedRun&) = delete;
 
-    // The one run state of the program.
-    static CCapturedRun& Instance();
-
     // Refused, changing nothing, while a run is active. Otherwise the output text is emptied
     // and the tool started in folder with the arguments split from commandLine.
     bool StartCaptured(const std::string& application, const std::string& commandLine,
                        const std::string& folder);
+    // The same start, giving the runner of the new run; none when it was refused.
+    std::unique_ptr<ProcessRunner> StartRun(const std::string& application, const std::string& commandLine,
+                                            const std::string& folder);
+    // Counts the successful starts; a runner belongs to the run of its number.
+    std::uint64_t CurrentRunNumber() const { return m_nRuns.load(std::memory_order_acquire); }
 
     // Ends the tool with nExitCode, only if it is still running; the reader then closes the
     // run as usual. False when there was nothing to end.
@@ -64,6 +72,7 @@ private:
     mutable std::mutex m_textLock;
     COutputText m_output;
     std::atomic<bool> m_bRunning {false};
+    std::atomic<std::uint64_t> m_nRuns {0};
 
     std::condition_variable m_idle;
     std::mutex m_idleLock;
@@ -74,10 +83,3 @@ private:
     CUniqueFd m_wakeWrite;
     std::thread m_reader;
 };
-
-// The program-wide run state, as the commands and the Process Window use it.
-bool StartCaptured(const std::string& application, const std::string& commandLine, const std::string& folder);
-bool TerminateCaptured(int nExitCode);
-bool IsCapturedRunActive();
-std::string CopyCapturedOutput();
-std::string CopyCapturedOutputFrom(std::size_t nFrom);

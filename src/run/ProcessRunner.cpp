@@ -1,3 +1,28 @@
 #include "ProcessRunner.h"
 
-ProcessRunner::~ProcessRunner() = default;
+#include "CapturedRun.h"
+
+bool ProcessRunner::IsCurrent() const
+{
+    return m_run.CurrentRunNumber() == m_nRun;
+}
+
+bool ProcessRunner::IsRunning() const
+{
+    return IsCurrent() && m_run.IsRunning();
+}
+
+std::string ProcessRunner::CopyOutput() const
+{
+    return m_run.CopyOutput();
+}
+
+std::string ProcessRunner::CopyOutputFrom(std::size_t nFrom) const
+{
+    return m_run.CopyOutputFrom(nFrom);
+}
+
+bool ProcessRunner::Terminate(int nExitCode)
+{
+    return IsCurrent() && m_run.TerminateCaptured(nExitCode);
+}

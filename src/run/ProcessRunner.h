@@ -1,8 +1,31 @@
 #pragma once
 
-// The token of one captured run: the Process Window holds it while it watches that run and
-// lets it go when the run has ended or was aborted. The run's state itself is process-wide.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CCapturedRun;
+
+// One captured run as the window that watches it holds it: whether it still runs, what it has
+// written so far, and the way to stop it. The run state makes one for each start. Once a later
+// run has started, an earlier run's runner no longer runs and stops nothing.
 class ProcessRunner {
 public:
-    virtual ~ProcessRunner();
+    ProcessRunner(CCapturedRun& run, std::uint64_t nRun) : m_run(run), m_nRun(nRun) {}
+    ProcessRunner(const ProcessRunner&) = delete;
+    ProcessRunner& operator=(const ProcessRunner&) = delete;
+
+    bool IsRunning() const;
+    // The run's output, or its part from position nFrom on; a copy is always a complete
+    // earlier state of the text.
+    std::string CopyOutput() const;
+    std::string CopyOutputFrom(std::size_t nFrom) const;
+    // Ends this run's tool with nExitCode if it is still running.
+    bool Terminate(int nExitCode);
+
+private:
+    bool IsCurrent() const;
+
+    CCapturedRun& m_run;
+    const std::uint64_t m_nRun;
 };

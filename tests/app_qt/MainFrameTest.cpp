@@ -119,10 +119,10 @@ TEST_F(MainFrameTest, PanesShowWhatTheyAreGiven)
 TEST_F(MainFrameTest, ViewToolbarTogglesWithItsCheckMark)
 {
     EXPECT_TRUE(m_app->GetRouter().Update(Cmd::ID_VIEW_TOOLBAR).IsChecked());
-    m_app->RunCommand(Cmd::ID_VIEW_TOOLBAR);
+    m_app->SendCommand(Cmd::ID_VIEW_TOOLBAR);
     EXPECT_FALSE(m_app->GetRouter().Update(Cmd::ID_VIEW_TOOLBAR).IsChecked());
     EXPECT_TRUE(Frame().GetToolBar()->isHidden());
-    m_app->RunCommand(Cmd::ID_VIEW_TOOLBAR);
+    m_app->SendCommand(Cmd::ID_VIEW_TOOLBAR);
     EXPECT_FALSE(Frame().GetToolBar()->isHidden());
 }
 

@@ -35,13 +35,13 @@ protected:
 TEST_F(QuarnelAppSettingsTest, ProgramFolderGivesTheHelpFile)
 {
     CQuarnelApp app(m_ui, m_shell, Environment());
-    app.LoadSettings();
+    app.Settings().LoadSettings();
     const std::string folder = m_home.Dir().File("install/bin");
     EXPECT_EQ(app.GetProgramFolder(), folder);
-    EXPECT_EQ(app.GetHelpFilePath(), folder + "/ondrik.html");
-    EXPECT_EQ(app.m_strHelpPath, folder + "/ondrik.html");
-    EXPECT_EQ(app.m_strJavaBin, CQuarnelSettings::kDefaultJdkFolder);
-    EXPECT_EQ(app.GetSettingsStore().GetFilePath(), m_home.SettingsFile());
+    EXPECT_EQ(app.Settings().GetHelpFilePath(), folder + "/ondrik.html");
+    EXPECT_EQ(app.Settings().m_strHelpPath, folder + "/ondrik.html");
+    EXPECT_EQ(app.Settings().m_strJavaBin, CQuarnelSettings::kDefaultJdkFolder);
+    EXPECT_EQ(app.Settings().GetSettingsStore().GetFilePath(), m_home.SettingsFile());
 }
 
 TEST_F(QuarnelAppSettingsTest, InstalledJdkIsDiscovered)
@@ -51,8 +51,8 @@ TEST_F(QuarnelAppSettingsTest, InstalledJdkIsDiscovered)
     m_home.Dir().Write("jvm/java-21/release", "JAVA_VERSION=\"21.0.2\"\n");
     std::filesystem::create_directory_symlink("java-21", m_home.Dir().File("jvm/default-java"));
     CQuarnelApp app(m_ui, m_shell, Environment());
-    app.LoadSettings();
-    EXPECT_EQ(app.m_strJavaBin, std::filesystem::canonical(m_home.Dir().File("jvm/java-21")).string());
+    app.Settings().LoadSettings();
+    EXPECT_EQ(app.Settings().m_strJavaBin, std::filesystem::canonical(m_home.Dir().File("jvm/java-21")).string());
 }
 
 TEST_F(QuarnelAppSettingsTest, ProjectSeesTheDefaultSwitchesAndRegistersItself)
@@ -61,10 +61,10 @@ TEST_F(QuarnelAppSettingsTest, ProjectSeesTheDefaultSwitchesAndRegistersItself)
                                                      "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
                                                      "\"JAVAC\"=\"-g\"\n\"JAVAOPTIONS\"=\"-ea\"\n");
     CQuarnelApp app(m_ui, m_shell, Environment());
-    app.LoadSettings();
+    app.Settings().LoadSettings();
     EXPECT_EQ(app.GetOpenProject(), nullptr);
     {
-        auto project = std::make_unique<CJavaProjectDoc>(app);
+        auto project = std::make_unique<CJavaProjectDoc>(app.ProjectHost());
         EXPECT_EQ(app.GetOpenProject(), project.get());
         EXPECT_EQ(project->GetJavacSwitches(), "-g");
         EXPECT_EQ(project->GetJavaSwitches(), "-ea");
@@ -72,8 +72,8 @@ TEST_F(QuarnelAppSettingsTest, ProjectSeesTheDefaultSwitchesAndRegistersItself)
         project->OnCloseDocument();
     }
     EXPECT_EQ(app.GetOpenProject(), nullptr);
-    EXPECT_EQ(app.m_recentProjects, std::vector<std::string>{"/p/closing.jpr"});
-    EXPECT_EQ(app.GetSettingsStore().GetString("OPTIONS", "LASTOPEN", ""), "/p/closing.jpr");
+    EXPECT_EQ(app.Settings().m_recentProjects, std::vector<std::string>{"/p/closing.jpr"});
+    EXPECT_EQ(app.Settings().GetSettingsStore().GetString("OPTIONS", "LASTOPEN", ""), "/p/closing.jpr");
     EXPECT_EQ(CSettingsStore(m_home.SettingsFile(), "Kestrune", "Ondrik").GetString("OPTIONS", "RECENT0", ""),
               "/p/closing.jpr");
 }

@@ -6,6 +6,7 @@
 #include "app/qt/TipOfTheDayDlg.h"
 
 #include "run/CapturedRun.h"
+#include "run/ProjectRunCommands.h"
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -68,7 +69,7 @@ protected:
         CScriptedUi ui;
         CRecordingShell shell;
         CQuarnelApp maker(ui, shell, Environment());
-        CJavaProjectDoc project(maker);
+        CJavaProjectDoc project(maker.ProjectHost());
         project.SetPathName(folder + "/" + name + ".jpr");
         project.AddJavaFile(folder + "/" + name + ".java");
         project.SetMainJavaFile(name + ".java");
@@ -177,8 +178,8 @@ TEST_F(QuarnelAppTest, CancelOnASecondProjectKeepsTheFirst)
     ProcessDeletes();
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), two);
     EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
-    EXPECT_EQ(app.m_recentProjects, std::vector<std::string>{one}) << "closing records the project";
-    EXPECT_EQ(app.m_strLastOpen, one);
+    EXPECT_EQ(app.Settings().m_recentProjects, std::vector<std::string>{one}) << "closing records the project";
+    EXPECT_EQ(app.Settings().m_strLastOpen, one);
 }
 
 TEST_F(QuarnelAppTest, UpperCaseJprSkipsTheCloseQuestionButOpensAsAProject)
@@ -208,7 +209,7 @@ TEST_F(QuarnelAppTest, NewApplicationProjectWritesItsFilesByteForByte)
         return kIdOk;
     });
     m_ui.ExpectSaveFile(jpr);
-    ASSERT_TRUE(app.RunCommand(Cmd::ID_FILE_NEWPROJECT));
+    ASSERT_TRUE(app.SendCommand(Cmd::ID_FILE_NEWPROJECT));
     EXPECT_EQ(m_ui.FileDialogs().back().initialName, "Foo.jpr");
     EXPECT_EQ(m_ui.FileDialogs().back().filter, "Java Projects (*.jpr)|*.jpr||");
 
@@ -254,7 +255,7 @@ TEST_F(QuarnelAppTest, NewAppletProjectWritesItsPageAndSourceAndLeavesThePageClo
         return kIdOk;
     });
     m_ui.ExpectSaveFile(m_home.Dir().File("Ap/Foo.jpr"));
-    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    app.SendCommand(Cmd::ID_FILE_NEWPROJECT);
     const std::string page = CTempDir::Read(m_home.Dir().File("Ap/Example1.html"));
     EXPECT_EQ(page.size(), 202u - 3 * 5 + 13) << "three names five shorter, thirteen CR LF";
     EXPECT_NE(page.find("<TITLE>Foo Example1</TITLE>\r\n"), std::string::npos);
@@ -274,7 +275,7 @@ TEST_F(QuarnelAppTest, EmptyProjectStaysUntitledAndCancelledSaveAsKeepsItOpen)
 {
     CQuarnelApp& app = Start();
     m_ui.ExpectDialog("New Project", [](CModalDialog&) { return kIdOk; });
-    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    app.SendCommand(Cmd::ID_FILE_NEWPROJECT);
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), "");
     EXPECT_EQ(app.GetOpenProject()->GetTitle(), "JavaProject1");
@@ -285,7 +286,7 @@ TEST_F(QuarnelAppTest, EmptyProjectStaysUntitledAndCancelledSaveAsKeepsItOpen)
         return kIdOk;
     });
     m_ui.ExpectSaveFile("");
-    app.RunCommand(Cmd::ID_FILE_NEWPROJECT);
+    app.SendCommand(Cmd::ID_FILE_NEWPROJECT);
     ProcessDeletes();
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), "") << "the untitled project stays open";
@@ -298,11 +299,11 @@ TEST_F(QuarnelAppTest, NewDialogMakesTheChosenKindOfDocument)
         static_cast<CNewDocumentDlg&>(dlg).m_nSelected = CNewDocumentDlg::kHtmlPage;
         return kIdOk;
     });
-    app.RunCommand(Cmd::ID_FILE_NEW);
+    app.SendCommand(Cmd::ID_FILE_NEW);
     ASSERT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
     EXPECT_EQ(app.GetDocManager().GetDocuments()[0]->GetTitle(), "HTMLDocument1");
     m_ui.ExpectDialog("New Ondrik Document", [](CModalDialog&) { return kIdCancel; });
-    app.RunCommand(Cmd::ID_FILE_NEW);
+    app.SendCommand(Cmd::ID_FILE_NEW);
     EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
 }
 
@@ -319,7 +320,7 @@ TEST_F(QuarnelAppTest, ProjectCommandsAreEnabledOnlyWithAProject)
     EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDHTMLFILE).IsEnabled());
     EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_BUILD_SHOWARCHIVE).IsEnabled());
     m_ui.ExpectOpenFiles({m_home.Dir().File("Cmds/page.html")});
-    EXPECT_TRUE(app.RunCommand(Cmd::ID_PROJECT_ADDHTMLFILE)) << "forwarded from a source window";
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_PROJECT_ADDHTMLFILE)) << "forwarded from a source window";
     EXPECT_EQ(app.GetOpenProject()->GetPlainFiles().GetCount(), 1);
 }
 
@@ -335,7 +336,7 @@ TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
         EXPECT_EQ(recent.Lines().size(), 1u);
         return recent.OnOK(0) ? kIdOk : kIdCancel;
     });
-    app.RunCommand(Cmd::ID_FILE_RECENTPROJECTS);
+    app.SendCommand(Cmd::ID_FILE_RECENTPROJECTS);
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), project);
 }
@@ -345,17 +346,17 @@ TEST_F(QuarnelAppTest, HelpOpensTheProgramsOwnGuide)
     CQuarnelApp& app = Start();
     const std::string help = m_home.Dir().File("install/ondrik.html");
     m_ui.ExpectMessage(help + "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
-    app.RunCommand(Cmd::ID_HELP_HELP);
+    app.SendCommand(Cmd::ID_HELP_HELP);
     EXPECT_TRUE(m_shell.m_opened.empty());
     m_home.Dir().Write("install/ondrik.html", "<html></html>");
-    app.RunCommand(Cmd::ID_HELP_HELP);
+    app.SendCommand(Cmd::ID_HELP_HELP);
     EXPECT_EQ(m_shell.m_opened, std::vector<std::string>{help});
 }
 
 TEST_F(QuarnelAppTest, ClosingTheMainWindowStoresItsStateAndTheRecentProjects)
 {
     CQuarnelApp& app = Start();
-    app.AddRecentProject("/p/one.jpr");
+    app.Settings().AddRecentProject("/p/one.jpr");
     app.GetMainWnd()->showMaximized();
     EXPECT_TRUE(app.GetMainWnd()->close());
     const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
@@ -373,7 +374,7 @@ TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
         doc->SetModifiedFlag();
     m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No);
     m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
-    app.RunCommand(Cmd::ID_FILE_SAVEALL);
+    app.SendCommand(Cmd::ID_FILE_SAVEALL);
 }
 
 TEST_F(QuarnelAppTest, CancelOnClosingKeepsEverythingOpenButTheStateIsAlreadyStored)
@@ -429,10 +430,10 @@ TEST_F(QuarnelAppTest, OpeningAProjectDocksItsProjectWindowBarAtTheLeft)
 
     // The toolbar button and the menu item hide and show the same bar.
     EXPECT_FALSE(bar->isHidden());
-    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROJECTWINDOWBUTTON));
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_VIEW_PROJECTWINDOWBUTTON));
     EXPECT_TRUE(bar->isHidden());
     app.OpenDocumentFile(m_home.Dir().File("Bars/Bars.java"));
-    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROJECTWINDOW)) << "forwarded from a source window";
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_VIEW_PROJECTWINDOW)) << "forwarded from a source window";
     EXPECT_FALSE(bar->isHidden());
 
     // Closing the project hides its bar and the bar goes with it.
@@ -451,15 +452,17 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     CJavaProjectDoc* doc = app.GetOpenProject();
     auto* windows = static_cast<CProjectWindowsQt*>(doc->GetWindows());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled()) << "no run yet";
-    EXPECT_FALSE(app.RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_FALSE(app.SendCommand(Cmd::ID_VIEW_PROCESSWINDOW));
     EXPECT_FALSE(windows->HasProcessBar());
 
-    ASSERT_TRUE(doc->RunCaptured("/bin/echo", "echo hello from the run", m_home.Dir().Path()));
+    auto* commands = static_cast<CProjectRunCommands*>(doc->GetRunCommands());
+    ASSERT_NE(commands, nullptr);
+    ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo hello from the run", m_home.Dir().Path()));
     ASSERT_TRUE(windows->HasProcessBar());
     QPointer<CProcessWindowBar> bar = windows->GetProcessBar();
     EXPECT_EQ(app.GetMainFrame()->dockWidgetArea(bar), Qt::BottomDockWidgetArea);
     EXPECT_EQ(bar->windowTitle(), "Process Window");
-    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(std::chrono::seconds(60)));
+    ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
     for (int i = 0; i < 100 && windows->GetRunOutput()->IsWatching(); ++i)
         QTest::qWait(CRunOutputPane::kPollMs);
     EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "hello from the run\nExit code: 0\nNo Errors");
@@ -467,14 +470,14 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     const CCmdUI shown = app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW);
     EXPECT_TRUE(shown.IsEnabled());
     EXPECT_TRUE(shown.IsChecked());
-    EXPECT_TRUE(app.RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_VIEW_PROCESSWINDOW));
     EXPECT_TRUE(bar->isHidden());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsChecked());
 
     // The next run shows the hidden bar again, with only its own output.
-    ASSERT_TRUE(doc->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
+    ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
     EXPECT_FALSE(bar->isHidden());
-    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(std::chrono::seconds(60)));
+    ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
     windows->GetRunOutput()->Poll();
     EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "second\nExit code: 0\nNo Errors");
 

@@ -213,12 +213,12 @@ TEST_F(DocManagerTest, UpdateHandlersDecideMenuStateAndDisabledCommandsDoNotRun)
     main->UpdateMenu(qobject_cast<QMenu*>(never->parent()));
     EXPECT_FALSE(never->isEnabled());
     EXPECT_TRUE(viewCommand->isEnabled());
-    EXPECT_FALSE(m_app.RunCommand(kDisabledCommand));
+    EXPECT_FALSE(m_app.SendCommand(kDisabledCommand));
     EXPECT_EQ(m_app.m_nDisabledRuns, 0);
 
     Docs().CloseAllDocuments();
     QApplication::processEvents();
-    EXPECT_FALSE(m_app.RunCommand(kViewCommand)) << "with no view, nobody on the route handles it";
+    EXPECT_FALSE(m_app.SendCommand(kViewCommand)) << "with no view, nobody on the route handles it";
 }
 
 TEST_F(DocManagerTest, ToolbarButtonsFollowTheUpdateHandlersWhenIdle)

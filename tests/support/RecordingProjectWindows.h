@@ -2,7 +2,6 @@
 
 #include "TestProjectHost.h"
 
-#include "run/ProcessRunner.h"
 #include "project/ProjectWindows.h"
 
 #include <memory>
@@ -13,11 +12,8 @@ public:
     bool HasProcessBar() const override { return m_bProcessMade; }
     bool IsProcessBarVisible() const override { return m_bProcessVisible; }
     void ShowProcessBar(bool bShow) override { m_bProcessVisible = bShow; }
-    void WatchRun(std::unique_ptr<ProcessRunner> runner) override
-    {
-        m_bProcessMade = m_bProcessVisible = true;
-        m_nWatched += runner != nullptr;
-    }
+    // What the first captured run does to the bar.
+    void MakeProcessBar() { m_bProcessMade = m_bProcessVisible = true; }
 
     bool HasProjectBar() const override { return m_bProjectMade; }
     bool CreateProjectBar() override
@@ -31,7 +27,6 @@ public:
 
     bool m_bProcessMade = false;
     bool m_bProcessVisible = false;
-    int m_nWatched = 0;
     bool m_bProjectMade = false;
     bool m_bProjectVisible = false;
     bool m_bCanCreate = true;
@@ -39,16 +34,19 @@ public:
 };
 
 // A test host that gives every new project recording windows; the newest project's are kept.
-class CWindowedProjectHost : public CTestProjectHost {
+template <class Windows>
+class CWindowedHost : public CTestProjectHost {
 public:
-    CWindowedProjectHost()
+    CWindowedHost()
     {
         m_makeWindows = [this] {
-            auto windows = std::make_unique<CRecordingProjectWindows>();
+            auto windows = std::make_unique<Windows>();
             m_pWindows = windows.get();
             return windows;
         };
     }
 
-    CRecordingProjectWindows* m_pWindows = nullptr;
+    Windows* m_pWindows = nullptr;
 };
+
+using CWindowedProjectHost = CWindowedHost<CRecordingProjectWindows>;

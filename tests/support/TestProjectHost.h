@@ -27,6 +27,10 @@ public:
     {
         return m_makeWindows ? m_makeWindows() : nullptr;
     }
+    std::unique_ptr<CCmdTarget> MakeProjectCommands(CJavaProjectDoc& project) override
+    {
+        return m_makeCommands ? m_makeCommands(project) : nullptr;
+    }
 
     CScriptedUi m_ui;
     std::string m_strJavaOptions;
@@ -35,6 +39,7 @@ public:
     CJavaProjectDoc* m_pOpenProject = nullptr;
     std::vector<std::string> m_added;
     std::vector<std::string> m_saved;
-    // Gives each new project its windows; none when unset.
+    // Gives each new project its windows and its run commands; none when unset.
     std::function<std::unique_ptr<CProjectWindows>()> m_makeWindows;
+    std::function<std::unique_ptr<CCmdTarget>(CJavaProjectDoc&)> m_makeCommands;
 };

@@ -2,11 +2,11 @@
 
 #include "AppIcons.h"
 #include "LockIndicators.h"
-#include "QuarnelApp.h"
 
 #include "app/AppResources.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/qt/WinApp.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,7 +18,7 @@
 
 using namespace Cmd;
 
-CMainFrame::CMainFrame(CQuarnelApp& app) : CMDIFrameWnd(app), m_quarnelApp(app)
+CMainFrame::CMainFrame(CWinApp& app) : CMDIFrameWnd(app)
 {
     setWindowIcon(QIcon::fromTheme("applications-development", AppIcons::DocumentIcon(AppIcons::kProject)));
     CreateToolBar();
@@ -152,12 +152,4 @@ void CMainFrame::OnInitMenuPopup(QMenu* menu)
 {
     AddTipToHelpMenu(menuBar());
     CMDIFrameWnd::OnInitMenuPopup(menu);
-}
-
-bool CMainFrame::OnClose()
-{
-    m_quarnelApp.SaveWindowState(isMaximized());
-    if (m_quarnelApp.GetOpenProject() == nullptr)
-        m_quarnelApp.SaveRecentProjects("");
-    return CMDIFrameWnd::OnClose();
 }

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 
-class CQuarnelApp;
 class QLabel;
 class QMenuBar;
 class QToolBar;
@@ -14,7 +13,7 @@ class QToolBar;
 class CMainFrame : public CMDIFrameWnd {
     Q_OBJECT
 public:
-    explicit CMainFrame(CQuarnelApp& app);
+    explicit CMainFrame(CWinApp& app);
     ~CMainFrame() override;
 
     // Put the text into its status-bar pane and repaint it at once.
@@ -31,7 +30,6 @@ public:
 
 protected:
     void OnInitMenuPopup(QMenu* menu) override;
-    bool OnClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -39,7 +37,6 @@ private:
     void CreateStatusPanes();
     void UpdateLockPanes();
 
-    CQuarnelApp& m_quarnelApp;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pLinePane = nullptr;
     QLabel* m_pColumnPane = nullptr;

@@ -25,8 +25,6 @@
 #include "project/JavaProjectDoc.h"
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectFrame.h"
-#include "projectwindow/qt/ProjectWindowsQt.h"
-
 
 using namespace Cmd;
 
@@ -48,11 +46,13 @@ std::string ProgramHelpFile(const std::string& programFolder)
 
 CQuarnelApp::CQuarnelApp(CUi& ui, CDesktopShell& shell, const CAppEnvironment& env)
     : CWinApp(ui),
-      CQuarnelSettings(CSettingsStore(env.strSettingsFile, kCompany, kApplication),
-                       CJdkRegistryView::Discover(env.jdkSearch),
-                       ProgramHelpFile(Paths::FolderOf(env.strProgramPath))),
       m_shell(shell),
-      m_strProgramFolder(Paths::FolderOf(env.strProgramPath))
+      m_strProgramFolder(Paths::FolderOf(env.strProgramPath)),
+      m_settings(CSettingsStore(env.strSettingsFile, CQuarnelSettings::kCompany, CQuarnelSettings::kApplication),
+                 CJdkRegistryView::Discover(env.jdkSearch), ProgramHelpFile(m_strProgramFolder)),
+      m_profile(m_settings.GetSettingsStore()),
+      m_projectHost(*this),
+      m_projectForwarder(m_projectHost)
 {
     LoadAppResources(GetResources());
     RegisterCommands();
@@ -83,13 +83,10 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
 {
     m_bNoLogo = cmdInfo.bNoLogo;
     CDocManager& docs = GetDocManager();
-    docs.GetRecentFiles().ReadList(*this);
-    docs.SetRecentFilesChanged([this] {
-        const CSettingsStore::CBatch oneWrite(GetSettingsStore());
-        GetDocManager().GetRecentFiles().WriteList(*this);
-    });
-    m_nPreviewPages = GetProfileInt("Settings", "PreviewPages", 0);
-    LoadSettings();
+    docs.GetRecentFiles().ReadList(m_profile);
+    docs.SetRecentFilesObserver(&m_profile);
+    m_nPreviewPages = m_profile.GetProfileInt("Settings", "PreviewPages", 0);
+    m_settings.LoadSettings();
     RegisterDocTemplates();
 
     auto frame = std::make_unique<CMainFrame>(*this);
@@ -101,13 +98,13 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
     if (!cmdInfo.strFileName.empty() && OpenDocumentFile(cmdInfo.strFileName) == nullptr)
         return false;
 
-    if (LoadWindowState())
+    if (m_settings.LoadWindowState())
         GetMainWnd()->showMaximized();
     else
         GetMainWnd()->show();
 
-    if (m_nLoadLast != 0 && !m_strLastOpen.empty())
-        OpenDocumentFile(m_strLastOpen);
+    if (m_settings.m_nLoadLast != 0 && !m_settings.m_strLastOpen.empty())
+        OpenDocumentFile(m_settings.m_strLastOpen);
     if (cmdInfo.strFileName.empty())
         ShowTipAtStartup();
     return true;
@@ -125,7 +122,7 @@ void CQuarnelApp::RegisterDocTemplates()
             return frame;
         }));
     m_pProjectTemplate = &docs.AddDocTemplate(std::make_unique<CDocTemplate>(
-        Res::IDR_PROJECTTYPE, kProjectDescription, [this] { return std::make_unique<CJavaProjectDoc>(*this); },
+        Res::IDR_PROJECTTYPE, kProjectDescription, [this] { return std::make_unique<CJavaProjectDoc>(m_projectHost); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CProjectFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kProject));
@@ -159,41 +156,25 @@ void CQuarnelApp::RegisterCommands()
     OnCommand(ID_HELP_TIPOFTHEDAY, [this] { OnTipOfTheDay(); });
     OnCommand(ID_APP_ABOUT, [this] { OnAbout(); });
 
-    // The project's own commands, forwarded from any window while a project is open.
-    OnCommand(ID_PROJECT_ADDJAVAFILES, [this] {
-        if (m_pOpenProject != nullptr)
-            m_pOpenProject->AddJavaFiles();
-    });
-    OnCommand(ID_PROJECT_ADDHTMLFILE, [this] {
-        if (m_pOpenProject != nullptr)
-            m_pOpenProject->AddHtmlFile();
-    });
-    // The toolbar button and the View menu item alike.
-    for (int id : {ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON}) {
-        OnCommand(id, [this] {
-            if (m_pOpenProject != nullptr)
-                m_pOpenProject->OnProjectWindow();
+    // Compile and Run Application are enabled only where a window on the route (or, for the
+    // run, the open project) takes them, and never while a captured run is active.
+    for (int id : {ID_BUILD_COMPILE, ID_BUILD_RUN}) {
+        OnUpdateUI(id, [this](CCmdUI& ui) {
+            ui.Enable(GetOpenProject() != nullptr && !m_capturedRun.IsRunning() && ui.HasHandlerOnRoute());
         });
     }
-    OnCommand(ID_BUILD_SHOWARCHIVE, [this] {
-        if (m_pOpenProject != nullptr)
-            m_pOpenProject->ShowArchiveContents();
-    });
-    for (int id : {ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROJECTWINDOWBUTTON,
-                   ID_BUILD_SHOWARCHIVE})
-        OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(m_pOpenProject != nullptr); });
-    // Compile is enabled only where a window on the route compiles, and never while a tool runs.
-    OnUpdateUI(ID_BUILD_COMPILE, [this](CCmdUI& ui) {
-        ui.Enable(m_pOpenProject != nullptr && ui.HasHandlerOnRoute());
-    });
 }
 
-std::unique_ptr<CProjectWindows> CQuarnelApp::MakeProjectWindows(CJavaProjectDoc& project)
+void CQuarnelApp::AppendRouteTail(std::vector<CCmdTarget*>& route) const
 {
-    // The main frame is made before any document and outlives every one.
-    if (GetMainFrame() == nullptr)
-        return nullptr;
-    return std::make_unique<CProjectWindowsQt>(*GetMainFrame(), project);
+    route.push_back(&m_projectForwarder);
+}
+
+void CQuarnelApp::OnMainWndClosing(bool bMaximised)
+{
+    m_settings.SaveWindowState(bMaximised);
+    if (GetOpenProject() == nullptr)
+        m_settings.SaveRecentProjects("");
 }
 
 bool CQuarnelApp::OpenNewDocumentOfType(const std::string& docName)
@@ -218,17 +199,18 @@ CDocument* CQuarnelApp::OpenDocumentFile(const std::string& path)
 
 bool CQuarnelApp::QueryCloseProject(const std::string* path)
 {
-    if (m_pOpenProject == nullptr)
+    CJavaProjectDoc* project = GetOpenProject();
+    if (project == nullptr)
         return true;
-    if (path != nullptr && *path == m_pOpenProject->GetPathName()) {
-        GetDocManager().ActivateFrame(*m_pOpenProject);
+    if (path != nullptr && *path == project->GetPathName()) {
+        GetDocManager().ActivateFrame(*project);
         return false;
     }
     if (GetUi().MessageBox("Do you want to close the current project?", MsgButtons::OkCancel) != MsgAnswer::Ok)
         return false;
-    if (!m_pOpenProject->SaveModified())
+    if (!project->SaveModified())
         return false;
-    GetDocManager().CloseDocument(*m_pOpenProject);
+    GetDocManager().CloseDocument(*project);
     return true;
 }
 
@@ -236,7 +218,7 @@ void CQuarnelApp::ShowTipAtStartup()
 {
     if (m_bNoLogo)
         return;
-    CTipOfTheDayDlg dlg(GetUi(), *this, GetTipsFilePath());
+    CTipOfTheDayDlg dlg(GetUi(), m_profile, GetTipsFilePath());
     if (dlg.m_bStartup)
         GetUi().DoModal(dlg);
 }
@@ -275,8 +257,7 @@ void CQuarnelApp::OnRecentFile(int id)
     // An entry that no longer opens leaves the list.
     if (OpenDocumentFile(path) == nullptr && !FileIo::FileExists(path)) {
         recent.Remove(index);
-        const CSettingsStore::CBatch oneWrite(GetSettingsStore());
-        recent.WriteList(*this);
+        GetDocManager().RecentFilesChanged();
     }
 }
 
@@ -295,12 +276,12 @@ void CQuarnelApp::OnNewProject()
     if (GetUi().DoModal(dlg) != kIdOk)
         return;
     const std::string name = dlg.m_strClassName;
-    if (!OpenNewDocumentOfType("JavaProject") || m_pOpenProject == nullptr)
+    if (!OpenNewDocumentOfType("JavaProject") || GetOpenProject() == nullptr)
         return;
     if (dlg.m_nProjectType == CNewProjectDlg::kEmpty)
         return;
 
-    CJavaProjectDoc* project = m_pOpenProject;
+    CJavaProjectDoc* project = GetOpenProject();
     CFileDialogSpec request;
     request.defaultExtension = "jpr";
     request.initialName = name + ".jpr";
@@ -357,7 +338,7 @@ void CQuarnelApp::OnOpenProject()
 
 void CQuarnelApp::OnRecentProjects()
 {
-    CRecentProjectsDlg dlg(GetUi(), m_recentProjects);
+    CRecentProjectsDlg dlg(GetUi(), m_settings.m_recentProjects);
     if (GetUi().DoModal(dlg) == kIdOk)
         OpenDocumentFile(dlg.m_strSelectedPath);
 }
@@ -371,33 +352,12 @@ void CQuarnelApp::OnHelp()
 
 void CQuarnelApp::OnTipOfTheDay()
 {
-    CTipOfTheDayDlg dlg(GetUi(), *this, GetTipsFilePath());
+    CTipOfTheDayDlg dlg(GetUi(), m_profile, GetTipsFilePath());
     GetUi().DoModal(dlg);
 }
 
 void CQuarnelApp::OnAbout()
 {
-    GetUi().MessageBox("Ondrik\nAn IDE for the Java Development Kit.\n\nJDK folder: " + m_strJavaBin,
+    GetUi().MessageBox("Ondrik\nAn IDE for the Java Development Kit.\n\nJDK folder: " + m_settings.m_strJavaBin,
                        MsgButtons::Ok, MsgIcon::Information, "About Ondrik");
-}
-
-int CQuarnelApp::GetProfileInt(const std::string& section, const std::string& entry, int nDefault)
-{
-    return static_cast<int>(GetSettingsStore().GetNumber(section, entry, static_cast<std::uint32_t>(nDefault)));
-}
-
-std::string CQuarnelApp::GetProfileString(const std::string& section, const std::string& entry,
-                                          const std::string& strDefault)
-{
-    return GetSettingsStore().GetString(section, entry, strDefault);
-}
-
-void CQuarnelApp::WriteProfileInt(const std::string& section, const std::string& entry, int nValue)
-{
-    GetSettingsStore().SetNumber(section, entry, static_cast<std::uint32_t>(nValue));
-}
-
-void CQuarnelApp::WriteProfileString(const std::string& section, const std::string& entry, const std::string& value)
-{
-    GetSettingsStore().SetString(section, entry, value);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "AppProjectHost.h"
+
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
+#include "app/ProjectForwarder.h"
 #include "app/QuarnelSettings.h"
+#include "app/SettingsProfile.h"
 
-#include "framework/Profile.h"
 #include "framework/qt/WinApp.h"
-#include "project/ProjectHost.h"
+#include "run/CapturedRun.h"
 
 #include <string>
 
@@ -17,9 +20,10 @@ class CJavaProjectDoc;
 class CMainFrame;
 
 // The application object: the single root of the program. It starts the program, holds the
-// settings (as plain fields, see CQuarnelSettings), the one open project, the recent projects
-// and the process caption, and handles the commands that make sense with or without a window.
-class CQuarnelApp : public CWinApp, public CQuarnelSettings, public CProjectHost, public CProfile {
+// settings (as plain fields, see CQuarnelSettings), the one open project, the recent projects,
+// the run state and the process caption, and handles the commands that make sense with or
+// without a window.
+class CQuarnelApp : public CWinApp {
 public:
     CQuarnelApp(CUi& ui, CDesktopShell& shell, const CAppEnvironment& env);
     ~CQuarnelApp() override;
@@ -32,7 +36,7 @@ public:
     bool QueryCloseProject(const std::string* path);
     void ShowTipAtStartup();
 
-    CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
+    CJavaProjectDoc* GetOpenProject() const { return m_projectHost.GetOpenProject(); }
     CDocTemplate* GetProjectTemplate() const { return m_pProjectTemplate; }
     const std::string& GetProgramFolder() const { return m_strProgramFolder; }
     std::string GetTipsFilePath() const;
@@ -40,25 +44,22 @@ public:
     CMainFrame* GetMainFrame() const;
     int GetPreviewPages() const { return m_nPreviewPages; }
 
-    // CProjectHost
-    CUi& GetUi() override { return CWinApp::GetUi(); }
-    std::string GetDefaultJavaOptions() const override { return m_strJavaOptions; }
-    std::string GetDefaultJavacSwitches() const override { return m_strJavac; }
-    std::string GetJavaBin() const override { return m_strJavaBin; }
-    void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
-    void AddRecentProject(const std::string& path) override { CQuarnelSettings::AddRecentProject(path); }
-    void SaveRecentProjects(const std::string& path) override { CQuarnelSettings::SaveRecentProjects(path); }
-    std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& project) override;
+    CQuarnelSettings& Settings() { return m_settings; }
+    const CQuarnelSettings& Settings() const { return m_settings; }
+    CProfile& Profile() { return m_profile; }
+    CProjectHost& ProjectHost() { return m_projectHost; }
+    // The one captured run of the program.
+    CCapturedRun& GetCapturedRun() { return m_capturedRun; }
 
-    // CProfile: the settings as the framework reads and writes them.
-    int GetProfileInt(const std::string& section, const std::string& entry, int nDefault) override;
-    std::string GetProfileString(const std::string& section, const std::string& entry,
-                                 const std::string& strDefault) override;
-    void WriteProfileInt(const std::string& section, const std::string& entry, int nValue) override;
-    void WriteProfileString(const std::string& section, const std::string& entry, const std::string& value) override;
+    // Stores whether the frame was maximised and, with no project open, the recent projects.
+    void OnMainWndClosing(bool bMaximised) override;
 
     // Set by each build or run command before it starts a tool; the Process Window shows it.
     std::string m_strProcessCaption;
+
+protected:
+    // After the application, the open project answers for the commands it takes from any window.
+    void AppendRouteTail(std::vector<CCmdTarget*>& route) const override;
 
 private:
     void RegisterDocTemplates();
@@ -77,7 +78,11 @@ private:
 
     CDesktopShell& m_shell;
     std::string m_strProgramFolder;
-    CJavaProjectDoc* m_pOpenProject = nullptr;
+    CQuarnelSettings m_settings;
+    CSettingsProfile m_profile;
+    CCapturedRun m_capturedRun;
+    CAppProjectHost m_projectHost;
+    mutable CProjectForwarder m_projectForwarder;
     CDocTemplate* m_pProjectTemplate = nullptr;
     int m_nPreviewPages = 0;
     bool m_bNoLogo = false;

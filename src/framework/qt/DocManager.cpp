@@ -1,13 +1,12 @@
 #include "DocManager.h"
 
+#include "DocWindowHost.h"
 #include "MDIChildWnd.h"
 #include "View.h"
 
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "platform/Paths.h"
-
-#include <QMdiArea>
 
 #include <algorithm>
 
@@ -41,8 +40,7 @@ std::vector<CDocTemplate*> CDocManager::GetTemplates() const
 CDocument* CDocManager::Adopt(std::unique_ptr<CDocument> doc, CDocTemplate& docTemplate)
 {
     doc->SetDocTemplate(&docTemplate);
-    doc->SetCloseHandler([this](CDocument& closing) { DestroyDocument(closing); });
-    doc->SetSavedAsHandler([this](const std::string& path) { AddToRecentFileList(path); });
+    doc->SetOwner(this);
     m_documents.push_back(std::move(doc));
     return m_documents.back().get();
 }
@@ -95,26 +93,16 @@ CMDIChildWnd* CDocManager::CreateFrame(CDocument& doc)
     if (frame == nullptr)
         return nullptr;
     m_frames[&doc].push_back(frame);
-    if (m_pMdiArea != nullptr) {
-        m_pMdiArea->addSubWindow(frame);
-        // A new window takes most of the area, each one a little lower and to the right.
-        // Before the main window is first shown its area has no size yet; the window's will do.
-        QSize area = m_pMdiArea->viewport()->size();
-        if (!m_pMdiArea->isVisible())
-            area = m_pMdiArea->window()->size() - QSize(0, 80);
-        if (area.width() > 200 && area.height() > 150) {
-            const int step = 24 * static_cast<int>((m_pMdiArea->subWindowList().size() - 1) % 8);
-            frame->setGeometry(QRect(QPoint(step, step), frame->InitialSize(area)));
-        }
-    }
+    if (m_pWindowHost != nullptr)
+        m_pWindowHost->AddDocWindow(*frame);
     frame->UpdateTitle();
     frame->show();
     if (CView* view = frame->GetActiveView()) {
         view->OnInitialUpdate();
         view->setFocus();
     }
-    if (m_pMdiArea != nullptr)
-        m_pMdiArea->setActiveSubWindow(frame);
+    if (m_pWindowHost != nullptr)
+        m_pWindowHost->ActivateDocWindow(*frame);
     for (auto& other : m_frames[&doc]) {
         if (other)
             other->UpdateTitle();
@@ -184,7 +172,7 @@ bool CDocManager::CanCloseFrame(CMDIChildWnd& frame)
     return true;
 }
 
-void CDocManager::DestroyDocument(CDocument& doc)
+void CDocManager::OnDocumentClosed(CDocument& doc)
 {
     const auto it = m_frames.find(&doc);
     if (it != m_frames.end()) {
@@ -196,8 +184,8 @@ void CDocManager::DestroyDocument(CDocument& doc)
             // leaves the area now and is deleted once control is back in the event loop.
             if (frame != m_pClosingFrame) {
                 frame->hide();
-                if (m_pMdiArea != nullptr)
-                    m_pMdiArea->removeSubWindow(frame);
+                if (m_pWindowHost != nullptr)
+                    m_pWindowHost->RemoveDocWindow(*frame);
                 frame->deleteLater();
             }
         }
@@ -240,8 +228,8 @@ bool CDocManager::ActivateFrame(const CDocument& doc)
     CMDIChildWnd* frame = frames.front();
     if (frame->isMinimized())
         frame->showNormal();
-    if (m_pMdiArea != nullptr)
-        m_pMdiArea->setActiveSubWindow(frame);
+    if (m_pWindowHost != nullptr)
+        m_pWindowHost->ActivateDocWindow(*frame);
     return true;
 }
 
@@ -257,6 +245,16 @@ std::string CDocManager::FrameTitle(const CDocument& doc, const CMDIChildWnd* fr
 void CDocManager::AddToRecentFileList(const std::string& path)
 {
     m_recentFiles.Add(path);
-    if (m_recentChanged)
-        m_recentChanged();
+    RecentFilesChanged();
+}
+
+void CDocManager::RecentFilesChanged()
+{
+    if (m_pRecentObserver != nullptr)
+        m_pRecentObserver->OnRecentFileListChanged(m_recentFiles);
+}
+
+void CDocManager::OnDocumentSavedAs(CDocument&, const std::string& path)
+{
+    AddToRecentFileList(path);
 }

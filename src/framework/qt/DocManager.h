@@ -1,31 +1,32 @@
 #pragma once
 
+#include "framework/DocumentOwner.h"
 #include "framework/RecentFileList.h"
 
 #include <QPointer>
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CDocTemplate;
+class CDocWindowHost;
 class CDocument;
 class CMDIChildWnd;
 class CUi;
-class QMdiArea;
 
 // Makes, opens and closes documents with their frames, in the order the types were registered,
-// and keeps the File menu's recent-file list.
-class CDocManager {
+// and keeps the File menu's recent-file list. Where the frames go on screen is the window
+// host's business.
+class CDocManager : public CDocumentOwner {
 public:
     explicit CDocManager(CUi& ui);
-    ~CDocManager();
+    ~CDocManager() override;
     CDocManager(const CDocManager&) = delete;
     CDocManager& operator=(const CDocManager&) = delete;
 
-    void SetMdiArea(QMdiArea* area) { m_pMdiArea = area; }
+    void SetWindowHost(CDocWindowHost* host) { m_pWindowHost = host; }
 
     CDocTemplate& AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate);
     std::vector<CDocTemplate*> GetTemplates() const;
@@ -57,20 +58,24 @@ public:
 
     CRecentFileList& GetRecentFiles() { return m_recentFiles; }
     void AddToRecentFileList(const std::string& path);
-    // Heard whenever the recent-file list changes, to store it.
-    void SetRecentFilesChanged(std::function<void()> changed) { m_recentChanged = std::move(changed); }
+    // Tells the observer whenever the recent-file list changes, to store it.
+    void SetRecentFilesObserver(CRecentFileListObserver* observer) { m_pRecentObserver = observer; }
+    void RecentFilesChanged();
+
+    // CDocumentOwner
+    void OnDocumentClosed(CDocument& doc) override;
+    void OnDocumentSavedAs(CDocument& doc, const std::string& path) override;
 
 private:
     CMDIChildWnd* CreateFrame(CDocument& doc);
     CDocument* Adopt(std::unique_ptr<CDocument> doc, CDocTemplate& docTemplate);
-    void DestroyDocument(CDocument& doc);
 
     CUi& m_ui;
-    QMdiArea* m_pMdiArea = nullptr;
+    CDocWindowHost* m_pWindowHost = nullptr;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
     std::vector<std::unique_ptr<CDocument>> m_documents;
     std::map<const CDocument*, std::vector<QPointer<CMDIChildWnd>>> m_frames;
     CMDIChildWnd* m_pClosingFrame = nullptr;
     CRecentFileList m_recentFiles;
-    std::function<void()> m_recentChanged;
+    CRecentFileListObserver* m_pRecentObserver = nullptr;
 };

@@ -143,7 +143,7 @@ void CMDIFrameWnd::InstallAccelerators(int resourceId)
         auto* shortcut = new QShortcut(QKeySequence(sequence), this);
         shortcut->setContext(Qt::WindowShortcut);
         const int command = id;
-        connect(shortcut, &QShortcut::activated, this, [this, command] { m_app.RunCommand(command); });
+        connect(shortcut, &QShortcut::activated, this, [this, command] { m_app.SendCommand(command); });
         m_shortcuts.push_back(shortcut);
     }
 }
@@ -188,7 +188,7 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
         action->setProperty(kCommandProperty, id);
         action->setProperty("ondrikRecentEntry", true);
         action->setStatusTip(QString::fromStdString(recent[i]));
-        connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+        connect(action, &QAction::triggered, this, [this, id] { m_app.SendCommand(id); });
         menu->insertAction(placeholder, action);
         m_recentActions[menu].push_back(action);
     }
@@ -260,7 +260,7 @@ QAction* CMDIFrameWnd::MakeCommandAction(const QString& text, int id, QObject* p
     auto* action = new QAction(text, parent);
     action->setProperty(kCommandProperty, id);
     action->setStatusTip(QString::fromStdString(m_app.GetResources().GetStatusPrompt(id)));
-    connect(action, &QAction::triggered, this, [this, id] { m_app.RunCommand(id); });
+    connect(action, &QAction::triggered, this, [this, id] { m_app.SendCommand(id); });
     return action;
 }
 
@@ -278,8 +278,33 @@ void CMDIFrameWnd::SetMessageText(const QString& text)
     m_pMessagePane->repaint();
 }
 
+void CMDIFrameWnd::AddDocWindow(CMDIChildWnd& frame)
+{
+    m_pMdiArea->addSubWindow(&frame);
+    // Before the main window is first shown its area has no size yet; the window's will do.
+    QSize area = m_pMdiArea->viewport()->size();
+    if (!m_pMdiArea->isVisible())
+        area = size() - QSize(0, 80);
+    if (area.width() > 200 && area.height() > 150) {
+        const int step = 24 * static_cast<int>((m_pMdiArea->subWindowList().size() - 1) % 8);
+        frame.setGeometry(QRect(QPoint(step, step), frame.InitialSize(area)));
+    }
+}
+
+void CMDIFrameWnd::ActivateDocWindow(CMDIChildWnd& frame)
+{
+    m_pMdiArea->setActiveSubWindow(&frame);
+}
+
+void CMDIFrameWnd::RemoveDocWindow(CMDIChildWnd& frame)
+{
+    m_pMdiArea->removeSubWindow(&frame);
+}
+
 bool CMDIFrameWnd::OnClose()
 {
+    // A frame minimised from the maximised state still reports both; it counts as not maximised.
+    m_app.OnMainWndClosing(isMaximized() && !isMinimized());
     if (!m_app.GetDocManager().SaveAllModified())
         return false;
     m_app.GetDocManager().CloseAllDocuments();

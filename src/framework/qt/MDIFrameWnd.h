@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocWindowHost.h"
+
 #include "framework/CmdTarget.h"
 
 #include <QMainWindow>
@@ -19,7 +21,7 @@ class QShortcut;
 
 // The main window: document windows in an MDI area, the menu bar of the active document's
 // type (or of the frame itself when none is active), its accelerators, and the status bar.
-class CMDIFrameWnd : public QMainWindow, public CCmdTarget {
+class CMDIFrameWnd : public QMainWindow, public CCmdTarget, public CDocWindowHost {
     Q_OBJECT
 public:
     explicit CMDIFrameWnd(CWinApp& app, QWidget* parent = nullptr);
@@ -48,10 +50,17 @@ public:
     QAction* MakeCommandAction(const QString& text, int id, QObject* parent);
     void OnIdle();
 
+    // CDocWindowHost: a new window takes most of the area, each one a little lower and to the
+    // right of the one before.
+    void AddDocWindow(CMDIChildWnd& frame) override;
+    void ActivateDocWindow(CMDIChildWnd& frame) override;
+    void RemoveDocWindow(CMDIChildWnd& frame) override;
+
 protected:
     // Runs before a menu of the bar opens; the menu's items are then brought up to date.
     virtual void OnInitMenuPopup(QMenu* menu);
-    // Closing: asks every document to save; false keeps the window open.
+    // Closing: tells the application, then asks every document to save; false keeps the
+    // window open.
     virtual bool OnClose();
     void closeEvent(QCloseEvent* event) override;
 

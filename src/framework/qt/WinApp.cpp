@@ -6,8 +6,9 @@
 
 #include "framework/CmdUI.h"
 
-#include <QCoreApplication>
 #include "framework/Document.h"
+
+#include <QCoreApplication>
 
 CWinApp::CWinApp(CUi& ui) : m_ui(ui), m_docManager(ui), m_router([this] { return CurrentRoute(); }) {}
 
@@ -19,7 +20,7 @@ CWinApp::~CWinApp()
 void CWinApp::SetMainWnd(std::unique_ptr<CMDIFrameWnd> mainWnd)
 {
     m_pMainWnd = std::move(mainWnd);
-    m_docManager.SetMdiArea(m_pMainWnd ? m_pMainWnd->GetMdiArea() : nullptr);
+    m_docManager.SetWindowHost(m_pMainWnd.get());
 }
 
 void CWinApp::DestroyMainWnd()
@@ -27,7 +28,7 @@ void CWinApp::DestroyMainWnd()
     m_docManager.CloseAllDocuments();
     // Frames of closed documents wait for deletion in the event loop, which may not run again.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    m_docManager.SetMdiArea(nullptr);
+    m_docManager.SetWindowHost(nullptr);
     m_pMainWnd.reset();
 }
 
@@ -46,10 +47,11 @@ std::vector<CCmdTarget*> CWinApp::CurrentRoute() const
         route.push_back(m_pMainWnd.get());
     }
     route.push_back(const_cast<CWinApp*>(this));
+    AppendRouteTail(route);
     return route;
 }
 
-bool CWinApp::RunCommand(int id)
+bool CWinApp::SendCommand(int id)
 {
     if (!m_router.Update(id).IsEnabled())
         return false;

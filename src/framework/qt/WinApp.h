@@ -26,12 +26,19 @@ public:
     CResources& GetResources() { return m_resources; }
     const CResources& GetResources() const { return m_resources; }
 
-    // Runs a command as a menu, button or key would: only when its update answer enables it.
-    bool RunCommand(int id);
-    // The route now: active view, its document, its frame, the main frame, the application.
+    // Sends a command as a menu, button or key does: it runs only when its update answer
+    // enables it.
+    bool SendCommand(int id);
+    // The route now: active view, its document, its frame, the main frame, the application,
+    // and what the application asks after itself.
     std::vector<CCmdTarget*> CurrentRoute() const;
 
+    // The main window is closing, before any document is asked to save.
+    virtual void OnMainWndClosing(bool /*bMaximised*/) {}
+
 protected:
+    // Targets asked after the application itself, when none before them handled a command.
+    virtual void AppendRouteTail(std::vector<CCmdTarget*>& /*route*/) const {}
     // Takes ownership of the main window.
     void SetMainWnd(std::unique_ptr<CMDIFrameWnd> mainWnd);
     // Closes every document and the main window, before members go.

@@ -1,7 +1,7 @@
 #include "ProjectWindowsQt.h"
 
-#include "run/ProcessRunner.h"
 #include "project/JavaProjectDoc.h"
+#include "run/ProcessRunner.h"
 
 #include <QMainWindow>
 
@@ -15,7 +15,6 @@ CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& projec
 CProjectWindowsQt::~CProjectWindowsQt()
 {
     m_project.RemoveObserver(this);
-    m_project.SetTreeRefresh(nullptr);
     delete m_pProcessBar;
     delete m_pProjectBar;
 }
@@ -70,10 +69,6 @@ bool CProjectWindowsQt::CreateProjectBar()
     }
     m_pProjectFiles = files;
     m_bProjectBarMade = true;
-    m_project.SetTreeRefresh([files = m_pProjectFiles] {
-        if (files != nullptr)
-            files->Rebuild();
-    });
     return true;
 }
 
@@ -92,4 +87,10 @@ void CProjectWindowsQt::OnDocumentTitleChanged(CDocument& doc)
 {
     if (HasProjectBar())
         m_pProjectBar->setWindowTitle(QString::fromStdString(doc.GetTitle()));
+}
+
+void CProjectWindowsQt::OnDocumentUpdate(CDocument&)
+{
+    if (m_project.IsProjectWindowShown() && m_pProjectFiles != nullptr)
+        m_pProjectFiles->Rebuild();
 }

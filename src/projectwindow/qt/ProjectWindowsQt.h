@@ -7,6 +7,7 @@
 #include "run/qt/RunOutputPane.h"
 #include "framework/DocumentObserver.h"
 #include "project/ProjectWindows.h"
+#include "run/RunWatcher.h"
 
 #include <QPointer>
 
@@ -14,8 +15,10 @@ class CJavaProjectDoc;
 class QMainWindow;
 
 // A project's two bars in the main frame. Both bar objects are made with the project and go
-// with it; each is docked into the frame the first time it is needed.
-class CProjectWindowsQt : public CProjectWindows, public CDocumentObserver {
+// with it; each is docked into the frame the first time it is needed: the Process Window bar
+// by the first captured run it is to watch, the project window bar by the Project Window
+// command.
+class CProjectWindowsQt : public CProjectWindows, public CRunWatcher, public CDocumentObserver {
 public:
     CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project);
     ~CProjectWindowsQt() override;
@@ -25,6 +28,8 @@ public:
     bool HasProcessBar() const override;
     bool IsProcessBarVisible() const override;
     void ShowProcessBar(bool bShow) override;
+    // The first run makes the Process Window bar at the bottom of the frame, later ones show it
+    // again; the Process Window watches the run.
     void WatchRun(std::unique_ptr<ProcessRunner> runner) override;
 
     bool HasProjectBar() const override;
@@ -32,7 +37,8 @@ public:
     bool IsProjectBarVisible() const override;
     void ShowProjectBar(bool bShow) override;
 
-    void OnDocumentUpdate(CDocument& /*doc*/) override {}
+    // The project's lists changed: the tree follows once the project window has been shown.
+    void OnDocumentUpdate(CDocument& doc) override;
     // The project window bar keeps the project's title, also after Save As names the project.
     void OnDocumentTitleChanged(CDocument& doc) override;
 

@@ -1,6 +1,5 @@
 #include "RunOutputPane.h"
 
-#include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
 
 #include <QFontDatabase>
@@ -39,13 +38,18 @@ CRunOutputPane::~CRunOutputPane() = default;
 
 void CRunOutputPane::WatchRun(std::unique_ptr<ProcessRunner> runner)
 {
+    m_timer.stop();
     m_pRunner = std::move(runner);
     clear();
     m_strPending.clear();
-    const std::string text = CopyCapturedOutput();
+    m_nShown = 0;
+    if (m_pRunner == nullptr)
+        return;
+    const bool bRunning = m_pRunner->IsRunning();
+    const std::string text = m_pRunner->CopyOutput();
     m_nShown = text.size();
-    AppendOutput(text);
-    if (IsCapturedRunActive())
+    AppendOutput(text, bRunning);
+    if (bRunning)
         m_timer.start();
     else
         Poll();
@@ -53,23 +57,26 @@ void CRunOutputPane::WatchRun(std::unique_ptr<ProcessRunner> runner)
 
 void CRunOutputPane::Poll()
 {
+    if (m_pRunner == nullptr) {
+        m_timer.stop();
+        return;
+    }
     // Read the flag first: once it is clear, the closing lines are in the text.
-    const bool bRunning = IsCapturedRunActive();
-    const std::string tail = CopyCapturedOutputFrom(m_nShown);
+    const bool bRunning = m_pRunner->IsRunning();
+    const std::string tail = m_pRunner->CopyOutputFrom(m_nShown);
     m_nShown += tail.size();
-    AppendOutput(tail);
+    AppendOutput(tail, bRunning);
     if (!bRunning) {
         m_timer.stop();
         m_pRunner.reset();
     }
 }
 
-void CRunOutputPane::AppendOutput(const std::string& text)
+void CRunOutputPane::AppendOutput(const std::string& text, bool bRunning)
 {
     // A character split between two polls is shown whole, with the second.
     m_strPending += text;
-    const std::size_t nComplete = IsCapturedRunActive() ? m_strPending.size() - IncompleteTail(m_strPending)
-                                                        : m_strPending.size();
+    const std::size_t nComplete = bRunning ? m_strPending.size() - IncompleteTail(m_strPending) : m_strPending.size();
     if (nComplete == 0)
         return;
     // The text keeps its CR LF line ends; the box wants one break per line.

@@ -10,7 +10,7 @@
 class ProcessRunner;
 
 // The output of the project's captured runs, as it comes: while a run is active, every 200 ms
-// the part of the shared output text that is not shown yet is appended, so each poll costs
+// the part of the run's output text that is not shown yet is appended, so each poll costs
 // only as much as the new output.
 class CRunOutputPane : public QPlainTextEdit {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     explicit CRunOutputPane(QWidget* parent = nullptr);
     ~CRunOutputPane() override;
 
-    // A new run: its token is held while the run lasts; the text starts again from the shared
+    // A new run: its runner is held while the run lasts; the text starts again from the run's
     // output as it stands.
     void WatchRun(std::unique_ptr<ProcessRunner> runner);
     bool IsWatching() const { return m_timer.isActive(); }
@@ -28,7 +28,7 @@ public:
     void Poll();
 
 private:
-    void AppendOutput(const std::string& text);
+    void AppendOutput(const std::string& text, bool bRunning);
 
     QTimer m_timer;
     std::size_t m_nShown = 0;

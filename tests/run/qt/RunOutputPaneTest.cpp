@@ -15,19 +15,21 @@ class RunOutputPaneTest : public ::testing::Test {
 protected:
     ~RunOutputPaneTest() override
     {
-        TerminateCaptured(11);
-        CCapturedRun::Instance().WaitUntilIdle(60s);
+        m_run.TerminateCaptured(11);
+        m_run.WaitUntilIdle(60s);
     }
 
     // Runs a shell line captured and lets the pane watch it to its end.
     void Watch(const std::string& script)
     {
-        ASSERT_TRUE(StartCaptured("/bin/sh", "sh -c \"" + script + "\"", "/"));
-        m_pane.WatchRun(std::make_unique<ProcessRunner>());
+        std::unique_ptr<ProcessRunner> runner = m_run.StartRun("/bin/sh", "sh -c \"" + script + "\"", "/");
+        ASSERT_NE(runner, nullptr);
+        m_pane.WatchRun(std::move(runner));
         for (int i = 0; i < 300 && m_pane.IsWatching(); ++i)
             QTest::qWait(CRunOutputPane::kPollMs / 4);
     }
 
+    CCapturedRun m_run;
     CRunOutputPane m_pane;
 };
 

@@ -2,9 +2,12 @@
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 
+#include "framework/CommandIds.h"
+#include "project/JavaProjectDoc.h"
 #include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
-#include "project/JavaProjectDoc.h"
+#include "run/ProjectRunCommands.h"
+#include "run/RunWatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +36,31 @@ private:
     std::string m_old;
 };
 
+// Bars that are only flags, and a Process Window that keeps the runners it is handed.
+class CRecordingRunWindows : public CRecordingProjectWindows, public CRunWatcher {
+public:
+    void WatchRun(std::unique_ptr<ProcessRunner> runner) override
+    {
+        MakeProcessBar();
+        m_runners.push_back(std::move(runner));
+    }
+    std::vector<std::unique_ptr<ProcessRunner>> m_runners;
+};
+
 class ProjectRun : public ::testing::Test {
 protected:
+    ProjectRun()
+    {
+        m_host.m_makeCommands = [this](CJavaProjectDoc& project) {
+            return std::make_unique<CProjectRunCommands>(project, m_run);
+        };
+        m_doc = std::make_unique<CJavaProjectDoc>(m_host);
+        m_pCommands = static_cast<CProjectRunCommands*>(m_doc->GetRunCommands());
+    }
     ~ProjectRun() override
     {
-        TerminateCaptured(11);
-        CCapturedRun::Instance().WaitUntilIdle(60s);
+        m_run.TerminateCaptured(11);
+        m_run.WaitUntilIdle(60s);
     }
 
     // A stand-in terminal: a copy of the helper under a terminal's name, in a folder of its
@@ -59,8 +81,10 @@ protected:
     }
 
     CTempDir m_dir;
-    CWindowedProjectHost m_host;
-    CJavaProjectDoc m_doc {m_host};
+    CCapturedRun m_run;
+    CWindowedHost<CRecordingRunWindows> m_host;
+    std::unique_ptr<CJavaProjectDoc> m_doc;
+    CProjectRunCommands* m_pCommands = nullptr;
 };
 
 }  // namespace
@@ -68,18 +92,29 @@ protected:
 TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheProcessWindow)
 {
     ASSERT_NE(m_host.m_pWindows, nullptr);
-    EXPECT_TRUE(m_doc.RunCaptured(kHelper, "helper write hello", m_dir.Path()));
-    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
-    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(60s));
-    EXPECT_EQ(CopyCapturedOutput(), "helloExit code: 0\r\nNo Errors");
+    ASSERT_NE(m_pCommands, nullptr);
+    EXPECT_TRUE(m_pCommands->RunCaptured(kHelper, "helper write hello", m_dir.Path()));
+    ASSERT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    const ProcessRunner& runner = *m_host.m_pWindows->m_runners.front();
+    EXPECT_FALSE(runner.IsRunning());
+    EXPECT_EQ(runner.CopyOutput(), "helloExit code: 0\r\nNo Errors");
     EXPECT_TRUE(m_host.m_ui.Messages().empty());
+
+    // A runner of an earlier run no longer stops anything once the next run has started.
+    ASSERT_TRUE(m_pCommands->RunCaptured(kHelper, "helper hang", m_dir.Path()));
+    EXPECT_FALSE(m_host.m_pWindows->m_runners.front()->Terminate(11));
+    EXPECT_TRUE(m_host.m_pWindows->m_runners.back()->IsRunning());
+    EXPECT_TRUE(m_host.m_pWindows->m_runners.back()->Terminate(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_host.m_pWindows->m_runners.back()->CopyOutput(), "Exit code: 11\r\nProcess terminated by user.");
 }
 
 TEST_F(ProjectRun, CapturedStartFailureIsReportedAndNothingIsWatched)
 {
     m_host.m_ui.ExpectMessage("Failed to start process");
-    EXPECT_FALSE(m_doc.RunCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
-    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 0);
+    EXPECT_FALSE(m_pCommands->RunCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
+    EXPECT_TRUE(m_host.m_pWindows->m_runners.empty());
     EXPECT_FALSE(m_host.m_pWindows->HasProcessBar());
 }
 
@@ -88,7 +123,7 @@ TEST_F(ProjectRun, ConsoleRunPassesTheToolAndEachArgumentSeparately)
     CPathOverride path(InstallTerminal("x-terminal-emulator"));
     const std::string folder = m_dir.File("work");
     m_dir.Write("work/Main.class", "");
-    EXPECT_TRUE(m_doc.RunInConsole(kHelper, R"(java -cp . "app.Main" "two words" *.class)", folder));
+    EXPECT_TRUE(m_pCommands->RunInConsole(kHelper, R"(java -cp . "app.Main" "two words" *.class)", folder));
     EXPECT_EQ(ReadTerminalRecord(folder),
               "x-terminal-emulator\n-e\n" + kHelper + "\n-cp\n.\napp.Main\ntwo words\nMain.class\n");
     EXPECT_TRUE(m_host.m_ui.Messages().empty());
@@ -99,14 +134,14 @@ TEST_F(ProjectRun, ConsoleRunWithoutATerminalFails)
     m_dir.Write("empty/.keep", "");
     CPathOverride path(m_dir.File("empty"));
     m_host.m_ui.ExpectMessage("Failed to laumch external process.");
-    EXPECT_FALSE(m_doc.RunInConsole(kHelper, "java Main", m_dir.Path()));
+    EXPECT_FALSE(m_pCommands->RunInConsole(kHelper, "java Main", m_dir.Path()));
 }
 
 TEST_F(ProjectRun, ConsoleRunOfAMissingToolFails)
 {
     CPathOverride path(InstallTerminal("xterm"));
     m_host.m_ui.ExpectMessage("Failed to laumch external process.");
-    EXPECT_FALSE(m_doc.RunInConsole(m_dir.File("jdk/bin/java"), "java Main", m_dir.Path()));
+    EXPECT_FALSE(m_pCommands->RunInConsole(m_dir.File("jdk/bin/java"), "java Main", m_dir.Path()));
     EXPECT_NE(::access((m_dir.Path() + "/terminal-args.txt").c_str(), F_OK), 0);
 }
 
@@ -122,7 +157,7 @@ TEST_F(ProjectRun, ShowArchiveContentsListsTheChosenJarWhereItLies)
     ASSERT_NE(::getcwd(oldFolder, sizeof oldFolder), nullptr);
 
     m_host.m_ui.ExpectOpenFiles({lib + "/classes.jar"});
-    m_doc.ShowArchiveContents();
+    EXPECT_TRUE(m_doc->RunCommand(Cmd::ID_BUILD_SHOWARCHIVE)) << "the project answers for its run commands";
     const CFileDialogSpec& request = m_host.m_ui.FileDialogs().back();
     EXPECT_EQ(request.defaultExtension, "jar");
     EXPECT_EQ(request.filter, "Java Archives (*.jar)|*.jar||");
@@ -132,12 +167,12 @@ TEST_F(ProjectRun, ShowArchiveContentsListsTheChosenJarWhereItLies)
     EXPECT_EQ(std::string(::getcwd(folder, sizeof folder)), lib) << "the program moves to the jar's folder";
     ASSERT_EQ(::chdir(oldFolder), 0);
 
-    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
-    ASSERT_TRUE(CCapturedRun::Instance().WaitUntilIdle(60s));
-    EXPECT_EQ(CopyCapturedOutput(), lib + ": tvf classes.jar\r\nExit code: 0\r\nNo Errors");
+    ASSERT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), lib + ": tvf classes.jar\r\nExit code: 0\r\nNo Errors");
 
     // Cancel starts nothing.
     m_host.m_ui.ExpectOpenFiles({});
-    m_doc.ShowArchiveContents();
-    EXPECT_EQ(m_host.m_pWindows->m_nWatched, 1);
+    m_doc->RunCommand(Cmd::ID_BUILD_SHOWARCHIVE);
+    EXPECT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
 }
