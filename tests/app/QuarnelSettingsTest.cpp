@@ -195,18 +195,40 @@ TEST_F(QuarnelSettingsTest, ConfirmedPreferencesWriteEveryValueInTheFixedOrder)
     EXPECT_EQ(again.GetPreferenceValues(), values);
 }
 
-TEST_F(QuarnelSettingsTest, CancelledPreferencesWriteNothing)
+// Every value the sheet edits reaches its own setting and comes back from it: each field gets a
+// value no other field has, so two fields swapped or one left out on the way to the file or
+// back would show.
+TEST_F(QuarnelSettingsTest, EveryPreferenceReachesItsOwnSettingAndComesBack)
 {
-    WriteSettings(kOptions + "\"FONTSIZE\"=dword:5f\n");
-    const std::string before = ReadSettings();
     CQuarnelSettings s = Loaded();
-    CPrefsValues values = s.GetPreferenceValues();
-    values.m_nTabWidth = 8;
-    values.m_strFontName = "Other";
-    // Cancel: the values are simply not applied.
-    EXPECT_EQ(ReadSettings(), before);
-    EXPECT_EQ(s.m_nTabWidth, 3);
-    EXPECT_EQ(s.m_nFontSize, 95);
+    CPrefsValues values;
+    values.m_nTabWidth = 5;
+    values.m_strFontName = "Source Font";
+    values.m_nFontSize = 13;
+    values.m_crKeyColor = 0x010203;
+    values.m_crCommentColor = 0x040506;
+    values.m_crStringColor = 0x070809;
+    values.m_crTagColor = 0x0A0B0C;
+    values.m_nSpaceTabs = 6;
+    values.m_strJavaBin = "/jdk/home";
+    values.m_nSaveComp = 7;
+    values.m_nLoadLast = 8;
+    values.m_nShowArgs = 9;
+    values.m_nShowDrops = 10;
+    values.m_strHelpPath = "/jdk/docs/api/index.html";
+    values.m_strDlgFontName = "Output Font";
+    values.m_nDlgFontSize = 11;
+    values.m_strJavaOptions = "-ea";
+    values.m_strJavac = "-Xlint";
+    s.ApplyPreferences(values);
+
+    const CSettingsStore file = Store();
+    EXPECT_EQ(file.GetNumber("OPTIONS", "FONTSIZE", 0), 130u) << "sizes are stored in tenths";
+    EXPECT_EQ(file.GetNumber("OPTIONS", "DLGFONTSIZE", 0), 110u);
+    EXPECT_EQ(file.GetString("PATHS", "JAVABIN", ""), "/jdk/home");
+    EXPECT_EQ(file.GetString("OPTIONS", "JAVAC", ""), "-Xlint");
+    EXPECT_EQ(file.GetString("OPTIONS", "JAVAOPTIONS", ""), "-ea");
+    EXPECT_EQ(Loaded().GetPreferenceValues(), values);
 }
 
 TEST_F(QuarnelSettingsTest, RecentProjectsAddAtTheFrontOnce)

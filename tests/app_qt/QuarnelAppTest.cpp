@@ -10,6 +10,7 @@
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/CommandRouter.h"
 #include "framework/DocTemplate.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
@@ -124,11 +125,20 @@ TEST_F(QuarnelAppTest, LastProjectReopensAndTheTipFollowsIt)
 TEST_F(QuarnelAppTest, NologoLeavesTheTipOut)
 {
     m_home.Dir().Write("install/help/tips.dat", "A tip\n");
-    WriteSettings("");
+    WriteSettings("");  // the tip is on at start-up
+    int nShown = 0;
+    m_ui.ExpectDialog("Tip of the Day", [&](CModalDialog&) {
+        ++nShown;
+        return kIdCancel;
+    });
+    Start();
+    EXPECT_EQ(nShown, 1) << "without -nologo the tip shows";
+
+    m_app.reset();
     CCommandLineInfo cmd;
     cmd.bNoLogo = true;
-    Start(cmd);
-    EXPECT_TRUE(m_ui.AllAnswered());
+    Start(cmd);  // a tip shown here would be a dialog nobody expected
+    EXPECT_EQ(nShown, 1);
 }
 
 TEST_F(QuarnelAppTest, FileOnTheCommandLineOpensAndAFailureEndsStartUp)
@@ -324,6 +334,44 @@ TEST_F(QuarnelAppTest, ProjectCommandsAreEnabledOnlyWithAProject)
     EXPECT_EQ(app.GetOpenProject()->GetPlainFiles().GetCount(), 1);
 }
 
+// A window that compiles and runs, as the Java source window will.
+class CBuildingView : public CCmdTarget {
+public:
+    CBuildingView()
+    {
+        OnCommand(Cmd::ID_BUILD_COMPILE, [] {});
+        OnCommand(Cmd::ID_BUILD_RUN, [] {});
+    }
+};
+
+TEST_F(QuarnelAppTest, CompileAndRunAreDisabledWhileACapturedRunIsActive)
+{
+    const std::string project = MakeProject("Busy");
+    CQuarnelApp& app = Start();
+    CBuildingView view;
+    const CCommandRouter router([&] {
+        std::vector<CCmdTarget*> route = app.CurrentRoute();
+        route.insert(route.begin(), &view);
+        return route;
+    });
+    const int ids[] = {Cmd::ID_BUILD_COMPILE, Cmd::ID_BUILD_RUN};
+    for (int id : ids)
+        EXPECT_FALSE(router.Update(id).IsEnabled()) << id << ": no project is open";
+    app.OpenDocumentFile(project);
+    for (int id : ids)
+        EXPECT_TRUE(router.Update(id).IsEnabled()) << id;
+
+    auto* commands = static_cast<CProjectRunCommands*>(app.GetOpenProject()->GetRunCommands());
+    ASSERT_TRUE(commands->RunCaptured("/bin/sleep", "sleep 60", m_home.Dir().Path()));
+    for (int id : ids)
+        EXPECT_FALSE(router.Update(id).IsEnabled()) << id << ": a tool is running";
+    EXPECT_TRUE(router.Update(Cmd::ID_BUILD_SHOWARCHIVE).IsEnabled()) << "listing a jar stays enabled";
+    app.GetCapturedRun().TerminateCaptured(11);
+    ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
+    for (int id : ids)
+        EXPECT_TRUE(router.Update(id).IsEnabled()) << id << ": the run has ended";
+}
+
 TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
 {
     const std::string project = MakeProject("Recent");
@@ -357,12 +405,22 @@ TEST_F(QuarnelAppTest, ClosingTheMainWindowStoresItsStateAndTheRecentProjects)
 {
     CQuarnelApp& app = Start();
     app.Settings().AddRecentProject("/p/one.jpr");
-    app.GetMainWnd()->showMaximized();
-    EXPECT_TRUE(app.GetMainWnd()->close());
-    const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
-    EXPECT_EQ(store.GetNumber("SETTINGS", "WINDOWSTATE", 7), 1u);
-    EXPECT_EQ(store.GetString("OPTIONS", "LASTOPEN", "unset"), "");
-    EXPECT_EQ(store.GetString("OPTIONS", "RECENT0", ""), "/p/one.jpr");
+    // Only a frame that is maximised and not minimised counts as maximised.
+    const std::pair<Qt::WindowStates, std::uint32_t> states[] = {
+        {Qt::WindowMaximized, 1},
+        {Qt::WindowNoState, 0},
+        {Qt::WindowMinimized, 0},
+        {Qt::WindowMinimized | Qt::WindowMaximized, 0},
+    };
+    for (const auto& [state, stored] : states) {
+        app.GetMainWnd()->show();
+        app.GetMainWnd()->setWindowState(state);
+        EXPECT_TRUE(app.GetMainWnd()->close());
+        const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
+        EXPECT_EQ(store.GetNumber("SETTINGS", "WINDOWSTATE", 7), stored) << state;
+        EXPECT_EQ(store.GetString("OPTIONS", "LASTOPEN", "unset"), "");
+        EXPECT_EQ(store.GetString("OPTIONS", "RECENT0", ""), "/p/one.jpr");
+    }
 }
 
 TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
