@@ -1,7 +1,7 @@
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
+#include "app/qt/DialogViews.h"
 #include "app/qt/QuarnelApp.h"
-#include "run/qt/ArgumentsDlgQt.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "framework/qt/QtDesktopShell.h"
 #include "framework/qt/QtUi.h"
@@ -25,12 +25,13 @@ int main(int argc, char* argv[])
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Ondrik");
     QApplication::setOrganizationName("Kestrune");
-    CArgumentsDlgQt::Install();
     CQtUi ui;
+    InstallDialogViews(ui);
     CQtDesktopShell shell;
     CQuarnelApp app(ui, shell, CAppEnvironment::FromProcess());
+    // Boxes shown while the program starts belong to the main window too.
+    ui.SetMainWindow([&app] { return app.GetMainWnd(); });
     if (!app.InitInstance(cmdInfo))
         return 1;
-    ui.SetOwner(app.GetMainWnd());
     return QApplication::exec();
 }

@@ -15,16 +15,9 @@ public:
     static constexpr const char* kTitle = "Arguments";
     static constexpr const char* kPrompt = "Enter the arguments to pass to your program:";
 
-    // Shows the dialog and returns kIdOk or kIdCancel; on kIdOk the text is in m_strArguments.
-    using Presenter = int (*)(CArgumentsDlg& dialog);
-
     std::string DialogName() const override { return kTitle; }
-    // Empties the text and shows the dialog through the installed presenter; with none
-    // installed it answers kIdCancel, so nothing is started.
-    int Execute() override;
-
-    // The program's window layer installs the real dialog once at start-up.
-    static void SetPresenter(Presenter presenter);
+    // The dialog opens with an empty text; on OK the text typed is in m_strArguments.
+    void OnInitDialog() { m_strArguments.clear(); }
 
     std::string m_strArguments;
 };

@@ -1,9 +1,9 @@
 #include "app/qt/MainFrame.h"
-#include "app/qt/NewDocumentDlg.h"
-#include "app/qt/NewProjectDlg.h"
+#include "app/NewDocumentDlg.h"
+#include "app/NewProjectDlg.h"
 #include "app/qt/QuarnelApp.h"
-#include "app/qt/RecentProjectsDlg.h"
-#include "app/qt/TipOfTheDayDlg.h"
+#include "app/RecentProjectsDlg.h"
+#include "app/TipOfTheDayDlg.h"
 
 #include "run/CapturedRun.h"
 #include "run/ProjectRunCommands.h"

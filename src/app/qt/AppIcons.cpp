@@ -73,6 +73,25 @@ QPixmap TipPicture()
     return pixmap;
 }
 
+QPixmap ProductPicture()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A source page in braces on the project colour.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 90, 170));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+    QFont font = p.font();
+    font.setBold(true);
+    font.setPixelSize(34);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 2, 60, 56), Qt::AlignCenter, "{ }");
+    return pixmap;
+}
+
 namespace {
 
 // A 16-pixel picture drawn with antialiasing on a clear ground.

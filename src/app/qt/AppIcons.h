@@ -13,6 +13,9 @@ QIcon DocumentIcon(DocumentKind kind);
 // The picture beside "Did you know..." in the Tip of the Day.
 QPixmap TipPicture();
 
+// The product's picture in the About box.
+QPixmap ProductPicture();
+
 // The toolbar picture of a command: the desktop theme's, else one drawn here.
 QIcon CommandIcon(int id);
 

@@ -2,12 +2,13 @@
 
 #include "AppIcons.h"
 #include "MainFrame.h"
-#include "NewDocumentDlg.h"
-#include "NewProjectDlg.h"
-#include "RecentProjectsDlg.h"
-#include "TipOfTheDayDlg.h"
 
+#include "app/AboutDlg.h"
 #include "app/AppResources.h"
+#include "app/NewDocumentDlg.h"
+#include "app/NewProjectDlg.h"
+#include "app/RecentProjectsDlg.h"
+#include "app/TipOfTheDayDlg.h"
 #include "app/ProjectTemplates.h"
 #include "editor/LiveEditorDoc.h"
 #include "editor/SyntaxWindowDoc.h"
@@ -358,6 +359,6 @@ void CQuarnelApp::OnTipOfTheDay()
 
 void CQuarnelApp::OnAbout()
 {
-    GetUi().MessageBox("Ondrik\nAn IDE for the Java Development Kit.\n\nJDK folder: " + m_settings.m_strJavaBin,
-                       MsgButtons::Ok, MsgIcon::Information, "About Ondrik");
+    CAboutDlg dlg(m_shell, m_settings.m_strJavaBin);
+    GetUi().DoModal(dlg);
 }

@@ -1,7 +1,5 @@
 #include "QtUi.h"
 
-#include "framework/ModalDialog.h"
-
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -60,7 +58,7 @@ QString CQtUi::QtFilter(const std::string& filter)
 
 MsgAnswer CQtUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& caption)
 {
-    QMessageBox box(m_pOwner);
+    QMessageBox box(Owner());
     box.setWindowTitle(ToQt(caption));
     box.setText(ToQt(text));
     if (icon == MsgIcon::None)
@@ -90,7 +88,7 @@ MsgAnswer CQtUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon
 
 std::optional<std::vector<std::string>> CQtUi::GetOpenFileNames(const CFileDialogSpec& request)
 {
-    QFileDialog dialog(m_pOwner);
+    QFileDialog dialog(Owner());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.allowMultiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     Prepare(dialog, request);
@@ -106,7 +104,7 @@ std::optional<std::vector<std::string>> CQtUi::GetOpenFileNames(const CFileDialo
 
 std::optional<std::string> CQtUi::GetSaveFileName(const CFileDialogSpec& request)
 {
-    QFileDialog dialog(m_pOwner);
+    QFileDialog dialog(Owner());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
@@ -120,7 +118,7 @@ std::optional<std::uint32_t> CQtUi::ChooseColour(std::uint32_t initial)
 {
     const QColor start(static_cast<int>(initial & 0xFF), static_cast<int>((initial >> 8) & 0xFF),
                        static_cast<int>((initial >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(start, m_pOwner);
+    const QColor chosen = QColorDialog::getColor(start, Owner());
     if (!chosen.isValid())
         return std::nullopt;
     return static_cast<std::uint32_t>(chosen.red()) | (static_cast<std::uint32_t>(chosen.green()) << 8) |
@@ -129,15 +127,26 @@ std::optional<std::uint32_t> CQtUi::ChooseColour(std::uint32_t initial)
 
 std::optional<std::string> CQtUi::ChooseFolder(const std::string& title, const std::string& initial)
 {
-    const QString folder = QFileDialog::getExistingDirectory(m_pOwner, ToQt(title), ToQt(initial));
+    const QString folder = QFileDialog::getExistingDirectory(Owner(), ToQt(title), ToQt(initial));
     if (folder.isEmpty())
         return std::nullopt;
     return FromQt(folder);
 }
 
+QWidget* CQtUi::Owner() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_mainWindow ? m_mainWindow() : nullptr;
+}
+
 int CQtUi::DoModal(CModalDialog& dialog)
 {
-    return dialog.Execute();
+    const auto it = m_views.find(std::type_index(typeid(dialog)));
+    // A dialog without a view cannot be confirmed, so nothing follows from it.
+    if (it == m_views.end())
+        return kIdCancel;
+    return it->second(dialog, Owner());
 }
 
 void CQtUi::BeginWaitCursor()

@@ -1,17 +1,35 @@
 #pragma once
 
+#include "framework/ModalDialog.h"
 #include "framework/Ui.h"
 
 #include <QString>
 
+#include <functional>
+#include <map>
+#include <typeindex>
+
 class QWidget;
 
-// The Ui seam on real Qt dialogs, owned by the main window.
+// The Ui seam on real Qt dialogs. Every box and dialog is owned by the dialog open at the time,
+// else by the main window, also during start-up.
 class CQtUi : public CUi {
 public:
     CQtUi() = default;
 
-    void SetOwner(QWidget* owner) { m_pOwner = owner; }
+    // Where the main window is found when a dialog is shown; none gives unowned dialogs.
+    void SetMainWindow(std::function<QWidget*()> mainWindow) { m_mainWindow = std::move(mainWindow); }
+    // The window a dialog shown now belongs to.
+    QWidget* Owner() const;
+
+    // The view that shows dialogs of the model type Model: it returns kIdOk or kIdCancel.
+    template <class Model>
+    void AddDialogView(std::function<int(Model&, QWidget*)> show)
+    {
+        m_views[std::type_index(typeid(Model))] = [show = std::move(show)](CModalDialog& dialog, QWidget* owner) {
+            return show(static_cast<Model&>(dialog), owner);
+        };
+    }
 
     MsgAnswer MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                          const std::string& caption) override;
@@ -27,5 +45,6 @@ public:
     static QString QtFilter(const std::string& filter);
 
 private:
-    QWidget* m_pOwner = nullptr;
+    std::function<QWidget*()> m_mainWindow;
+    std::map<std::type_index, std::function<int(CModalDialog&, QWidget*)>> m_views;
 };

@@ -2,7 +2,6 @@
 
 #include "run/ArgumentsDlg.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -39,9 +38,10 @@ CArgumentsDlgQt::CArgumentsDlgQt(QWidget* parent) : QDialog(parent)
            CArgumentsDlg::kHeightDlu * metrics.height() / 8);
 }
 
-int CArgumentsDlgQt::Show(CArgumentsDlg& dialog)
+int CArgumentsDlgQt::Show(CArgumentsDlg& dialog, QWidget* owner)
 {
-    CArgumentsDlgQt window(QApplication::activeWindow());
+    dialog.OnInitDialog();
+    CArgumentsDlgQt window(owner);
     window.m_pEdit->setText(QString::fromUtf8(dialog.m_strArguments.data(),
                                               static_cast<qsizetype>(dialog.m_strArguments.size())));
     // Closing the window or pressing Escape cancels, as the Cancel button does.
@@ -49,9 +49,4 @@ int CArgumentsDlgQt::Show(CArgumentsDlg& dialog)
     if (result == kIdOk)
         dialog.m_strArguments = window.m_pEdit->text().toUtf8().toStdString();
     return result;
-}
-
-void CArgumentsDlgQt::Install()
-{
-    CArgumentsDlg::SetPresenter(&CArgumentsDlgQt::Show);
 }

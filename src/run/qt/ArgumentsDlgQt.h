@@ -12,10 +12,8 @@ public:
 
     QLineEdit* ArgumentsEdit() const { return m_pEdit; }
 
-    // Shows the dialog modally over the active window; the presenter of CArgumentsDlg.
-    static int Show(CArgumentsDlg& dialog);
-    // Makes CArgumentsDlg::Execute show this dialog.
-    static void Install();
+    // Shows the dialog modally over owner; kIdOk or kIdCancel.
+    static int Show(CArgumentsDlg& dialog, QWidget* owner);
 
 private:
     QLineEdit* m_pEdit;

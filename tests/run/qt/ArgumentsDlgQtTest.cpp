@@ -17,7 +17,6 @@ namespace {
 // Acts on the dialog once it is up, then lets the modal loop return.
 int ExecuteWith(CArgumentsDlg& dialog, std::function<void(CArgumentsDlgQt&)> act)
 {
-    CArgumentsDlgQt::Install();
     QTimer::singleShot(0, [act] {
         auto* shown = dynamic_cast<CArgumentsDlgQt*>(QApplication::activeModalWidget());
         if (shown == nullptr) {
@@ -27,9 +26,7 @@ int ExecuteWith(CArgumentsDlg& dialog, std::function<void(CArgumentsDlgQt&)> act
         }
         act(*shown);
     });
-    const int result = dialog.Execute();
-    CArgumentsDlg::SetPresenter(nullptr);
-    return result;
+    return CArgumentsDlgQt::Show(dialog, nullptr);
 }
 
 QPushButton* Button(CArgumentsDlgQt& shown, int id)

@@ -14,7 +14,6 @@ public:
     CRecentProjectsDlg(CUi& ui, std::vector<std::string>& recentProjects);
 
     std::string DialogName() const override { return "Recent Projects"; }
-    int Execute() override;
 
     // The lines of the list box, and what OK and Remove do with the selected line (-1 for none).
     const std::vector<std::string>& Lines() const { return m_lines; }

@@ -19,7 +19,6 @@ public:
     ~CTipOfTheDayDlg() override;
 
     std::string DialogName() const override { return "Tip of the Day"; }
-    int Execute() override;
 
     void OnNextTip();
     // "&Close": stores the show-at-start-up choice. Esc or the close box store nothing.

@@ -14,7 +14,6 @@ public:
     explicit CNewProjectDlg(CUi& ui) : m_ui(ui) {}
 
     std::string DialogName() const override { return "New Project"; }
-    int Execute() override;
 
     // OK with the controls' current values: accepted when a class name is given or the project
     // is empty; otherwise the person is told and the name field goes back to "MyApp".

@@ -1,7 +1,7 @@
-#include "app/qt/NewDocumentDlg.h"
-#include "app/qt/NewProjectDlg.h"
-#include "app/qt/RecentProjectsDlg.h"
-#include "app/qt/TipOfTheDayDlg.h"
+#include "app/NewDocumentDlg.h"
+#include "app/NewProjectDlg.h"
+#include "app/RecentProjectsDlg.h"
+#include "app/TipOfTheDayDlg.h"
 
 #include "support/MapProfile.h"
 #include "support/ScriptedUi.h"

@@ -10,7 +10,6 @@ public:
     enum Choice { kJavaSource = 0, kProject = 1, kHtmlPage = 2 };
 
     std::string DialogName() const override { return "New Ondrik Document"; }
-    int Execute() override;
 
     // OK with the selected item (-1 for none): without a selection the dialog stays open.
     bool OnOK(int selected);
