@@ -1,6 +1,6 @@
 // Rescanning one Java file of the project, as happens before every save: each iteration is a
 // full scan of the same text into the project's class information. The time per method should
-// stay flat as the class grows.
+// stay flat as the class grows. The same scan without a project shows what the project adds.
 #include "project/JavaClass.h"
 #include "project/JavaProjectDoc.h"
 #include "project/JavaScanner.h"
@@ -91,6 +91,18 @@ void BM_RescanClass(benchmark::State& state)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * methods);
 }
 BENCHMARK(BM_RescanClass)->Arg(2000)->Arg(6000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+
+void BM_ScanClassWithoutProject(benchmark::State& state)
+{
+    const std::string text = ClassOfMethods(static_cast<int>(state.range(0)));
+    CJavaScanner scanner;
+    for (auto _ : state) {
+        scanner.ScanSource(text, nullptr, "/src/Big.java");
+        benchmark::DoNotOptimize(scanner.GetEntries().data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+BENCHMARK(BM_ScanClassWithoutProject)->Arg(2000)->Arg(6000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
