@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -195,10 +196,19 @@ TEST_F(JavaProjectDocTest, ClassInformationCalls)
     doc.AddInnerClass("/p/A.java", "A", "In");
     doc.AddInnerClass("/p/A.java", "A", "In");
     doc.AddInnerMethod("/p/A.java", "A", "In", "h(int x)");
+    doc.AddInnerMethod("/p/A.java", "A", "In", "h(int x)");
     doc.AddClass("/p/NotInProject.java", "Z");
     m_host.m_ui.ExpectMessage("Error parsing file");
     doc.AddInnerMethod("/p/A.java", "A", "NoSuchInner", "k()");
     doc.EndFileScan();
+
+    // A call that finds its item already there still marks the project; one that finds no
+    // class does not.
+    doc.SetModifiedFlag(false);
+    doc.AddMethod("/p/A.java", "Missing", "g()");
+    EXPECT_FALSE(doc.IsModified());
+    doc.AddMethod("/p/A.java", "A", "f()");
+    EXPECT_TRUE(doc.IsModified());
 
     ASSERT_EQ(doc.GetJavaFiles().GetAt(0)->GetClasses().GetCount(), 1);
     const CJavaClass* a = ClassOf(doc, 0, 0);
@@ -208,6 +218,30 @@ TEST_F(JavaProjectDocTest, ClassInformationCalls)
 
     doc.BeginFileScan("/p/A.java");
     EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetClasses().GetCount(), 0) << "a new scan starts empty";
+}
+
+// Checked against a plain walk of the methods found so far, over enough signatures to grow the
+// class's index of them several times, with each repeat far from its first: a signature the
+// index loses is added twice, one it wrongly holds is never added.
+TEST_F(JavaProjectDocTest, EachMethodIsAddedOnceInTheOrderFirstFound)
+{
+    CJavaProjectDoc doc(m_host);
+    doc.AddJavaFile("/p/A.java");
+    doc.AddClass("/p/A.java", "A");
+    doc.AddInnerClass("/p/A.java", "A", "In");
+    std::vector<std::string> expected;
+    for (int i = 0; i < 2000; ++i) {
+        const int n = (i * 7919) % 1201;
+        const std::string signature = (n % 3 == 0 ? "M" : "m") + std::to_string(n / 3) + (n % 2 == 0 ? "()" : "( )");
+        doc.AddMethod("/p/A.java", "A", signature);
+        doc.AddInnerMethod("/p/A.java", "A", "In", signature);
+        if (std::find(expected.begin(), expected.end(), signature) == expected.end())
+            expected.push_back(signature);
+    }
+    ASSERT_EQ(expected.size(), 1201u);
+    const CJavaClass* a = ClassOf(doc, 0, 0);
+    EXPECT_EQ(a->GetMethods(), expected);
+    EXPECT_EQ(a->GetInnerClasses().GetAt(0)->GetMethods(), expected);
 }
 
 TEST_F(JavaProjectDocTest, TitledProjectIsRewrittenOnCloseWithoutAQuestion)
