@@ -35,12 +35,6 @@ bool CProjectForwarder::HandlesCommand(int id) const
     return project != nullptr && project->HandlesCommand(id);
 }
 
-bool CProjectForwarder::HasUpdateHandler(int id) const
-{
-    CJavaProjectDoc* project = ProjectFor(id);
-    return project != nullptr && project->HasUpdateHandler(id);
-}
-
 bool CProjectForwarder::RunCommand(int id)
 {
     CJavaProjectDoc* project = ProjectFor(id);

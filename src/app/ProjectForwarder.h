@@ -17,7 +17,6 @@ public:
     static bool IsForwarded(int id);
 
     bool HandlesCommand(int id) const override;
-    bool HasUpdateHandler(int id) const override;
     bool RunCommand(int id) override;
     bool UpdateCommand(CCmdUI& ui) override;
 

@@ -7,11 +7,6 @@ bool CCmdTarget::HandlesCommand(int id) const
     return m_handlers.count(id) != 0 || (m_pHelper != nullptr && m_pHelper->HandlesCommand(id));
 }
 
-bool CCmdTarget::HasUpdateHandler(int id) const
-{
-    return m_updates.count(id) != 0 || (m_pHelper != nullptr && m_pHelper->HasUpdateHandler(id));
-}
-
 bool CCmdTarget::RunCommand(int id)
 {
     const auto it = m_handlers.find(id);

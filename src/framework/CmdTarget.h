@@ -21,7 +21,6 @@ public:
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 
     virtual bool HandlesCommand(int id) const;
-    virtual bool HasUpdateHandler(int id) const;
     // Runs the command; false when this target does not handle it.
     virtual bool RunCommand(int id);
     // Answers the update; false when this target has no update handler for it.
