@@ -49,6 +49,8 @@ CMenuItem FileMenu(const CMenuLayout& menu)
     for (int id : {ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT})
         items.push_back(menu.Item(id));
     items.push_back(MenuSeparator());
+    items.push_back(menu.Item(ID_TOOLS_PREFERENCES));
+    items.push_back(MenuSeparator());
     if (bDocument) {
         items.push_back(menu.Item(ID_FILE_PRINT));
         items.push_back(menu.Item(ID_FILE_PRINT_PREVIEW));
@@ -64,16 +66,15 @@ CMenuItem FileMenu(const CMenuLayout& menu)
 CMenuItem EditMenu(const CMenuLayout& menu)
 {
     if (menu.Is(Res::IDR_PROJECTTYPE))
-        return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL,
-                                    kSep, ID_TOOLS_PREFERENCES});
+        return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL});
     if (menu.Is(Res::IDR_JAVATYPE))
         return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL,
                                     kSep, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE, kSep, ID_EDIT_INDENT,
                                     ID_EDIT_OUTDENT, ID_EDIT_TABSTOSPACES, ID_EDIT_CONVERTLINEBREAKS, kSep,
-                                    ID_EDIT_REFRESHFUNCTIONS, ID_VIEW_SYNTAXCOLOUR, kSep, ID_TOOLS_PREFERENCES});
+                                    ID_EDIT_REFRESHFUNCTIONS, ID_VIEW_SYNTAXCOLOUR});
     return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSep,
                                 ID_EDIT_FIND, ID_EDIT_REPEAT, kSep, ID_EDIT_INDENT, ID_EDIT_OUTDENT,
-                                ID_EDIT_CONVERTLINEBREAKS, kSep, ID_VIEW_SYNTAXCOLOUR, kSep, ID_TOOLS_PREFERENCES});
+                                ID_EDIT_CONVERTLINEBREAKS, kSep, ID_VIEW_SYNTAXCOLOUR});
 }
 
 CMenuItem ViewMenu(const CMenuLayout& menu)
@@ -123,9 +124,9 @@ void LoadMenus(CResources& res)
     }
     // The editors' context menu.
     const CMenuLayout context(Res::IDR_EDITOR_CONTEXT);
-    res.AddMenu(Res::IDR_EDITOR_CONTEXT,
-                {context.Popup("", {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, kSep, ID_EDIT_INDENT, ID_EDIT_OUTDENT,
-                                    kSep, ID_PROJECT_ADDWINDOW, ID_BUILD_COMPILE})});
+    res.AddMenu(Res::IDR_EDITOR_CONTEXT, {context.Popup("", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY,
+                                                             ID_EDIT_PASTE, kSep, ID_EDIT_SELECT_ALL, kSep,
+                                                             ID_VIEW_SYNTAXCOLOUR})});
 }
 
 void LoadAccelerators(CResources& res)

@@ -134,7 +134,7 @@ std::vector<CCommandInfo> MakeCommands()
 
         // The framework's standard commands, with its own texts and prompts.
         {.id = ID_FILE_NEW,
-         .menuText = "&New...\tCtrl+N",
+         .menuText = "&New\tCtrl+N",
          .keys = {{kFrame, "Ctrl+N"}},
          .prompt = "Create a new document\nNew",
          .icon = {"document-new", kBlankPage},
@@ -157,7 +157,7 @@ std::vector<CCommandInfo> MakeCommands()
          .prompt = "Save the active document with a new name\nSave As"},
         {.id = ID_FILE_PRINT_SETUP,
          .menuText = "P&rint Setup...",
-         .prompt = "Change the printer and printing options\nPage Setup"},
+         .prompt = "Change the printer and printing options\nPrint Setup"},
         {.id = ID_FILE_PRINT,
          .menuText = "&Print...\tCtrl+P",
          .keys = {{kFrame, "Ctrl+P"}},
