@@ -39,28 +39,15 @@ constexpr int kSep = CMenuLayout::kSeparator;
 // The File menu of document windows; the frame's own is shorter.
 CMenuItem FileMenu(const CMenuLayout& menu)
 {
-    const bool bDocument = !menu.Is(Res::IDR_MAINFRAME);
-    std::vector<CMenuItem> items{menu.Item(ID_FILE_NEW), menu.Item(ID_FILE_OPEN)};
-    if (bDocument) {
-        for (int id : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVEALL})
-            items.push_back(menu.Item(id));
-    }
-    items.push_back(MenuSeparator());
-    for (int id : {ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT})
-        items.push_back(menu.Item(id));
-    items.push_back(MenuSeparator());
-    items.push_back(menu.Item(ID_TOOLS_PREFERENCES));
-    items.push_back(MenuSeparator());
-    if (bDocument) {
-        items.push_back(menu.Item(ID_FILE_PRINT));
-        items.push_back(menu.Item(ID_FILE_PRINT_PREVIEW));
-    }
-    items.push_back(menu.Item(ID_FILE_PRINT_SETUP));
-    items.push_back(MenuSeparator());
-    items.push_back(menu.Item(ID_FILE_MRU_FILE1));
-    items.push_back(MenuSeparator());
-    items.push_back(menu.Item(ID_APP_EXIT));
-    return MenuPopup("&File", std::move(items));
+    if (menu.Is(Res::IDR_MAINFRAME))
+        return menu.Popup("&File", {ID_FILE_NEW, ID_FILE_OPEN, kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT,
+                                    ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT, kSep, ID_TOOLS_PREFERENCES, kSep,
+                                    ID_FILE_PRINT_SETUP, kSep, ID_FILE_MRU_FILE1, kSep, ID_APP_EXIT});
+    return menu.Popup("&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+                                ID_FILE_SAVEALL, kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS,
+                                ID_FILE_CLOSEPROJECT, kSep, ID_TOOLS_PREFERENCES, kSep, ID_FILE_PRINT,
+                                ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kSep, ID_FILE_MRU_FILE1, kSep,
+                                ID_APP_EXIT});
 }
 
 CMenuItem EditMenu(const CMenuLayout& menu)
