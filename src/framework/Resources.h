@@ -43,6 +43,8 @@ public:
     // The text after the line break: the tooltip.
     std::string GetTooltip(int id) const;
     std::string GetString(int id) const;
+    // Every prompt by command, each "status\ntooltip" as stored.
+    const std::map<int, std::string>& GetPrompts() const { return m_prompts; }
 
 private:
     std::map<int, std::vector<CMenuItem>> m_menus;

@@ -1,6 +1,6 @@
 #include "AppIcons.h"
 
-#include "framework/CommandIds.h"
+#include "app/CommandTable.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -133,20 +133,20 @@ void Arrow(QPainter& p, bool bRight)
     p.drawPolygon(QPolygonF({QPointF(x, 5), QPointF(x + d, 8), QPointF(x, 11)}));
 }
 
-QIcon Fallback(int id)
+QIcon Picture(EDrawnIcon picture)
 {
-    using namespace Cmd;
-    switch (id) {
-    case ID_FILE_NEW:
+    using enum EDrawnIcon;
+    switch (picture) {
+    case kBlankPage:
         return Drawn([](QPainter& p) { Page(p, QRectF(3.5, 1.5, 9, 13)); });
-    case ID_FILE_OPEN:
+    case kFolder:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(QColor(140, 100, 20), 1));
             p.setBrush(QColor(240, 200, 90));
             p.drawRect(QRectF(1.5, 4.5, 13, 9));
             p.drawRect(QRectF(1.5, 3.5, 5, 2));
         });
-    case ID_FILE_SAVE:
+    case kDisk:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(70, 110, 180));
@@ -156,7 +156,7 @@ QIcon Fallback(int id)
             p.setBrush(QColor(200, 200, 200));
             p.drawRect(QRectF(4.5, 9.5, 7, 5));
         });
-    case ID_EDIT_CUT:
+    case kScissors:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(kInk, 1.2));
             p.drawLine(QPointF(5, 1), QPointF(10, 10));
@@ -165,33 +165,33 @@ QIcon Fallback(int id)
             p.drawEllipse(QRectF(2.5, 9.5, 4, 4));
             p.drawEllipse(QRectF(9.5, 9.5, 4, 4));
         });
-    case ID_EDIT_COPY:
+    case kTwoPages:
         return Drawn([](QPainter& p) {
             Page(p, QRectF(1.5, 1.5, 8, 10));
             Page(p, QRectF(6.5, 4.5, 8, 10));
             Lines(p, 8, 7.5, 5, 3);
         });
-    case ID_EDIT_PASTE:
+    case kClipboard:
         return Drawn([](QPainter& p) {
             Page(p, QRectF(2.5, 2.5, 10, 12), QColor(200, 160, 100));
             Page(p, QRectF(5.5, 1.5, 4, 3), QColor(220, 220, 220));
             Page(p, QRectF(6.5, 6.5, 8, 8));
         });
-    case ID_FILE_PRINT:
+    case kPrinter:
         return Drawn([](QPainter& p) {
             Page(p, QRectF(4.5, 1.5, 7, 5));
             Page(p, QRectF(1.5, 6.5, 13, 6), QColor(190, 190, 190));
             Page(p, QRectF(4.5, 10.5, 7, 4));
         });
-    case ID_EDIT_INDENT:
-    case ID_EDIT_OUTDENT:
-        return Drawn([id](QPainter& p) {
+    case kIndentMore:
+    case kIndentLess:
+        return Drawn([picture](QPainter& p) {
             Lines(p, 1, 2.5, 14, 1);
             Lines(p, 8, 6.5, 7, 3);
             Lines(p, 1, 14, 14, 1);
-            Arrow(p, id == ID_EDIT_INDENT);
+            Arrow(p, picture == kIndentMore);
         });
-    case ID_BUILD_COMPILE:
+    case kTickedPage:
         return Drawn([](QPainter& p) {
             Page(p, QRectF(1.5, 1.5, 9, 12));
             Lines(p, 3, 4.5, 5, 3);
@@ -199,7 +199,7 @@ QIcon Fallback(int id)
             p.drawLine(QPointF(8, 11), QPointF(10.5, 14));
             p.drawLine(QPointF(10.5, 14), QPointF(15, 7));
         });
-    case ID_BUILD_BUILD:
+    case kHammer:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(QColor(110, 70, 30), 2.2));
             p.drawLine(QPointF(3, 14), QPointF(10, 7));
@@ -207,16 +207,16 @@ QIcon Fallback(int id)
             p.setBrush(QColor(150, 150, 160));
             p.drawPolygon(QPolygonF({QPointF(7, 3), QPointF(11, 1), QPointF(15, 5), QPointF(12, 8)}));
         });
-    case ID_BUILD_RUN:
-    case ID_BUILD_RUNAPPLET:
-        return Drawn([id](QPainter& p) {
-            if (id == ID_BUILD_RUNAPPLET)
+    case kRunArrow:
+    case kRunArrowOnPage:
+        return Drawn([picture](QPainter& p) {
+            if (picture == kRunArrowOnPage)
                 Page(p, QRectF(1.5, 1.5, 13, 13), QColor(235, 240, 250));
             p.setPen(QPen(QColor(20, 100, 40), 1));
             p.setBrush(QColor(40, 170, 70));
             p.drawPolygon(QPolygonF({QPointF(4.5, 3), QPointF(12.5, 8), QPointF(4.5, 13)}));
         });
-    case ID_HTML_OPENINBROWSER:
+    case kGlobe:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(QColor(30, 80, 150), 1));
             p.setBrush(QColor(120, 170, 230));
@@ -225,7 +225,7 @@ QIcon Fallback(int id)
             p.drawEllipse(QRectF(5.0, 1.5, 6, 13));
             p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
         });
-    case ID_VIEW_PROJECTWINDOWBUTTON:
+    case kFileTree:
         return Drawn([](QPainter& p) {
             p.setPen(QPen(kInk, 1));
             p.setBrush(QColor(240, 200, 90));
@@ -237,39 +237,17 @@ QIcon Fallback(int id)
             p.drawLine(QPointF(4, 8), QPointF(7.5, 8));
             p.drawLine(QPointF(4, 13), QPointF(7.5, 13));
         });
-    default:
-        return {};
+    case kNone:
+        break;
     }
-}
-
-const char* ThemeName(int id)
-{
-    using namespace Cmd;
-    switch (id) {
-    case ID_FILE_NEW: return "document-new";
-    case ID_FILE_OPEN: return "document-open";
-    case ID_FILE_SAVE: return "document-save";
-    case ID_EDIT_CUT: return "edit-cut";
-    case ID_EDIT_COPY: return "edit-copy";
-    case ID_EDIT_PASTE: return "edit-paste";
-    case ID_FILE_PRINT: return "document-print";
-    case ID_EDIT_INDENT: return "format-indent-more";
-    case ID_EDIT_OUTDENT: return "format-indent-less";
-    case ID_BUILD_COMPILE: return "run-build-file";
-    case ID_BUILD_BUILD: return "run-build";
-    case ID_BUILD_RUN: return "media-playback-start";
-    case ID_BUILD_RUNAPPLET: return "system-run";
-    case ID_HTML_OPENINBROWSER: return "internet-web-browser";
-    case ID_VIEW_PROJECTWINDOWBUTTON: return "view-list-tree";
-    default: return "";
-    }
+    return {};
 }
 
 }  // namespace
 
-QIcon CommandIcon(int id)
+QIcon CommandIcon(const CCommandIcon& icon)
 {
-    return QIcon::fromTheme(ThemeName(id), Fallback(id));
+    return QIcon::fromTheme(icon.themeName, Picture(icon.drawn));
 }
 
 }  // namespace AppIcons

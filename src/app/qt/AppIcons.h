@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+struct CCommandIcon;
+
 // The program's pictures: from the desktop's icon theme where it has them, else drawn here,
 // so they look right on a bare machine too.
 namespace AppIcons {
@@ -16,7 +18,8 @@ QPixmap TipPicture();
 // The product's picture in the About box.
 QPixmap ProductPicture();
 
-// The toolbar picture of a command: the desktop theme's, else one drawn here.
-QIcon CommandIcon(int id);
+// A toolbar button's picture: the desktop theme's, else the one drawn here that the command
+// table names.
+QIcon CommandIcon(const CCommandIcon& icon);
 
 }  // namespace AppIcons

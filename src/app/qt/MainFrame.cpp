@@ -4,6 +4,7 @@
 #include "LockIndicators.h"
 
 #include "app/AppResources.h"
+#include "app/CommandTable.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/qt/WinApp.h"
@@ -45,17 +46,11 @@ void CMainFrame::CreateToolBar()
     m_pToolBar->setIconSize(QSize(16, 16));
     m_pToolBar->setMovable(true);
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    // The buttons in their order; 0 stands for a separator.
-    const int buttons[] = {ID_FILE_NEW,       0, ID_FILE_OPEN,      ID_FILE_SAVE,      0,
-                           ID_EDIT_CUT,       ID_EDIT_COPY,         ID_EDIT_PASTE,     0,
-                           ID_FILE_PRINT,     0, ID_EDIT_INDENT,    ID_EDIT_OUTDENT,   0,
-                           ID_BUILD_COMPILE,  ID_BUILD_BUILD,       ID_BUILD_RUN,      ID_BUILD_RUNAPPLET,
-                           ID_HTML_OPENINBROWSER, 0, ID_VIEW_PROJECTWINDOWBUTTON};
-    for (int id : buttons) {
-        if (id == 0)
+    for (const CToolbarEntry& entry : CommandTable::Toolbar()) {
+        if (entry.IsSeparator())
             m_pToolBar->addSeparator();
         else
-            AddToolbarCommand(m_pToolBar, id, AppIcons::CommandIcon(id));
+            AddToolbarCommand(m_pToolBar, entry.id, AppIcons::CommandIcon(entry.icon));
     }
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
 }
