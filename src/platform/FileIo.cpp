@@ -126,9 +126,11 @@ FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes)
     if (exists) {
         if (!S_ISREG(st.st_mode))
             return FileStatus::Other;
-        // A read-only file is refused even where rename could replace it (and even for root).
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return FileStatus::AccessDenied;
+        // The system decides, not the mode bits: root may write a file that has none, and a
+        // file with write bits may still not be ours to write. A file the user may not write is
+        // refused even where its folder would let rename replace it.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return StatusFromErrno(errno, FileDirection::Writing);
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

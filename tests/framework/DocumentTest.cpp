@@ -3,12 +3,14 @@
 
 #include "support/ScriptedUi.h"
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +24,13 @@ public:
 protected:
     void DeleteContents() override { m_strText.clear(); }
 };
+
+std::string TextOf(CUi& ui, const std::string& path)
+{
+    CTextDoc doc(ui);
+    EXPECT_TRUE(doc.OnOpenDocument(path));
+    return doc.m_strText;
+}
 
 }  // namespace
 
@@ -61,16 +70,52 @@ TEST(Document, LoadFailuresShowTheTextForTheirCause)
 TEST(Document, SaveToReadOnlyFileIsRefusedAndKeepsTheOldBytes)
 {
     CTempDir dir;
-    CScriptedUi ui;
-    const auto path = dir.Write("r.doc", "old");
+    const auto path = dir.Write("own/r.doc", "old");
     ::chmod(path.c_str(), 0444);
-    CTextDoc doc(ui);
-    doc.m_strText = "new";
-    doc.SetModifiedFlag();
-    ui.ExpectMessage("Unable to write to " + path + ", it is read-only or opened by someone else.");
-    EXPECT_FALSE(doc.OnSaveDocument(path));
-    EXPECT_TRUE(doc.IsModified());
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::GiveToUser(dir.File("own"));
+    Unprivileged::GiveToUser(path);
+    Unprivileged::Run([&] {
+        CScriptedUi ui;
+        CTextDoc doc(ui);
+        doc.m_strText = "new";
+        doc.SetModifiedFlag();
+        ui.ExpectMessage("Unable to write to " + path + ", it is read-only or opened by someone else.");
+        EXPECT_FALSE(doc.OnSaveDocument(path));
+        EXPECT_TRUE(doc.IsModified());
+    });
     EXPECT_EQ(CTempDir::Read(path), "old");
+}
+
+// Save goes through Save As exactly when the system refuses the write, whatever the mode bits
+// say: root may write a file without write bits, and the user may not write root's file.
+TEST(Document, SaveAsIsOfferedWhenTheSystemRefusesTheWrite)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root and a second user";
+    CTempDir dir;
+    CScriptedUi ui;
+    const auto bare = dir.Write("bare.doc", "old");
+    ::chmod(bare.c_str(), 0444);
+    CTextDoc doc(ui);
+    doc.SetPathName(bare);
+    doc.m_strText = "new";
+    EXPECT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(TextOf(ui, bare), "new");
+
+    const auto roots = dir.Write("roots.doc", "old");
+    ::chmod(roots.c_str(), 0644);
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::Run([&] {
+        CScriptedUi childUi;
+        CTextDoc other(childUi);
+        other.SetPathName(roots);
+        other.SetModifiedFlag();
+        childUi.ExpectSaveFile("");
+        EXPECT_FALSE(other.DoFileSave());
+        EXPECT_TRUE(other.IsModified());
+    });
+    EXPECT_EQ(CTempDir::Read(roots), "old");
 }
 
 TEST(Document, SaveModifiedAsksAndFollowsTheAnswer)

@@ -1,6 +1,7 @@
 #include "platform/FileIo.h"
 
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,13 @@
 using FileIo::FileStatus;
 
 namespace {
+
+mode_t ModeOf(const std::string& path)
+{
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
 
 int CountFiles(const std::string& folder)
 {
@@ -49,13 +57,31 @@ TEST(FileIo, ReplacingWritesNewContentAndKeepsMode)
     EXPECT_EQ(CountFiles(dir.Path()), 1) << "the temporary file must not stay behind";
 }
 
+// The user's own folder would let rename replace the file, so only asking whether the file
+// may be written stops it.
 TEST(FileIo, ReadOnlyTargetIsRefusedAndLeftAlone)
 {
     CTempDir dir;
+    const auto path = dir.Write("own/p.jpr", "old");
+    ::chmod(path.c_str(), 0444);
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::GiveToUser(dir.File("own"));
+    Unprivileged::GiveToUser(path);
+    EXPECT_EQ(Unprivileged::Run([&] { return FileIo::WriteFileReplacing(path, "new"); }), FileStatus::AccessDenied);
+    EXPECT_EQ(CTempDir::Read(path), "old");
+}
+
+// Whether a file may be written is the system's answer, not its mode bits.
+TEST(FileIo, TargetWithoutWriteBitsIsWrittenWhereTheSystemAllowsIt)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may write a file without write bits";
+    CTempDir dir;
     const auto path = dir.Write("p.jpr", "old");
     ::chmod(path.c_str(), 0444);
-    EXPECT_EQ(FileIo::WriteFileReplacing(path, "new"), FileStatus::AccessDenied);
-    EXPECT_EQ(CTempDir::Read(path), "old");
+    EXPECT_EQ(FileIo::WriteFileReplacing(path, "new"), FileStatus::Ok);
+    EXPECT_EQ(CTempDir::Read(path), "new");
+    EXPECT_EQ(ModeOf(path), 0444u);
 }
 
 TEST(FileIo, WriteIntoMissingFolderIsNotFound)
