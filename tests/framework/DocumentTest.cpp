@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +25,30 @@ public:
 
 protected:
     void DeleteContents() override { m_strText.clear(); }
+};
+
+// Files may not grow past a few bytes while it lives: a stand-in for a full disk that holds
+// even for root. The signal that would end the program is ignored meanwhile.
+class CFileSizeLimit {
+public:
+    CFileSizeLimit() : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        rlimit small = m_oldLimit;
+        small.rlim_cur = 16;
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    ~CFileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    CFileSizeLimit(const CFileSizeLimit&) = delete;
+    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
+
+private:
+    void (*m_oldHandler)(int);
+    rlimit m_oldLimit {};
 };
 
 std::string TextOf(CUi& ui, const std::string& path)
@@ -116,6 +142,39 @@ TEST(Document, SaveAsIsOfferedWhenTheSystemRefusesTheWrite)
         EXPECT_TRUE(other.IsModified());
     });
     EXPECT_EQ(CTempDir::Read(roots), "old");
+}
+
+// A folder the user may not write to does not stop the save of a file the user may write; a
+// save that still fails there says why and leaves the document modified and the file as it was.
+TEST(Document, SaveInAFolderTheUserMayNotWriteToWritesTheFileInPlace)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    const auto path = dir.Write("shared/d.doc", "previous");
+    ::chmod(dir.File("shared").c_str(), 0555);
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::GiveToUser(path);
+    Unprivileged::Run([&] {
+        CScriptedUi childUi;
+        CTextDoc doc(childUi);
+        doc.SetPathName(path);
+        doc.m_strText = "new";
+        doc.SetModifiedFlag();
+        EXPECT_TRUE(doc.DoFileSave());
+        EXPECT_FALSE(doc.IsModified());
+
+        doc.m_strText = std::string(4096, 'x');
+        doc.SetModifiedFlag();
+        childUi.ExpectMessage("Destination disk drive is full.");
+        bool bSaved = true;
+        {
+            CFileSizeLimit limit;
+            bSaved = doc.DoFileSave();
+        }
+        EXPECT_FALSE(bSaved);
+        EXPECT_TRUE(doc.IsModified());
+    });
+    EXPECT_EQ(TextOf(ui, path), "new");
 }
 
 TEST(Document, SaveModifiedAsksAndFollowsTheAnswer)

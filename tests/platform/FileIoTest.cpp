@@ -5,13 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <dlfcn.h>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using FileIo::FileStatus;
+
+namespace {
+
+std::atomic<int> g_nUmaskCalls {0};
+
+}  // namespace
+
+// Every call of umask() in this program comes here first, so a test can see that a save leaves
+// the process-wide mask alone: setting it, even for a moment, changes it for every thread.
+extern "C" mode_t umask(mode_t mask) noexcept
+{
+    ++g_nUmaskCalls;
+    using Umask = mode_t (*)(mode_t);
+    static const auto next = reinterpret_cast<Umask>(::dlsym(RTLD_NEXT, "umask"));
+    return next(mask);
+}
 
 namespace {
 
@@ -82,6 +100,51 @@ TEST(FileIo, TargetWithoutWriteBitsIsWrittenWhereTheSystemAllowsIt)
     EXPECT_EQ(FileIo::WriteFileReplacing(path, "new"), FileStatus::Ok);
     EXPECT_EQ(CTempDir::Read(path), "new");
     EXPECT_EQ(ModeOf(path), 0444u);
+}
+
+// A folder that takes no new file does not stop the save of a file the user may write there.
+// Past the size limit such a save fails before any old byte changes, as the usual save does.
+TEST(FileIo, FileInAFolderTheUserMayNotWriteIsWrittenInPlace)
+{
+    CTempDir dir;
+    const auto path = dir.Write("shared/p.jpr", "previous");
+    ::chmod(dir.File("shared").c_str(), 0555);
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::GiveToUser(path);
+    EXPECT_EQ(Unprivileged::Run([&] { return FileIo::WriteFileReplacing(path, "new"); }), FileStatus::Ok);
+    EXPECT_EQ(CTempDir::Read(path), "new");
+
+    EXPECT_EQ(Unprivileged::Run([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  rlimit small {16, 16};
+                  ::setrlimit(RLIMIT_FSIZE, &small);
+                  return FileIo::WriteFileReplacing(path, std::string(4096, 'x'));
+              }),
+              FileStatus::DiskFull);
+    EXPECT_EQ(CTempDir::Read(path), "new");
+    EXPECT_EQ(Unprivileged::Run([&] { return FileIo::WriteFileReplacing(path, ""); }), FileStatus::Ok);
+    EXPECT_EQ(CTempDir::Read(path), "") << "a shorter content leaves no old tail";
+}
+
+// A new file gets what the kernel gives any new file, and an existing one its own mode, with
+// the umask never set on the way: other threads' files would get the wrong mode meanwhile.
+TEST(FileIo, NewFileGetsTheUmaskModeAndNoSaveSetsTheUmask)
+{
+    CTempDir dir;
+    const mode_t old = ::umask(027);
+    const int nCallsBefore = g_nUmaskCalls;
+    const auto newStatus = FileIo::WriteFileReplacing(dir.File("new.jpr"), "x");
+    const auto existing = dir.Write("old.jpr", "y");
+    ::chmod(existing.c_str(), 0604);
+    const auto oldStatus = FileIo::WriteFileReplacing(existing, "z");
+    const int nCallsDuring = g_nUmaskCalls - nCallsBefore;
+    ::umask(old);
+    ASSERT_GT(nCallsBefore, 0) << "umask calls are not seen";
+    EXPECT_EQ(newStatus, FileStatus::Ok);
+    EXPECT_EQ(oldStatus, FileStatus::Ok);
+    EXPECT_EQ(ModeOf(dir.File("new.jpr")), 0640u);
+    EXPECT_EQ(ModeOf(existing), 0604u);
+    EXPECT_EQ(nCallsDuring, 0);
 }
 
 TEST(FileIo, WriteIntoMissingFolderIsNotFound)
