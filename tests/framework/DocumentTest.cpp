@@ -177,6 +177,45 @@ TEST(Document, SaveInAFolderTheUserMayNotWriteToWritesTheFileInPlace)
     EXPECT_EQ(TextOf(ui, path), "new");
 }
 
+// The load and save failures that need an unreadable file, a full disk or a target that is
+// no file, each through the document's own flow.
+TEST(Document, UnreadableFileFullDiskAndFolderTargetShowTheirTexts)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    const auto unreadable = dir.Write("secret.doc", "\x02" "ab");
+    ::chmod(unreadable.c_str(), 0);
+    Unprivileged::MakeTraversable(dir.Path());
+    Unprivileged::Run([&] {
+        CScriptedUi childUi;
+        CTextDoc doc(childUi);
+        childUi.ExpectMessage("Unable to read from " + unreadable + ", it is opened by someone else.");
+        EXPECT_FALSE(doc.OnOpenDocument(unreadable));
+    });
+
+    const auto path = dir.Write("full.doc", "\x03" "old");
+    CTextDoc doc(ui);
+    doc.SetPathName(path);
+    doc.m_strText = std::string(4096, 'x');
+    doc.SetModifiedFlag();
+    ui.ExpectMessage("Destination disk drive is full.");
+    bool bSaved = true;
+    {
+        CFileSizeLimit limit;
+        bSaved = doc.DoFileSave();
+    }
+    EXPECT_FALSE(bSaved);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(TextOf(ui, path), "old");
+
+    std::filesystem::create_directory(dir.File("folder.doc"));
+    doc.SetPathName(dir.File("folder.doc"));
+    ui.ExpectMessage("Failed to save document.");
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.doc")));
+}
+
 TEST(Document, SaveModifiedAsksAndFollowsTheAnswer)
 {
     CTempDir dir;
