@@ -8,7 +8,8 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <utility>
 
 const char* const CDocument::kUnexpectedFormat = "Unexpected file format.";
@@ -23,13 +24,12 @@ std::string ReplaceArg(std::string text, const std::string& arg)
     return text;
 }
 
-// A file that is gone or read-only cannot simply be written again: Save As is offered instead.
+// A file that is gone or that the user may not write cannot simply be written again: Save As
+// is offered instead. The system answers, not the mode bits: root may write a file without
+// write bits, and a file with them may belong to someone else.
 bool CanWriteInPlace(const std::string& path)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    return (st.st_mode & 0222) != 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace

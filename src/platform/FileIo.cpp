@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +61,58 @@ std::string ResolveTarget(const std::string& path)
             return resolved;
     }
     return path;
+}
+
+// Makes a new file beside target under a name nobody uses, and sets temp to its path. The
+// kernel gives it 0666 less the umask, as any new file; reading the umask would mean setting
+// it, for every thread of the program at once. -1 with errno set on failure.
+int CreateFileBeside(const std::string& target, std::string& temp)
+{
+    std::string folder = Paths::FolderOf(target);
+    if (folder.empty() && !target.empty() && target.front() == Paths::kSeparator)
+        folder = "/";
+    const std::string stem = (folder.empty() ? std::string(".") : folder) + "/." + Paths::NameOf(target) + ".";
+    constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::minstd_rand random {std::random_device {}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = stem;
+        for (int i = 0; i < 6; ++i)
+            temp += kLetters[pick(random)];
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Writes over target itself, for a folder where no new file may be made. Room for the new
+// content is taken first, so a full disk or the file-size limit is met before any old byte
+// changes.
+FileStatus WriteInPlace(const std::string& target, std::string_view bytes)
+{
+    CFd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    struct stat st {};
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0)
+        return StatusFromErrno(errno, FileDirection::Writing);
+    const off_t oldSize = st.st_size;
+    const auto newSize = static_cast<off_t>(bytes.size());
+    if (newSize > oldSize) {
+        if (const int err = ::posix_fallocate(fd.Get(), oldSize, newSize - oldSize); err != 0) {
+            // Whatever was added before the failure goes again; the failure is what is reported.
+            [[maybe_unused]] const int nUndone = ::ftruncate(fd.Get(), oldSize);
+            return StatusFromErrno(err, FileDirection::Writing);
+        }
+    }
+    if (!WriteAll(fd.Get(), bytes))
+        return StatusFromErrno(errno, FileDirection::Writing);
+    if (newSize < oldSize && ::ftruncate(fd.Get(), newSize) != 0)
+        return StatusFromErrno(errno, FileDirection::Writing);
+    if (::fsync(fd.Get()) != 0)
+        return StatusFromErrno(errno, FileDirection::Writing);
+    if (::close(fd.Release()) != 0)
+        return StatusFromErrno(errno, FileDirection::Writing);
+    return FileStatus::Ok;
 }
 
 }  // namespace
@@ -120,29 +173,27 @@ FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
     const std::string target = ResolveTarget(path);
 
-    mode_t mode = 0666;
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists) {
         if (!S_ISREG(st.st_mode))
             return FileStatus::Other;
-        // A read-only file is refused even where rename could replace it (and even for root).
-        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return FileStatus::AccessDenied;
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        // The system decides, not the mode bits: root may write a file that has none, and a
+        // file with write bits may still not be ours to write. A file the user may not write is
+        // refused even where its folder would let rename replace it.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+            return StatusFromErrno(errno, FileDirection::Writing);
     }
 
-    std::string folder = Paths::FolderOf(target);
-    if (folder.empty() && !target.empty() && target.front() == Paths::kSeparator)
-        folder = "/";
-    std::string temp = (folder.empty() ? std::string(".") : folder) + "/." + Paths::NameOf(target) + ".XXXXXX";
-    CFd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.Get() < 0)
-        return StatusFromErrno(errno, FileDirection::Writing);
+    std::string temp;
+    CFd fd(CreateFileBeside(target, temp));
+    if (fd.Get() < 0) {
+        const int err = errno;
+        // A folder the user may not write to can still hold a file the user may write.
+        if (exists && (err == EACCES || err == EPERM || err == EROFS))
+            return WriteInPlace(target, bytes);
+        return StatusFromErrno(err, FileDirection::Writing);
+    }
 
     auto fail = [&](int err) {
         ::unlink(temp.c_str());
@@ -150,7 +201,7 @@ FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes)
     };
     if (!WriteAll(fd.Get(), bytes))
         return fail(errno);
-    if (::fchmod(fd.Get(), mode) != 0)
+    if (exists && ::fchmod(fd.Get(), st.st_mode & 07777) != 0)
         return fail(errno);
     if (::fsync(fd.Get()) != 0)
         return fail(errno);

@@ -27,7 +27,9 @@ FileReadResult ReadWholeFile(const std::string& path);
 
 // Writes a temporary file beside the target and renames it over the target, so a failed
 // write leaves the previous file exactly as it was. A target that is a symbolic link keeps
-// the link: the file it points at is replaced. A read-only target is refused.
+// the link: the file it points at is replaced. A target the user may not write is refused.
+// Where the folder takes no new file but the target may be written, the target is written
+// in place, with room for the new bytes taken before any old byte changes.
 FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);

@@ -5,9 +5,10 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <mutex>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace Terminal {
@@ -33,35 +34,20 @@ bool IsExecutableFile(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-// Terminals are not waited for, but each one that has ended is reaped at the next start so
-// none lingers as a zombie.
-class CLaunched {
-public:
-    void Add(pid_t pid)
-    {
-        std::lock_guard lock(m_lock);
-        ReapEndedLocked();
-        m_pids.push_back(pid);
-    }
-
-private:
-    void ReapEndedLocked()
-    {
-        std::erase_if(m_pids, [](pid_t pid) {
-            int status = 0;
-            const pid_t result = ::waitpid(pid, &status, WNOHANG);
-            return result == pid || (result < 0 && errno == ECHILD);
-        });
-    }
-
-    std::mutex m_lock;
-    std::vector<pid_t> m_pids;
-};
-
-CLaunched& Launched()
+// Nobody waits for a terminal, so each one is reaped by a thread of its own as soon as it ends
+// and none lingers as a zombie. Only that terminal's status is taken: the runner waits for its
+// own children.
+void ReapWhenEnded(pid_t pid)
 {
-    static CLaunched launched;
-    return launched;
+    try {
+        std::thread([pid] {
+            int status = 0;
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+        // No thread to spare: the terminal is reaped by the system once this program ends.
+    }
 }
 
 }  // namespace
@@ -102,7 +88,8 @@ std::vector<std::string> Argv(const std::string& terminalPath, const std::string
     return argv;
 }
 
-int Start(const std::string& tool, const std::vector<std::string>& toolArguments, const std::string& folder)
+int Start(const std::string& tool, const std::vector<std::string>& toolArguments, const std::string& folder,
+          pid_t* pLaunched)
 {
     // A missing tool fails here, as it would fail to start without a terminal around it.
     if (!IsExecutableFile(tool))
@@ -119,7 +106,10 @@ int Start(const std::string& tool, const std::vector<std::string>& toolArguments
     if (const int nError = child.Start(request); nError != 0)
         return nError;
     // The window outlives this call and may outlive the program.
-    Launched().Add(child.Release());
+    const pid_t pid = child.Release();
+    if (pLaunched != nullptr)
+        *pLaunched = pid;
+    ReapWhenEnded(pid);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,9 +20,10 @@ std::optional<std::string> Find(std::string_view pathVariable);
 std::vector<std::string> Argv(const std::string& terminalPath, const std::string& tool,
                               const std::vector<std::string>& toolArguments);
 
-// Opens a terminal window running the tool in folder, and does not wait for it. 0 on success,
-// ENOENT when no terminal is found, else the errno value of the failed start.
+// Opens a terminal window running the tool in folder, and does not wait for it; it is reaped
+// when it ends. 0 on success, ENOENT when no terminal is found, else the errno value of the
+// failed start. pLaunched, when given, receives the terminal's process number.
 int Start(const std::string& tool, const std::vector<std::string>& toolArguments,
-          const std::string& folder);
+          const std::string& folder, pid_t* pLaunched = nullptr);
 
 }  // namespace Terminal

@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "support/TempDir.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -222,13 +223,19 @@ TEST_F(SettingsStoreTest, FailedWriteIsSilentAndGoesWithTheNextOne)
 {
     const std::string path = WriteFile(kHead);
     ::chmod(path.c_str(), 0444);
-    CSettingsStore store = MakeStore();
-    store.SetNumber("OPTIONS", "TABWIDTH", 5);
-    EXPECT_EQ(ReadFile(), kHead) << "a read-only settings file is left alone";
-    EXPECT_EQ(store.GetNumber("OPTIONS", "TABWIDTH", 3), 5u);
-    ::chmod(path.c_str(), 0644);
-    store.SetNumber("OPTIONS", "SPACETABS", 1);
-    CSettingsStore reader = MakeStore();
-    EXPECT_EQ(reader.GetNumber("OPTIONS", "TABWIDTH", 3), 5u);
-    EXPECT_EQ(reader.GetNumber("OPTIONS", "SPACETABS", 0), 1u);
+    // Root writes any file: the read-only file is refused to the user, in a folder of the user's.
+    Unprivileged::MakeTraversable(m_dir.Path());
+    Unprivileged::GiveToUser(m_config + "/Kestrune");
+    Unprivileged::GiveToUser(path);
+    Unprivileged::Run([&] {
+        CSettingsStore store = MakeStore();
+        store.SetNumber("OPTIONS", "TABWIDTH", 5);
+        EXPECT_EQ(ReadFile(), kHead) << "a read-only settings file is left alone";
+        EXPECT_EQ(store.GetNumber("OPTIONS", "TABWIDTH", 3), 5u);
+        ::chmod(path.c_str(), 0644);
+        store.SetNumber("OPTIONS", "SPACETABS", 1);
+        CSettingsStore reader = MakeStore();
+        EXPECT_EQ(reader.GetNumber("OPTIONS", "TABWIDTH", 3), 5u);
+        EXPECT_EQ(reader.GetNumber("OPTIONS", "SPACETABS", 0), 1u);
+    });
 }

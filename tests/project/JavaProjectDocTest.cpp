@@ -3,6 +3,7 @@
 
 #include "support/TempDir.h"
 #include "support/TestProjectHost.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -262,13 +263,19 @@ TEST_F(JavaProjectDocTest, ReadOnlyOrVanishedProjectGoesThroughSaveAs)
 {
     const auto path = m_dir.Write("ro.jpr", std::string(14, '\0'));
     ::chmod(path.c_str(), 0444);
-    CJavaProjectDoc doc(m_host);
-    doc.SetPathName(path);
-    m_host.m_ui.ExpectSaveFile("");
-    EXPECT_FALSE(doc.SaveModified()) << "Save As cancelled";
-    EXPECT_EQ(m_host.m_ui.FileDialogs().back().defaultExtension, "jpr");
-    EXPECT_EQ(m_host.m_ui.FileDialogs().back().initialName, "ro.jpr");
+    Unprivileged::MakeTraversable(m_dir.Path());
+    Unprivileged::GiveToUser(path);
+    Unprivileged::Run([&] {
+        CTestProjectHost host;
+        CJavaProjectDoc doc(host);
+        doc.SetPathName(path);
+        host.m_ui.ExpectSaveFile("");
+        EXPECT_FALSE(doc.SaveModified()) << "Save As cancelled";
+        EXPECT_EQ(host.m_ui.FileDialogs().back().defaultExtension, "jpr");
+        EXPECT_EQ(host.m_ui.FileDialogs().back().initialName, "ro.jpr");
+    });
 
+    CJavaProjectDoc doc(m_host);
     doc.SetPathName(m_dir.File("gone.jpr"));
     m_host.m_ui.ExpectSaveFile(m_dir.File("saved.jpr"));
     EXPECT_TRUE(doc.SaveModified());
