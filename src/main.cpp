@@ -2,27 +2,53 @@
 #include "app/CommandLineInfo.h"
 #include "app/qt/DialogViews.h"
 #include "app/qt/QuarnelApp.h"
+#include "app/qt/SingleInstance.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "framework/qt/QtDesktopShell.h"
 #include "framework/qt/QtUi.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <iostream>
+#include <string_view>
 
 int main(int argc, char* argv[])
 {
-    const CCommandLineInfo cmdInfo = CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
-    if (cmdInfo.bHelp) {
+    // Help needs no display, so it is answered before Qt looks for one.
+    if (CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc)).bHelp) {
         std::cout << CCommandLineInfo::Usage() << "\n";
         return 0;
     }
+
+    // Qt takes its own options (-style, -platform, -geometry, ...) from what stands before "--"
+    // and leaves the rest in its argument array; the arguments are read from there rather than
+    // as Qt's strings, so file names that are not UTF-8 stay as they are.
+    char** const optionsEnd =
+        std::find_if(argv + 1, argv + argc, [](const char* arg) { return std::string_view(arg) == "--"; });
+    std::vector<char*> qtArgv(argv, optionsEnd);
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgv.size()) - 1;
+    QApplication qtApp(qtArgc, qtArgv.data());
+    std::vector<std::string> args(qtArgv.begin() + 1, qtArgv.begin() + qtArgc);
+    args.insert(args.end(), optionsEnd, argv + argc);
+
+    const CCommandLineInfo cmdInfo = CCommandLineInfo::Parse(args);
     if (!cmdInfo.strError.empty()) {
         std::cerr << "ondrik: " << cmdInfo.strError << "; " << CCommandLineInfo::Usage() << "\n";
         return 2;
     }
 
-    QApplication qtApp(argc, argv);
+    CSingleInstance instance;
+    if (!cmdInfo.bNewInstance) {
+        switch (instance.Start(cmdInfo.fileNames)) {
+        case CSingleInstance::Role::HandedOver: return 0;
+        case CSingleInstance::Role::Failed: std::cerr << "ondrik: " << instance.GetError() << "\n"; return 1;
+        case CSingleInstance::Role::Separate: std::cerr << "ondrik: " << instance.GetError() << "\n"; break;
+        case CSingleInstance::Role::Listening: break;
+        }
+    }
+
     QApplication::setApplicationName("Ondrik");
     QApplication::setOrganizationName("Kestrune");
     CQtUi ui;
@@ -33,5 +59,6 @@ int main(int argc, char* argv[])
     ui.SetMainWindow([&app] { return app.GetMainWnd(); });
     if (!app.InitInstance(cmdInfo))
         return 1;
+    instance.Serve(app);
     return QApplication::exec();
 }

@@ -5,20 +5,20 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
     CCommandLineInfo info;
     bool bOptionsEnded = false;
     for (const std::string& arg : args) {
-        if (!bOptionsEnded && arg == "--") {
+        if (arg.empty()) {
+            continue;  // names no file
+        } else if (bOptionsEnded || arg[0] != '-') {
+            info.fileNames.push_back(arg);
+        } else if (arg == "--") {
             bOptionsEnded = true;
-        } else if (!bOptionsEnded && (arg == "-nologo" || arg == "--nologo")) {
+        } else if (arg == "-nologo" || arg == "--nologo") {
             info.bNoLogo = true;
-        } else if (!bOptionsEnded && (arg == "--help" || arg == "-h")) {
+        } else if (arg == "--new-instance") {
+            info.bNewInstance = true;
+        } else if (arg == "--help" || arg == "-h") {
             info.bHelp = true;
-        } else if (!bOptionsEnded && !arg.empty() && arg[0] == '-') {
+        } else if (info.strError.empty()) {
             info.strError = "unknown option '" + arg + "'";
-            return info;
-        } else if (info.strFileName.empty()) {
-            info.strFileName = arg;
-        } else {
-            info.strError = "only one file can be opened from the command line";
-            return info;
         }
     }
     return info;
@@ -26,5 +26,5 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
 
 const char* CCommandLineInfo::Usage()
 {
-    return "usage: ondrik [-nologo] [--help] [FILE]";
+    return "usage: ondrik [-nologo] [--new-instance] [--help] [Qt options] [--] [FILE...]";
 }

@@ -3,14 +3,16 @@
 #include <string>
 #include <vector>
 
-// What the command line asks for: a file to open, whether to leave out the start-up tip,
-// or the usage text.
+// What the command line asks for: the files to open, whether to leave out the start-up tip,
+// whether to start apart from a running instance, or the usage text.
 struct CCommandLineInfo {
-    std::string strFileName;
+    std::vector<std::string> fileNames;  // in the order given
     bool bNoLogo = false;
+    bool bNewInstance = false;
     bool bHelp = false;
-    std::string strError;  // set when the line cannot be understood
+    std::string strError;  // the first thing that cannot be understood
 
+    // Reads the whole line even past an error, so a request for help is always seen.
     static CCommandLineInfo Parse(const std::vector<std::string>& args);
     static const char* Usage();
 };

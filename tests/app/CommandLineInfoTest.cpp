@@ -7,25 +7,35 @@ TEST(CommandLineInfo, FileOptionsAndErrors)
 {
     struct Row {
         std::vector<std::string> args;
-        std::string file;
+        std::vector<std::string> files;
         bool bNoLogo;
+        bool bNewInstance;
         bool bHelp;
         bool bError;
     };
     const Row rows[] = {
-        {{}, "", false, false, false},
-        {{"/p/A.java"}, "/p/A.java", false, false, false},
-        {{"-nologo", "x.jpr"}, "x.jpr", true, false, false},
-        {{"--help"}, "", false, true, false},
-        {{"--", "-odd-name.java"}, "-odd-name.java", false, false, false},
-        {{"--bogus"}, "", false, false, true},
-        {{"a.java", "b.java"}, "a.java", false, false, true},
+        {{}, {}, false, false, false, false},
+        {{"/p/A.java"}, {"/p/A.java"}, false, false, false, false},
+        {{"-nologo", "x.jpr"}, {"x.jpr"}, true, false, false, false},
+        {{"b.java", "a b.html", "c.jpr"}, {"b.java", "a b.html", "c.jpr"}, false, false, false, false},
+        {{"a.java", "--new-instance", "b.java"}, {"a.java", "b.java"}, false, true, false, false},
+        {{"a.java", "--", "-odd-name.java", "--", "--help"}, {"a.java", "-odd-name.java", "--", "--help"},
+         false, false, false, false},
+        {{"", "a.java"}, {"a.java"}, false, false, false, false},
+        {{"--help"}, {}, false, false, true, false},
+        {{"--bogus"}, {}, false, false, false, true},
+        // Before Qt has taken its options they look unknown; help must still be seen.
+        {{"-style", "fusion", "-h"}, {"fusion"}, false, false, true, true},
     };
     for (const auto& row : rows) {
         const auto info = CCommandLineInfo::Parse(row.args);
-        const std::string what = row.args.empty() ? "(none)" : row.args.front();
-        EXPECT_EQ(info.strFileName, row.file) << what;
+        std::string what = "(line:";
+        for (const std::string& arg : row.args)
+            what += " '" + arg + "'";
+        what += ")";
+        EXPECT_EQ(info.fileNames, row.files) << what;
         EXPECT_EQ(info.bNoLogo, row.bNoLogo) << what;
+        EXPECT_EQ(info.bNewInstance, row.bNewInstance) << what;
         EXPECT_EQ(info.bHelp, row.bHelp) << what;
         EXPECT_EQ(!info.strError.empty(), row.bError) << what;
     }

@@ -141,19 +141,22 @@ TEST_F(QuarnelAppTest, NologoLeavesTheTipOut)
     EXPECT_EQ(nShown, 1);
 }
 
-TEST_F(QuarnelAppTest, FileOnTheCommandLineOpensAndAFailureEndsStartUp)
+TEST_F(QuarnelAppTest, FilesOnTheCommandLineOpenInOrderAndAFailureEndsStartUp)
 {
     const std::string source = m_home.Dir().Write("A.java", "class A {}\n");
+    const std::string page = m_home.Dir().Write("b page.html", "<p>\n");
     CCommandLineInfo cmd;
-    cmd.strFileName = source;
+    cmd.fileNames = {page, source};
     CQuarnelApp& app = Start(cmd);
     EXPECT_TRUE(m_bStarted);
-    ASSERT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
-    EXPECT_EQ(static_cast<CTextDocument*>(app.GetDocManager().GetDocuments()[0])->GetText(), "class A {}\n");
+    const auto documents = app.GetDocManager().GetDocuments();
+    ASSERT_EQ(documents.size(), 2u);
+    EXPECT_EQ(static_cast<CTextDocument*>(documents[0])->GetText(), "<p>\n");
+    EXPECT_EQ(static_cast<CTextDocument*>(documents[1])->GetText(), "class A {}\n");
 
     m_app.reset();
-    cmd.strFileName = m_home.Dir().File("missing.java");
-    m_ui.ExpectMessage(cmd.strFileName +
+    cmd.fileNames = {m_home.Dir().File("missing.java"), source};
+    m_ui.ExpectMessage(cmd.fileNames[0] +
                        "\nCannot find this file.\nPlease verify that the correct path and file name are given.");
     Start(cmd);
     EXPECT_FALSE(m_bStarted);

@@ -96,8 +96,10 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
     SetMainWnd(std::move(frame));
 
     // A command line that names nothing makes nothing: no empty document at start-up.
-    if (!cmdInfo.strFileName.empty() && OpenDocumentFile(cmdInfo.strFileName) == nullptr)
-        return false;
+    for (const std::string& file : cmdInfo.fileNames) {
+        if (OpenDocumentFile(file) == nullptr)
+            return false;
+    }
 
     if (m_settings.LoadWindowState())
         GetMainWnd()->showMaximized();
@@ -106,7 +108,7 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
 
     if (m_settings.m_nLoadLast != 0 && !m_settings.m_strLastOpen.empty())
         OpenDocumentFile(m_settings.m_strLastOpen);
-    if (cmdInfo.strFileName.empty())
+    if (cmdInfo.fileNames.empty())
         ShowTipAtStartup();
     return true;
 }
