@@ -128,8 +128,12 @@ void CMDIFrameWnd::ShowMenu(int resourceId)
 
 void CMDIFrameWnd::InstallAccelerators(int resourceId)
 {
-    for (QShortcut* shortcut : m_shortcuts)
-        delete shortcut;
+    // This runs when a document window becomes active, which showing the frame itself does
+    // while Qt walks the frame's children: the old keys are switched off now and go later.
+    for (QShortcut* shortcut : m_shortcuts) {
+        shortcut->setEnabled(false);
+        shortcut->deleteLater();
+    }
     m_shortcuts.clear();
     // The frame's table is always active; the document type's table wins for a key both give.
     std::map<QString, int> keys;
