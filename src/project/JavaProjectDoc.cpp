@@ -1,6 +1,7 @@
 #include "JavaProjectDoc.h"
 
 #include "JavaClass.h"
+#include "MessageJump.h"
 #include "ProjectHost.h"
 
 #include "framework/Archive.h"
@@ -294,4 +295,22 @@ void CJavaProjectDoc::AddHtmlFile()
     m_plainFiles.Add(std::move(file));
     RefreshViews();
     SetModifiedFlag();
+}
+
+void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
+{
+    m_strLastCompileOutput = output;
+    const std::optional<std::string_view> line = MessageJump::LineAt(m_strLastCompileOutput, nLine);
+    if (!line || line->empty())
+        return;
+    for (int i = 0; i < m_javaFiles.GetCount(); ++i) {
+        const std::string name = m_javaFiles.GetAt(i)->GetName();
+        if (const auto end = MessageJump::NameEnd(*line, name)) {
+            m_host.OpenDocumentAtLine(GetFilePath(name), MessageJump::NumberAt(*line, *end + 1) - 1);
+            return;
+        }
+    }
+    // A stack trace names the file in parentheses, after the method.
+    if (const auto frame = MessageJump::StackFrame(*line); frame && m_javaFiles.FindByName(frame->strName) != nullptr)
+        m_host.OpenDocumentAtLine(GetFilePath(frame->strName), frame->nLine - 1);
 }

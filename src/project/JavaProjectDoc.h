@@ -64,6 +64,9 @@ public:
     const CVelmarFileList& GetPlainFiles() const { return m_plainFiles; }
     const std::string& GetLastCompileOutput() const { return m_strLastCompileOutput; }
     void SetLastCompileOutput(std::string output) { m_strLastCompileOutput = std::move(output); }
+    // A double-click on line nLine (0-based) of the Process Window's output: the output becomes
+    // the last output, and a project Java file the line names opens at the line it gives.
+    void JumpToMessage(const std::string& output, int nLine);
     const std::string& GetMainJavaFile() const { return m_strMainJavaFile; }
     const std::string& GetJavaSwitches() const { return m_strJavaSwitches; }
     void SetJavaSwitches(std::string switches) { m_strJavaSwitches = std::move(switches); }

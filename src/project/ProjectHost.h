@@ -25,6 +25,9 @@ public:
     virtual CJavaProjectDoc* GetOpenProject() const = 0;
     virtual void AddRecentProject(const std::string& path) = 0;
     virtual void SaveRecentProjects(const std::string& path) = 0;
+    // Opens a file as the program opens any file; a Java source then shows line nLine (0-based,
+    // the first line for anything less).
+    virtual void OpenDocumentAtLine(const std::string& /*path*/, int /*nLine*/) {}
     // Called once by each new project; a host without windows gives none.
     virtual std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) { return nullptr; }
     // Called once by each new project, after its windows; a host without a runner gives none.

@@ -8,6 +8,7 @@
 #include "run/CapturedRun.h"
 #include "run/ProjectRunCommands.h"
 #include "editor/TextDocument.h"
+#include "editor/qt/TextEditView.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/CommandRouter.h"
@@ -21,6 +22,8 @@
 #include "support/TestProjectHost.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedUi.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
 #include <QMdiArea>
@@ -373,6 +376,21 @@ TEST_F(QuarnelAppTest, CompileAndRunAreDisabledWhileACapturedRunIsActive)
     ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
     for (int id : ids)
         EXPECT_TRUE(router.Update(id).IsEnabled()) << id << ": the run has ended";
+}
+
+TEST_F(QuarnelAppTest, CompilerMessageOpensItsSourceAtTheLine)
+{
+    const std::string project = MakeProject("Jump");
+    m_home.Dir().Write("Jump/Jump.java", "class Jump {\r\n    int x\r\n}\r\n");
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(project);
+    app.GetOpenProject()->JumpToMessage("Jump.java:2: error: ';' expected\r\n", 0);
+    CMDIChildWnd* frame = app.GetMainWnd()->GetActiveFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetDocument()->GetPathName(), m_home.Dir().File("Jump/Jump.java"));
+    auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x\r\n") << "the line with its break";
 }
 
 TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)

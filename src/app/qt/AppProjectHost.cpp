@@ -3,6 +3,9 @@
 #include "MainFrame.h"
 #include "QuarnelApp.h"
 
+#include "editor/SyntaxWindowDoc.h"
+#include "editor/qt/TextEditView.h"
+#include "framework/qt/MDIChildWnd.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/ProjectRunCommands.h"
 
@@ -34,6 +37,20 @@ void CAppProjectHost::AddRecentProject(const std::string& path)
 void CAppProjectHost::SaveRecentProjects(const std::string& path)
 {
     m_app.Settings().SaveRecentProjects(path);
+}
+
+void CAppProjectHost::OpenDocumentAtLine(const std::string& path, int nLine)
+{
+    auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path));
+    if (source == nullptr)
+        return;
+    // The document's first window shows the line.
+    for (CMDIChildWnd* frame : m_app.GetDocManager().FramesOf(*source)) {
+        if (auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView())) {
+            view->GoToLine(nLine);
+            return;
+        }
+    }
 }
 
 std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjectDoc& project)

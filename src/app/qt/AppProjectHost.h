@@ -19,6 +19,7 @@ public:
     CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string& path) override;
     void SaveRecentProjects(const std::string& path) override;
+    void OpenDocumentAtLine(const std::string& path, int nLine) override;
     std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& project) override;
     std::unique_ptr<CCmdTarget> MakeProjectCommands(CJavaProjectDoc& project) override;
 

@@ -8,6 +8,8 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontDatabase>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this))
@@ -80,6 +82,20 @@ void CTextEditView::SetText(const std::string& bytes)
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+}
+
+void CTextEditView::GoToLine(int nLine)
+{
+    const long nLines = m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    const long nTarget = std::clamp<long>(nLine, 0, nLines - 1);
+    const long nStart = m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nTarget);
+    const long nEnd = nTarget + 1 < nLines
+                          ? m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nTarget + 1)
+                          : m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSEL, nStart, nEnd);
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
+    m_pEditor->setFocus();
+    ShowCaretPosition();
 }
 
 CTextEditView* CTextEditView::FindSiblingView() const

@@ -21,6 +21,9 @@ public:
 
     std::string GetText() const;
     void SetText(const std::string& bytes);
+    // Selects line nLine (0-based) with its line break, brings it into view and shows the
+    // caret's line and column.
+    void GoToLine(int nLine);
 
     void OnInitialUpdate() override;
     void OnDocumentSaved(CDocument& doc) override;
