@@ -144,6 +144,15 @@ bool CChildProcess::Terminate(int nExitCode)
     return true;
 }
 
+void CChildProcess::KillGroup()
+{
+    if (!IsStarted())
+        return;
+    std::lock_guard lock(m_lock);
+    if (!m_bReaped)
+        ::kill(-m_pid, SIGKILL);
+}
+
 std::optional<int> CChildProcess::WaitForExit()
 {
     if (!IsStarted())

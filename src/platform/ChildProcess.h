@@ -45,6 +45,9 @@ public:
     // Ends the child and its process group only if the child is still running; its exit code
     // is then nExitCode. False when it had already exited.
     bool Terminate(int nExitCode);
+    // Ends what is left of the child's process group, also once the child itself has exited,
+    // as long as it has not been reaped (its number, and so its group's, stays ours until then).
+    void KillGroup();
 
     bool IsRunning();
 

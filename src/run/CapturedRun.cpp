@@ -33,20 +33,38 @@ const char* Verdict(int nExitCode)
 CCapturedRun::CCapturedRun()
 {
     // Without the wake-up pipe a run can still be ended, but only once its pipe breaks.
-    CChildProcess::MakePipe(m_wakeRead, m_wakeWrite);
+    if (CChildProcess::MakePipe(m_wakeRead, m_wakeWrite)) {
+        const int flags = ::fcntl(m_wakeRead.Get(), F_GETFL);
+        if (flags < 0 || ::fcntl(m_wakeRead.Get(), F_SETFL, flags | O_NONBLOCK) != 0) {
+            m_wakeRead.Reset();
+            m_wakeWrite.Reset();
+        }
+    }
 }
 
 CCapturedRun::~CCapturedRun()
 {
     if (IsRunning()) {
         TerminateCaptured(kTerminatedByUser);
-        // A descendant that left the tool's process group may still hold the pipe open.
-        if (m_wakeWrite.IsValid()) {
-            const char byte = 1;
-            [[maybe_unused]] const ssize_t n = ::write(m_wakeWrite.Get(), &byte, 1);
-        }
+        m_bGiveUp.store(true, std::memory_order_release);
+        WakeReader();
     }
     JoinReader();
+}
+
+void CCapturedRun::WakeReader()
+{
+    if (m_wakeWrite.IsValid()) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_wakeWrite.Get(), &byte, 1);
+    }
+}
+
+void CCapturedRun::DrainWakeUps()
+{
+    char bytes[64];
+    while (m_wakeRead.IsValid() && ::read(m_wakeRead.Get(), bytes, sizeof bytes) > 0) {
+    }
 }
 
 std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
@@ -63,6 +81,10 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
         return false;
     // The last run has appended its closing lines; its reader is about to end.
     JoinReader();
+    // A stop of the last run that came too late for its reader must not end this one.
+    DrainWakeUps();
+    m_bStopping.store(false, std::memory_order_release);
+    m_bGiveUp.store(false, std::memory_order_release);
     {
         std::lock_guard lock(m_textLock);
         m_output.Clear();
@@ -136,12 +158,22 @@ void CCapturedRun::ReadUntilBroken(int readFd)
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             return;
+        if (m_bGiveUp.load(std::memory_order_acquire))
+            return;
+        int nTimeout = -1;
+        if (m_bStopping.load(std::memory_order_acquire)) {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+            const auto left = std::chrono::steady_clock::duration(m_nStopDeadline.load() - now);
+            if (left <= std::chrono::steady_clock::duration::zero())
+                return;
+            nTimeout = static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+        }
         pollfd fds[2] = {{readFd, POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}};
-        const int nReady = ::poll(fds, m_wakeRead.IsValid() ? 2 : 1, -1);
+        const int nReady = ::poll(fds, m_wakeRead.IsValid() ? 2 : 1, nTimeout);
         if (nReady < 0 && errno != EINTR)
             return;
         if (nReady > 0 && (fds[1].revents & POLLIN) != 0)
-            return;
+            DrainWakeUps();
     }
 }
 
@@ -164,7 +196,14 @@ bool CCapturedRun::TerminateCaptured(int nExitCode)
     std::lock_guard childLock(m_childLock);
     if (!m_child || !IsRunning())
         return false;
-    return m_child->Terminate(nExitCode);
+    // A tool that has ended by itself keeps its exit code; what it left running goes.
+    if (!m_child->Terminate(nExitCode))
+        m_child->KillGroup();
+    const auto deadline = std::chrono::steady_clock::now() + kStopGrace;
+    m_nStopDeadline.store(deadline.time_since_epoch().count());
+    m_bStopping.store(true, std::memory_order_release);
+    WakeReader();
+    return true;
 }
 
 std::string CCapturedRun::CopyOutput() const

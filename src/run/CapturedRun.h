@@ -48,9 +48,12 @@ public:
     // Counts the successful starts; a runner belongs to the run of its number.
     std::uint64_t CurrentRunNumber() const { return m_nRuns.load(std::memory_order_acquire); }
 
-    // Ends the tool with nExitCode, only if it is still running; the reader then closes the
-    // run as usual. False when there was nothing to end.
+    // Stops an active run: the tool is ended with nExitCode if it still runs, and whatever is
+    // left of its process group with it. The reader then closes the run as usual; if the pipe
+    // stays open even so (a descendant that left the group holds it), the reader gives up on it
+    // after kStopGrace. False when no run was active.
     bool TerminateCaptured(int nExitCode);
+    static constexpr std::chrono::milliseconds kStopGrace {1000};
 
     bool IsRunning() const { return m_bRunning.load(std::memory_order_acquire); }
     std::string CopyOutput() const;
@@ -68,18 +71,26 @@ private:
     void ReadUntilBroken(int readFd);
     void FinishRun(std::optional<int> exitCode);
     void JoinReader();
+    void WakeReader();
+    void DrainWakeUps();
 
     mutable std::mutex m_textLock;
     COutputText m_output;
     std::atomic<bool> m_bRunning {false};
     std::atomic<std::uint64_t> m_nRuns {0};
 
+    // Set by a stop: the reader reads what still comes until the deadline, then gives up.
+    std::atomic<bool> m_bStopping {false};
+    std::atomic<std::chrono::steady_clock::rep> m_nStopDeadline {0};
+    // Set when the run state goes: the reader gives up at once.
+    std::atomic<bool> m_bGiveUp {false};
+
     std::condition_variable m_idle;
     std::mutex m_idleLock;
 
     std::mutex m_childLock;  // guards replacing the child against TerminateCaptured
     std::optional<CChildProcess> m_child;
-    CUniqueFd m_wakeRead;    // written to when the reader must give up on the pipe
+    CUniqueFd m_wakeRead;    // written to when the reader must look at the stop flags
     CUniqueFd m_wakeWrite;
     std::thread m_reader;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
 
 #include <string>
@@ -116,6 +117,22 @@ TEST_F(CapturedRun, StartWhileActiveChangesNothing)
     EXPECT_EQ(m_run.CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
 }
 
+// A stopped tool whose descendant has left its group and holds the pipe would keep the run
+// going forever, and no later run could start.
+TEST_F(CapturedRun, StopEndsTheRunEvenWhenADetachedDescendantHoldsThePipe)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper detach", m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("\n"); }));
+    const pid_t descendant = std::stoi(m_run.CopyOutput().substr(std::string("detached ").size()));
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    const std::string output = m_run.CopyOutput();
+    EXPECT_EQ(output.substr(output.find("Exit code")), "Exit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(::kill(descendant, 0), 0) << "the descendant outside the group is not the run's to end";
+    ::kill(descendant, SIGKILL);
+    EXPECT_EQ(Run("exit 0"), "Exit code: 0\r\nNo Errors") << "the next run starts and is not stopped";
+}
+
 TEST_F(CapturedRun, GrandchildHoldingThePipeKeepsTheRunGoing)
 {
     const std::string release = m_dir.File("release");
@@ -127,6 +144,15 @@ TEST_F(CapturedRun, GrandchildHoldingThePipeKeepsTheRunGoing)
     m_dir.Write("release", "");
     ASSERT_TRUE(m_run.WaitUntilIdle(60s));
     EXPECT_EQ(m_run.CopyOutput(), "child\r\norphaned\r\ngrandchild done\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(CapturedRun, StopAfterTheToolEndedEndsWhatItLeftInItsGroup)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper orphan " + m_dir.File("never"), m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("orphaned"); }));
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "child\r\norphaned\r\nExit code: 0\r\nNo Errors") << "the tool's own exit code stays";
 }
 
 TEST_F(CapturedRun, MissingExecutableFailsAndLeavesTheStandardHandles)

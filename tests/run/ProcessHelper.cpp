@@ -146,6 +146,25 @@ int Orphan(const char* releaseFile)
     std::_Exit(0);
 }
 
+// A hung tool whose own child has left its process group and keeps the pipe: it tells its number
+// and sleeps.
+int Detach()
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return 93;
+    if (pid == 0) {
+        ::setsid();
+        ::alarm(120);
+        WriteAll(1, "detached " + std::to_string(::getpid()) + "\n");
+        for (;;)
+            ::pause();
+    }
+    ::alarm(120);
+    for (;;)
+        ::pause();
+}
+
 // Stands in for a terminal emulator: records how it was called in its working folder.
 int RecordTerminal(int argc, char** argv)
 {
@@ -217,5 +236,7 @@ int main(int argc, char** argv)
         return Large(std::atoll(arg), argc > 3 ? std::atoll(argv[3]) : 0);
     if (mode == "orphan")
         return Orphan(arg);
+    if (mode == "detach")
+        return Detach();
     return 3;
 }
