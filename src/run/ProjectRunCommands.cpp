@@ -2,6 +2,7 @@
 
 #include "CapturedRun.h"
 #include "ProcessRunner.h"
+#include "RunHost.h"
 #include "RunWatcher.h"
 #include "ToolLines.h"
 
@@ -14,14 +15,20 @@
 #include "project/JavaProjectDoc.h"
 #include "project/ProjectHost.h"
 
-CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run) : m_project(project), m_run(run)
+CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run, CRunHost& host)
+    : m_project(project), m_run(run), m_host(host)
 {
     OnCommand(Cmd::ID_BUILD_SHOWARCHIVE, [this] { ShowArchiveContents(); });
 }
 
+CProjectRunCommands* CProjectRunCommands::Of(const CJavaProjectDoc& project)
+{
+    return dynamic_cast<CProjectRunCommands*>(project.GetRunCommands());
+}
+
 CUi& CProjectRunCommands::Ui() const
 {
-    return m_project.GetHost().GetUi();
+    return m_host.GetUi();
 }
 
 bool CProjectRunCommands::RunCaptured(const std::string& application, const std::string& commandLine,
@@ -61,7 +68,7 @@ void CProjectRunCommands::ShowArchiveContents()
     const auto chosen = Ui().GetOpenFileNames(request);
     if (!chosen || chosen->empty())
         return;
-    const CToolLine line = ToolLines::ArchiveListing(m_project.GetHost().GetJavaBin(), chosen->front());
+    const CToolLine line = ToolLines::ArchiveListing(m_host.GetJavaBin(), chosen->front());
     // The tool runs where the archive is, and so does the program.
     FileIo::SetCurrentFolder(line.strFolder);
     RunCaptured(line.strApplication, line.strCommandLine, line.strFolder);

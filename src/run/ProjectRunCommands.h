@@ -6,6 +6,7 @@
 
 class CCapturedRun;
 class CJavaProjectDoc;
+class CRunHost;
 class CUi;
 
 // The project's commands that start the JDK's tools. They work on the project document and
@@ -13,7 +14,9 @@ class CUi;
 // itself knows nothing of runs and their windows.
 class CProjectRunCommands : public CCmdTarget {
 public:
-    CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run);
+    CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run, CRunHost& host);
+    // The run commands of a project, when its host gave it any.
+    static CProjectRunCommands* Of(const CJavaProjectDoc& project);
 
     // Starts a captured run and hands its runner to the project's Process Window; a refused
     // start is reported. The tool is started by its full path with the arguments split from
@@ -30,4 +33,5 @@ private:
 
     CJavaProjectDoc& m_project;
     CCapturedRun& m_run;
+    CRunHost& m_host;
 };

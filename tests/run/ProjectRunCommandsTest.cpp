@@ -1,4 +1,5 @@
 #include "RunnerTestSupport.h"
+#include "TestRunHost.h"
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 
@@ -52,7 +53,7 @@ protected:
     ProjectRun()
     {
         m_host.m_makeCommands = [this](CJavaProjectDoc& project) {
-            return std::make_unique<CProjectRunCommands>(project, m_run);
+            return std::make_unique<CProjectRunCommands>(project, m_run, m_runHost);
         };
         m_doc = std::make_unique<CJavaProjectDoc>(m_host);
         m_pCommands = static_cast<CProjectRunCommands*>(m_doc->GetRunCommands());
@@ -83,6 +84,7 @@ protected:
     CTempDir m_dir;
     CCapturedRun m_run;
     CWindowedHost<CRecordingRunWindows> m_host;
+    CTestRunHost m_runHost {m_host.m_ui};
     std::unique_ptr<CJavaProjectDoc> m_doc;
     CProjectRunCommands* m_pCommands = nullptr;
 };
@@ -150,7 +152,7 @@ TEST_F(ProjectRun, ShowArchiveContentsListsTheChosenJarWhereItLies)
     // A stand-in jar tool that tells where it ran and what it was given.
     const std::string tool = m_dir.Write("jdk/bin/jar", "#!/bin/sh\necho \"$PWD: $*\"\n");
     ASSERT_EQ(::chmod(tool.c_str(), 0755), 0);
-    m_host.m_strJavaBin = m_dir.File("jdk");
+    m_runHost.m_strJavaBin = m_dir.File("jdk");
     const std::string lib = m_dir.File("lib");
     m_dir.Write("lib/classes.jar", "");
     char oldFolder[4096];

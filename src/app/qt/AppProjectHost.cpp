@@ -63,5 +63,40 @@ std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjec
 
 std::unique_ptr<CCmdTarget> CAppProjectHost::MakeProjectCommands(CJavaProjectDoc& project)
 {
-    return std::make_unique<CProjectRunCommands>(project, m_app.GetCapturedRun());
+    return std::make_unique<CProjectRunCommands>(project, m_app.GetCapturedRun(), *this);
+}
+
+std::string CAppProjectHost::GetJavacSwitches() const
+{
+    return m_app.Settings().m_strJavac;
+}
+
+bool CAppProjectHost::SaveBeforeCompiling() const
+{
+    return m_app.Settings().m_nSaveComp != 0;
+}
+
+bool CAppProjectHost::AskForArguments() const
+{
+    return m_app.Settings().m_nShowArgs != 0;
+}
+
+void CAppProjectHost::SaveAll()
+{
+    m_app.GetDocManager().SaveAllByType();
+}
+
+void CAppProjectHost::SetProcessCaption(const std::string& caption)
+{
+    m_app.m_strProcessCaption = caption;
+}
+
+std::string CAppProjectHost::GetProcessCaption() const
+{
+    return m_app.m_strProcessCaption;
+}
+
+std::string CAppProjectHost::GetProgramFolder() const
+{
+    return m_app.GetProgramFolder();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "project/ProjectHost.h"
+#include "run/RunHost.h"
 
 class CQuarnelApp;
 
-// The application as its projects see it: the default switches and the JDK folder from the
-// settings, the one open project, the recent projects, and the windows and run commands each
-// project owns.
-class CAppProjectHost : public CProjectHost {
+// The application as its projects and their build and run commands see it: the settings they
+// read, the one open project, the recent projects, the process caption, Save All, and the
+// windows and run commands each project owns.
+class CAppProjectHost : public CProjectHost, public CRunHost {
 public:
     explicit CAppProjectHost(CQuarnelApp& app) : m_app(app) {}
 
@@ -22,6 +23,15 @@ public:
     void OpenDocumentAtLine(const std::string& path, int nLine) override;
     std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& project) override;
     std::unique_ptr<CCmdTarget> MakeProjectCommands(CJavaProjectDoc& project) override;
+
+    // CRunHost
+    std::string GetJavacSwitches() const override;
+    bool SaveBeforeCompiling() const override;
+    bool AskForArguments() const override;
+    void SaveAll() override;
+    void SetProcessCaption(const std::string& caption) override;
+    std::string GetProcessCaption() const override;
+    std::string GetProgramFolder() const override;
 
 private:
     CQuarnelApp& m_app;
