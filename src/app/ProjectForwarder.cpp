@@ -17,6 +17,12 @@ constexpr int kForwarded[] = {
     ID_BUILD_SHOWARCHIVE,    ID_BUILD_RUNAPPLET,
 };
 
+// Enabled exactly when a project is open, whatever the project's own window would say.
+constexpr int kEnabledWithAProject[] = {
+    ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_VIEW_PROJECTWINDOWBUTTON, ID_VIEW_PROJECTWINDOW,
+    ID_BUILD_CREATEJAR,      ID_BUILD_SHOWARCHIVE,   ID_BUILD_RUNWITHCONSOLE,
+};
+
 }  // namespace
 
 bool CProjectForwarder::IsForwarded(int id)
@@ -44,5 +50,13 @@ bool CProjectForwarder::RunCommand(int id)
 bool CProjectForwarder::UpdateCommand(CCmdUI& ui)
 {
     CJavaProjectDoc* project = ProjectFor(ui.GetId());
-    return project != nullptr && project->UpdateCommand(ui);
+    if (project == nullptr)
+        return false;
+    const bool bAlwaysEnabled = std::find(std::begin(kEnabledWithAProject), std::end(kEnabledWithAProject),
+                                          ui.GetId()) != std::end(kEnabledWithAProject);
+    if (bAlwaysEnabled && project->HandlesCommand(ui.GetId())) {
+        ui.Enable();
+        return true;
+    }
+    return project->UpdateCommand(ui);
 }

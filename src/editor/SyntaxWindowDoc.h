@@ -2,8 +2,18 @@
 
 #include "TextDocument.h"
 
-// The document of a Java source window: one .java file.
+class CJavaProjectDoc;
+class CProjectHost;
+
+// The document of a Java source window: one .java file. It starts its compile through the open
+// project.
 class CSyntaxWindowDoc : public CTextDocument {
 public:
-    using CTextDocument::CTextDocument;
+    CSyntaxWindowDoc(CUi& ui, CProjectHost& projects) : CTextDocument(ui), m_projects(projects) {}
+
+    // The one open project, or none.
+    CJavaProjectDoc* GetOpenProject() const;
+
+private:
+    CProjectHost& m_projects;
 };

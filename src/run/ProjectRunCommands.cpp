@@ -1,24 +1,38 @@
 #include "ProjectRunCommands.h"
 
+#include "ArgumentsDlg.h"
 #include "CapturedRun.h"
 #include "ProcessRunner.h"
 #include "RunHost.h"
 #include "RunWatcher.h"
 #include "ToolLines.h"
 
+#include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/Ui.h"
+#include "framework/WaitCursor.h"
 #include "platform/CommandLine.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/Terminal.h"
 #include "project/JavaProjectDoc.h"
-#include "project/ProjectHost.h"
+#include "project/ProjectWindows.h"
+
+using namespace Cmd;
 
 CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run, CRunHost& host)
     : m_project(project), m_run(run), m_host(host)
 {
-    OnCommand(Cmd::ID_BUILD_SHOWARCHIVE, [this] { ShowArchiveContents(); });
+    OnCommand(ID_BUILD_BUILD, [this] { Build(); });
+    OnCommand(ID_BUILD_RUN, [this] { RunMain(RunMode::Captured); });
+    OnCommand(ID_BUILD_RUNWITHCONSOLE, [this] { RunMain(RunMode::Console); });
+    // Inside the project window Run with Console wants a main file; elsewhere a project will do.
+    OnUpdateUI(ID_BUILD_RUNWITHCONSOLE, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainJavaFile().empty()); });
+    OnCommand(ID_BUILD_DEBUG, [this] { Debug(); });
+    OnCommand(ID_BUILD_RUNAPPLET, [this] { RunMainApplet(); });
+    OnUpdateUI(ID_BUILD_RUNAPPLET, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainHtmlFile().empty()); });
+    OnCommand(ID_BUILD_CREATEJAR, [this] { CreateJar(); });
+    OnCommand(ID_BUILD_SHOWARCHIVE, [this] { ShowArchiveContents(); });
 }
 
 CProjectRunCommands* CProjectRunCommands::Of(const CJavaProjectDoc& project)
@@ -29,6 +43,171 @@ CProjectRunCommands* CProjectRunCommands::Of(const CJavaProjectDoc& project)
 CUi& CProjectRunCommands::Ui() const
 {
     return m_host.GetUi();
+}
+
+bool CProjectRunCommands::CheckMainFile()
+{
+    if (!m_project.GetMainJavaFile().empty())
+        return true;
+    Ui().MessageBox("Please specify a main Java file first");
+    return false;
+}
+
+bool CProjectRunCommands::CheckSeparator(const std::string& path)
+{
+    // A main file no longer in the project gives "NOFILE", a window never saved no path at all.
+    if (path.find(Paths::kSeparator) != std::string::npos)
+        return true;
+    Ui().MessageBox("Unholy Error");
+    return false;
+}
+
+std::optional<std::string> CProjectRunCommands::CheckedMainPath()
+{
+    if (!CheckMainFile())
+        return std::nullopt;
+    std::string path = m_project.GetFilePath(m_project.GetMainJavaFile());
+    if (!CheckSeparator(path))
+        return std::nullopt;
+    return path;
+}
+
+bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode)
+{
+    FileIo::SetCurrentFolder(line.strFolder);
+    if (mode == RunMode::Captured)
+        return RunCaptured(line.strApplication, line.strCommandLine, line.strFolder);
+    return RunInConsole(line.strApplication, line.strCommandLine, line.strFolder);
+}
+
+bool CProjectRunCommands::Compile(const std::string& path)
+{
+    if (m_host.SaveBeforeCompiling())
+        m_host.SaveAll();
+    const CWaitCursor wait(Ui());
+    const CToolLine line = ToolLines::Compile(m_host.GetJavaBin(), path, m_host.GetJavacSwitches(), "");
+    return Start(line, RunMode::Captured);
+}
+
+bool CProjectRunCommands::CompileFile(const std::string& path)
+{
+    // The caption comes first: it is set even when the checks then fail.
+    m_host.SetProcessCaption("Compiling \"" + path + "\"");
+    if (!CheckSeparator(path))
+        return false;
+    return Compile(path);
+}
+
+bool CProjectRunCommands::CompileSourceWindow(const std::string& path)
+{
+    if (!CheckSeparator(path))
+        return false;
+    m_host.SetProcessCaption("Compiling \"" + path + "\"");
+    return Compile(path);
+}
+
+bool CProjectRunCommands::Build()
+{
+    const std::optional<std::string> mainPath = CheckedMainPath();
+    if (!mainPath)
+        return false;
+    if (m_host.SaveBeforeCompiling())
+        m_host.SaveAll();
+    const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *mainPath, m_project.GetJavacSwitches());
+    m_host.SetProcessCaption(line.strCaption);
+    const CWaitCursor wait(Ui());
+    return Start(line, RunMode::Captured);
+}
+
+bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>& arguments)
+{
+    const std::optional<std::string> mainPath = CheckedMainPath();
+    if (!mainPath)
+        return false;
+    CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "java", *mainPath, m_project.GetJavaSwitches(),
+                                        m_project.GetMainPackage());
+    m_host.SetProcessCaption(line.strCaption);
+    if (arguments) {
+        line.strCommandLine += " " + *arguments;
+    } else if (m_host.AskForArguments()) {
+        CArgumentsDlg dlg;
+        if (Ui().DoModal(dlg) != kIdOk)
+            return false;
+        line.strCommandLine += " " + dlg.m_strArguments;
+    }
+    if (Start(line, mode))
+        return true;
+    if (mode == RunMode::Console)
+        Ui().MessageBox("Couldn't locate Java.");
+    return false;
+}
+
+bool CProjectRunCommands::Debug()
+{
+    const std::optional<std::string> mainPath = CheckedMainPath();
+    if (!mainPath)
+        return false;
+    const CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "jdb", *mainPath, m_project.GetJavaSwitches(),
+                                              m_project.GetMainPackage());
+    m_host.SetProcessCaption(line.strCaption);
+    if (Start(line, RunMode::Console))
+        return true;
+    Ui().MessageBox("Couldn't locate Java.");
+    return false;
+}
+
+bool CProjectRunCommands::RunApplet(const std::string& pagePath)
+{
+    if (pagePath.find(Paths::kSeparator) == std::string::npos) {
+        Ui().MessageBox("Please save the file (path unreadable).");
+        return false;
+    }
+    const std::string javaBin = m_host.GetJavaBin();
+    // The JDK lost its appletviewer in version 11; the program's own host shows the page then.
+    const CToolLine line =
+        FileIo::FileExists(ToolLines::ToolPath(javaBin, "appletviewer"))
+            ? ToolLines::AppletViewer(javaBin, pagePath)
+            : ToolLines::AppletHost(javaBin, Paths::Join(m_host.GetProgramFolder(), "applethost.jar"), pagePath);
+    m_host.SetProcessCaption(line.strCaption);
+    return Start(line, RunMode::Captured);
+}
+
+bool CProjectRunCommands::RunMainApplet()
+{
+    const std::string& page = m_project.GetMainHtmlFile();
+    if (page.empty())
+        return false;
+    const std::string path = m_project.GetPlainFilePath(page);
+    if (path.empty()) {
+        Ui().MessageBox("Unable to open the HTML file.");
+        return false;
+    }
+    return RunApplet(path);
+}
+
+bool CProjectRunCommands::CreateJar()
+{
+    if (!CheckMainFile())
+        return false;
+    const std::string className = ToolLines::ClassForManifest(m_project.GetMainJavaFile());
+    const std::string mainFolder = Paths::FolderOf(m_project.GetFilePath(m_project.GetMainJavaFile()));
+    CFileDialogSpec request;
+    request.defaultExtension = "jar";
+    request.initialName = className + ".jar";
+    request.initialFolder = mainFolder;
+    request.filter = "Java Archives (*.jar)|*.jar||";
+    request.hideReadOnly = true;
+    request.promptOverwrite = true;
+    const auto jarPath = Ui().GetSaveFileName(request);
+    if (!jarPath)
+        return false;
+    const std::string manifest = Paths::FolderOf(*jarPath) + Paths::kSeparator + "manifest.txt";
+    // A manifest that cannot be written is left out; the jar is made all the same.
+    FileIo::WriteFileReplacing(manifest, "Main-Class: " + className + "\r\n");
+    const CToolLine line = ToolLines::CreateJar(m_host.GetJavaBin(), mainFolder, manifest, *jarPath);
+    const CWaitCursor wait(Ui());
+    m_host.SetProcessCaption(line.strCaption);
+    return Start(line, RunMode::Captured);
 }
 
 bool CProjectRunCommands::RunCaptured(const std::string& application, const std::string& commandLine,
@@ -59,7 +238,7 @@ bool CProjectRunCommands::RunInConsole(const std::string& application, const std
     return true;
 }
 
-void CProjectRunCommands::ShowArchiveContents()
+bool CProjectRunCommands::ShowArchiveContents()
 {
     CFileDialogSpec request;
     request.defaultExtension = "jar";
@@ -67,9 +246,7 @@ void CProjectRunCommands::ShowArchiveContents()
     request.hideReadOnly = true;
     const auto chosen = Ui().GetOpenFileNames(request);
     if (!chosen || chosen->empty())
-        return;
-    const CToolLine line = ToolLines::ArchiveListing(m_host.GetJavaBin(), chosen->front());
-    // The tool runs where the archive is, and so does the program.
-    FileIo::SetCurrentFolder(line.strFolder);
-    RunCaptured(line.strApplication, line.strCommandLine, line.strFolder);
+        return false;
+    // The caption is left as it was.
+    return Start(ToolLines::ArchiveListing(m_host.GetJavaBin(), chosen->front()), RunMode::Captured);
 }

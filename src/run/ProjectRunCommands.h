@@ -2,21 +2,43 @@
 
 #include "framework/CmdTarget.h"
 
+#include <optional>
 #include <string>
 
 class CCapturedRun;
 class CJavaProjectDoc;
 class CRunHost;
 class CUi;
+struct CToolLine;
 
-// The project's commands that start the JDK's tools. They work on the project document and
+// The project's commands that start the JDK's tools: compile, build, run captured or in a
+// console, debug, run an applet, make and list jars. They work on the project document and
 // answer on its behalf on the command route; they live beside the runner because the project
-// itself knows nothing of runs and their windows.
+// itself knows nothing of runs and their windows. Each returns whether a tool was started.
 class CProjectRunCommands : public CCmdTarget {
 public:
+    enum class RunMode { Captured, Console };
+
     CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run, CRunHost& host);
     // The run commands of a project, when its host gave it any.
     static CProjectRunCommands* Of(const CJavaProjectDoc& project);
+
+    // A file of the project, by its full path (the project tree's Compile).
+    bool CompileFile(const std::string& path);
+    // A source window's file, by its path ("" for a window never saved).
+    bool CompileSourceWindow(const std::string& path);
+    bool Build();
+    // Run Application (captured) and Run with Console. With arguments given they are appended
+    // as the Arguments dialog's text would be, and no dialog is shown.
+    bool RunMain(RunMode mode, const std::optional<std::string>& arguments = std::nullopt);
+    bool Debug();
+    // The page in appletviewer, or in the program's own applet host where the JDK has none.
+    bool RunApplet(const std::string& pagePath);
+    // Run Applet of the menus and the toolbar: the project's main HTML file.
+    bool RunMainApplet();
+    bool CreateJar();
+    // Show Archive Contents: lists a chosen jar in the Process Window.
+    bool ShowArchiveContents();
 
     // Starts a captured run and hands its runner to the project's Process Window; a refused
     // start is reported. The tool is started by its full path with the arguments split from
@@ -25,11 +47,16 @@ public:
     // Starts the tool in a terminal window of its own; nothing is captured.
     bool RunInConsole(const std::string& application, const std::string& commandLine, const std::string& folder);
 
-    // Show Archive Contents: lists a chosen jar in the Process Window.
-    void ShowArchiveContents();
-
 private:
     CUi& Ui() const;
+    // The main file's full path, after the main-file and separator checks; nothing (and the
+    // message shown) when one fails.
+    std::optional<std::string> CheckedMainPath();
+    bool CheckMainFile();
+    bool CheckSeparator(const std::string& path);
+    bool Compile(const std::string& path);
+    // Moves the program to the tool's folder and starts it.
+    bool Start(const CToolLine& line, RunMode mode);
 
     CJavaProjectDoc& m_project;
     CCapturedRun& m_run;

@@ -31,6 +31,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -408,6 +409,41 @@ TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
     app.SendCommand(Cmd::ID_FILE_RECENTPROJECTS);
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), project);
+}
+
+// F7, Ctrl+M and F5 pressed in a source window reach Build, Compile and Run, and their output
+// reaches the Process Window; the editor must not take the keys first.
+TEST_F(QuarnelAppTest, BuildCompileAndRunKeysWorkFromASourceWindow)
+{
+    const std::string project = MakeProject("Keys");
+    for (const char* tool : {"javac", "java"}) {
+        const std::string path = m_home.Dir().Write(std::string("jdk/bin/") + tool, "#!/bin/sh\necho \"${0##*/} $*\"\n");
+        ::chmod(path.c_str(), 0755);
+    }
+    CQuarnelApp& app = Start();
+    app.Settings().m_strJavaBin = m_home.Dir().File("jdk");
+    app.Settings().m_nSaveComp = 0;
+    app.OpenDocumentFile(project);
+    app.OpenDocumentFile(m_home.Dir().File("Keys/Keys.java"));
+    auto* view = dynamic_cast<CTextEditView*>(app.GetMainWnd()->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    QApplication::setActiveWindow(app.GetMainWnd());
+    view->GetEditor()->setFocus();
+    auto* windows = static_cast<CProjectWindowsQt*>(app.GetOpenProject()->GetWindows());
+    const std::pair<QKeySequence, std::string> keys[] = {
+        {QKeySequence(Qt::Key_F7), "javac Keys.java"},
+        {QKeySequence(Qt::CTRL | Qt::Key_M), "javac Keys.java"},
+        {QKeySequence(Qt::Key_F5), "java Keys"},
+    };
+    for (const auto& [key, line] : keys) {
+        const std::uint64_t nRunsBefore = app.GetCapturedRun().CurrentRunNumber();
+        QTest::keySequence(view->GetEditor(), key);
+        ASSERT_EQ(app.GetCapturedRun().CurrentRunNumber(), nRunsBefore + 1) << key.toString().toStdString();
+        ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
+        EXPECT_EQ(app.GetCapturedRun().CopyOutput(), line + "\r\nExit code: 0\r\nNo Errors");
+        ASSERT_TRUE(windows->HasProcessBar());
+    }
+    EXPECT_EQ(view->GetEditor()->text(), "class Keys {}\r\n") << "no key reached the text";
 }
 
 TEST_F(QuarnelAppTest, HelpOpensTheProgramsOwnGuide)

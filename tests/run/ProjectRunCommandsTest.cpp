@@ -3,7 +3,9 @@
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 
+#include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "run/ArgumentsDlg.h"
 #include "project/JavaProjectDoc.h"
 #include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +52,18 @@ public:
     std::vector<std::unique_ptr<ProcessRunner>> m_runners;
 };
 
+// The commands move the program to the tool's folder; each test gets its own back.
+class CCurrentFolderKeeper {
+public:
+    CCurrentFolderKeeper() : m_strFolder(std::filesystem::current_path()) {}
+    ~CCurrentFolderKeeper() { std::filesystem::current_path(m_strFolder); }
+    CCurrentFolderKeeper(const CCurrentFolderKeeper&) = delete;
+    CCurrentFolderKeeper& operator=(const CCurrentFolderKeeper&) = delete;
+
+private:
+    std::string m_strFolder;
+};
+
 class ProjectRun : public ::testing::Test {
 protected:
     ProjectRun()
@@ -73,6 +89,34 @@ protected:
         return m_dir.File("bin");
     }
 
+    // A JDK of stand-in tools that tell where they ran and what they were given.
+    void InstallJdk(std::initializer_list<const char*> tools = {"javac", "java", "jar", "jdb"})
+    {
+        for (const char* tool : tools) {
+            const std::string path = m_dir.Write(std::string("jdk/bin/") + tool, "#!/bin/sh\necho \"$PWD: ${0##*/} $*\"\n");
+            EXPECT_EQ(::chmod(path.c_str(), 0755), 0);
+        }
+        m_runHost.m_strJavaBin = m_dir.File("jdk");
+    }
+
+    // A project whose main file is src/Main.java.
+    void AddMainFile()
+    {
+        m_dir.Write("src/Main.java", "class Main {}\n");
+        m_doc->AddJavaFile(m_dir.File("src/Main.java"));
+        m_doc->SetMainJavaFile("Main.java");
+    }
+
+    // What the last run wrote, once it has ended.
+    std::string LastOutput()
+    {
+        if (m_host.m_pWindows->m_runners.empty())
+            return "<nothing started>";
+        if (!m_run.WaitUntilIdle(60s))
+            return "<still running>";
+        return m_host.m_pWindows->m_runners.back()->CopyOutput();
+    }
+
     std::string ReadTerminalRecord(const std::string& folder)
     {
         const std::string record = folder + "/terminal-args.txt";
@@ -81,6 +125,7 @@ protected:
         return CTempDir::Read(record);
     }
 
+    CCurrentFolderKeeper m_folder;
     CTempDir m_dir;
     CCapturedRun m_run;
     CWindowedHost<CRecordingRunWindows> m_host;
@@ -177,4 +222,160 @@ TEST_F(ProjectRun, ShowArchiveContentsListsTheChosenJarWhereItLies)
     m_host.m_ui.ExpectOpenFiles({});
     m_doc->RunCommand(Cmd::ID_BUILD_SHOWARCHIVE);
     EXPECT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
+}
+
+// Every command stops at its first failed check, with the system's message, and starts nothing.
+TEST_F(ProjectRun, ChecksStopACommandBeforeAnythingStarts)
+{
+    InstallJdk();
+    struct Row {
+        const char* what;
+        std::function<void(CJavaProjectDoc&)> setUp;
+        std::function<bool(CProjectRunCommands&)> command;
+        const char* message;
+    };
+    const auto none = [](CJavaProjectDoc&) {};
+    const auto gone = [](CJavaProjectDoc& doc) { doc.SetMainJavaFile("Gone.java"); };
+    const Row rows[] = {
+        {"build without a main file", none, [](auto& c) { return c.Build(); }, "Please specify a main Java file first"},
+        {"run without a main file", none, [](auto& c) { return c.RunMain(CProjectRunCommands::RunMode::Captured); },
+         "Please specify a main Java file first"},
+        {"debug without a main file", none, [](auto& c) { return c.Debug(); }, "Please specify a main Java file first"},
+        {"jar without a main file", none, [](auto& c) { return c.CreateJar(); }, "Please specify a main Java file first"},
+        {"build of a main file gone from the project", gone, [](auto& c) { return c.Build(); }, "Unholy Error"},
+        {"run of a main file gone from the project", gone,
+         [](auto& c) { return c.RunMain(CProjectRunCommands::RunMode::Console); }, "Unholy Error"},
+        {"debug of a main file gone from the project", gone, [](auto& c) { return c.Debug(); }, "Unholy Error"},
+        {"compile of a window never saved", none, [](auto& c) { return c.CompileSourceWindow(""); }, "Unholy Error"},
+        {"applet of a page never saved", none, [](auto& c) { return c.RunApplet("Example1.html"); },
+         "Please save the file (path unreadable)."},
+        {"applet of a main page not in the project",
+         [](CJavaProjectDoc& doc) { doc.SetMainHtmlFile("Example1.html"); }, [](auto& c) { return c.RunMainApplet(); },
+         "Unable to open the HTML file."},
+    };
+    for (const Row& row : rows) {
+        CJavaProjectDoc doc(m_host);
+        row.setUp(doc);
+        m_host.m_ui.ExpectMessage(row.message);
+        EXPECT_FALSE(row.command(*CProjectRunCommands::Of(doc))) << row.what;
+        EXPECT_TRUE(m_host.m_pWindows->m_runners.empty()) << row.what;
+        EXPECT_EQ(m_runHost.m_nSaveAlls, 0) << row.what;
+    }
+}
+
+TEST_F(ProjectRun, BuildSavesFirstAndCompilesTheMainFileWithTheProjectsSwitches)
+{
+    InstallJdk();
+    AddMainFile();
+    m_doc->SetJavacSwitches("-g");
+    m_runHost.m_strJavac = "-Xlint";  // for single files only
+    EXPECT_TRUE(m_doc->RunCommand(Cmd::ID_BUILD_BUILD));
+    EXPECT_EQ(m_runHost.m_nSaveAlls, 1);
+    EXPECT_EQ(m_runHost.m_strCaption, "Building \"" + m_dir.File("src/Main.java") + "\"");
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": javac Main.java -g\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(std::filesystem::current_path().string(), m_dir.File("src")) << "the program moves to the folder";
+
+    m_runHost.m_bSaveComp = false;
+    EXPECT_TRUE(m_pCommands->CompileSourceWindow(m_dir.File("src/Main.java")));
+    EXPECT_EQ(m_runHost.m_nSaveAlls, 1) << "SAVECOMP off saves nothing";
+    EXPECT_EQ(m_runHost.m_strCaption, "Compiling \"" + m_dir.File("src/Main.java") + "\"");
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": javac Main.java -Xlint\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(ProjectRun, RunAsksForArgumentsWhenSetAndCancelStartsNothing)
+{
+    InstallJdk();
+    AddMainFile();
+    m_doc->SetJavaSwitches("-ea");
+    m_runHost.m_bShowArgs = true;
+    m_host.m_ui.ExpectDialog("Arguments", [](CModalDialog& dlg) {
+        static_cast<CArgumentsDlg&>(dlg).m_strArguments = "one \"two three\"";
+        return kIdOk;
+    });
+    EXPECT_TRUE(m_doc->RunCommand(Cmd::ID_BUILD_RUN));
+    EXPECT_EQ(m_runHost.m_strCaption, "java -ea Main") << "the caption is the line without the arguments";
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": java -ea Main one two three\r\nExit code: 0\r\nNo Errors");
+
+    m_host.m_ui.ExpectDialog("Arguments", [](CModalDialog&) { return kIdCancel; });
+    EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
+    EXPECT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
+
+    // Arguments given on the way in stand for the dialog's text.
+    EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string("")));
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": java -ea Main\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(ProjectRun, CreateJarWritesTheManifestAndJarsTheMainFoldersClasses)
+{
+    InstallJdk();
+    AddMainFile();
+    m_dir.Write("src/Main.class", "");
+    m_dir.Write("src/Helper.class", "");
+    const std::string jar = m_dir.File("out/Main.jar");
+    m_host.m_ui.ExpectSaveFile(jar);
+    EXPECT_TRUE(m_doc->RunCommand(Cmd::ID_BUILD_CREATEJAR));
+    const CFileDialogSpec& request = m_host.m_ui.FileDialogs().back();
+    EXPECT_EQ(request.initialName, "Main.jar");
+    EXPECT_EQ(request.initialFolder, m_dir.File("src"));
+    EXPECT_EQ(request.defaultExtension, "jar");
+    EXPECT_EQ(request.filter, "Java Archives (*.jar)|*.jar||");
+    EXPECT_TRUE(request.promptOverwrite);
+    // The folder of the jar did not exist: no manifest, and the jar tool is asked all the same.
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": jar cmfv " + m_dir.File("out/manifest.txt") + " " + jar +
+                                " Helper.class Main.class\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(m_runHost.m_strCaption, "Creating jar " + jar);
+
+    m_dir.Write("out/.keep", "");
+    m_host.m_ui.ExpectSaveFile(jar);
+    EXPECT_TRUE(m_pCommands->CreateJar());
+    EXPECT_EQ(CTempDir::Read(m_dir.File("out/manifest.txt")), "Main-Class: Main\r\n");
+    m_host.m_ui.ExpectSaveFile("");
+    EXPECT_FALSE(m_pCommands->CreateJar()) << "Cancel ends the command";
+}
+
+TEST_F(ProjectRun, RunAppletUsesAppletviewerWhereTheJdkHasOneAndTheProgramsHostElsewhere)
+{
+    InstallJdk();
+    m_runHost.m_strProgramFolder = "/opt/ondrik";
+    const std::string page = m_dir.Write("web/Example1.html", "<applet code=A.class>");
+    m_doc->AddPlainFile(page);
+    m_doc->SetMainHtmlFile("Example1.html");
+    EXPECT_TRUE(m_doc->RunCommand(Cmd::ID_BUILD_RUNAPPLET));
+    EXPECT_EQ(LastOutput(), m_dir.File("web") +
+                                ": java -cp /opt/ondrik/applethost.jar OndrikAppletHost Example1.html\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(m_runHost.m_strCaption, "AppletViewer: \"" + page + "\"");
+
+    InstallJdk({"appletviewer"});
+    EXPECT_TRUE(m_pCommands->RunApplet(page));
+    EXPECT_EQ(LastOutput(), m_dir.File("web") + ": appletviewer Example1.html\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(ProjectRun, ConsoleStartsThatFailSayJavaWasNotFound)
+{
+    InstallJdk();
+    AddMainFile();
+    m_dir.Write("empty/.keep", "");
+    CPathOverride path(m_dir.File("empty"));
+    for (int i = 0; i < 2; ++i) {
+        m_host.m_ui.ExpectMessage("Failed to laumch external process.");
+        m_host.m_ui.ExpectMessage("Couldn't locate Java.");
+    }
+    EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Console));
+    EXPECT_FALSE(m_pCommands->Debug());
+    EXPECT_EQ(m_runHost.m_strCaption, "jdb  Main");
+}
+
+TEST_F(ProjectRun, RunWithConsoleWantsAMainFileAndRunAppletAMainPage)
+{
+    const auto enabled = [this](int id) {
+        CCmdUI ui(id, nullptr);
+        m_doc->UpdateCommand(ui);
+        return ui.IsEnabled();
+    };
+    EXPECT_FALSE(enabled(Cmd::ID_BUILD_RUNWITHCONSOLE));
+    EXPECT_FALSE(enabled(Cmd::ID_BUILD_RUNAPPLET));
+    m_doc->SetMainJavaFile("Main.java");
+    m_doc->SetMainHtmlFile("Example1.html");
+    EXPECT_TRUE(enabled(Cmd::ID_BUILD_RUNWITHCONSOLE));
+    EXPECT_TRUE(enabled(Cmd::ID_BUILD_RUNAPPLET));
 }

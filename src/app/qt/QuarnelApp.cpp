@@ -117,7 +117,7 @@ void CQuarnelApp::RegisterDocTemplates()
 {
     CDocManager& docs = GetDocManager();
     docs.AddDocTemplate(std::make_unique<CDocTemplate>(
-        Res::IDR_JAVATYPE, kJavaDescription, [this] { return std::make_unique<CSyntaxWindowDoc>(GetUi()); },
+        Res::IDR_JAVATYPE, kJavaDescription, [this] { return std::make_unique<CSyntaxWindowDoc>(GetUi(), m_projectHost); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CChildFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));

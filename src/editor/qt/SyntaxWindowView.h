@@ -9,4 +9,8 @@ class CSyntaxWindowView : public CTextEditView {
     Q_OBJECT
 public:
     explicit CSyntaxWindowView(CSyntaxWindowDoc& doc, QWidget* parent = nullptr);
+
+private:
+    // Compile: this window's file, through the open project.
+    void OnCompile();
 };
