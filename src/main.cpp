@@ -1,5 +1,6 @@
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
+#include "app/HeadlessRun.h"
 #include "app/qt/DialogViews.h"
 #include "app/qt/QuarnelApp.h"
 #include "app/qt/SingleInstance.h"
@@ -15,10 +16,18 @@
 
 int main(int argc, char* argv[])
 {
-    // Help needs no display, so it is answered before Qt looks for one.
-    if (CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc)).bHelp) {
+    // Help, builds and runs need no display, so they are answered before Qt looks for one.
+    const CCommandLineInfo rawInfo = CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (rawInfo.bHelp) {
         std::cout << CCommandLineInfo::Usage() << "\n";
         return 0;
+    }
+    if (rawInfo.nAction != CCommandLineInfo::Action::Open) {
+        if (!rawInfo.strError.empty()) {
+            std::cerr << "ondrik: " << rawInfo.strError << "\n" << CCommandLineInfo::Usage() << "\n";
+            return 2;
+        }
+        return RunHeadless(rawInfo, CAppEnvironment::FromProcess(), std::cout, std::cerr);
     }
 
     // Qt takes its own options (-style, -platform, -geometry, ...) from what stands before "--"
@@ -35,7 +44,7 @@ int main(int argc, char* argv[])
 
     const CCommandLineInfo cmdInfo = CCommandLineInfo::Parse(args);
     if (!cmdInfo.strError.empty()) {
-        std::cerr << "ondrik: " << cmdInfo.strError << "; " << CCommandLineInfo::Usage() << "\n";
+        std::cerr << "ondrik: " << cmdInfo.strError << "\n" << CCommandLineInfo::Usage() << "\n";
         return 2;
     }
 

@@ -4,8 +4,14 @@
 #include <vector>
 
 // What the command line asks for: the files to open, whether to leave out the start-up tip,
-// whether to start apart from a running instance, or the usage text.
+// whether to start apart from a running instance, the usage text, or a project to build or run
+// without a window.
 struct CCommandLineInfo {
+    enum class Action { Open, Build, Run };
+
+    Action nAction = Action::Open;
+    std::string strProject;                  // with --build and --run
+    std::vector<std::string> runArguments;   // what follows "--" after --run
     std::vector<std::string> fileNames;  // in the order given
     bool bNoLogo = false;
     bool bNewInstance = false;

@@ -184,4 +184,24 @@ std::vector<std::string> ToArgv(std::string_view commandLine, const std::string&
     return Expand(Split(commandLine), folder);
 }
 
+std::string Quote(std::string_view argument)
+{
+    if (!argument.empty() && argument.find_first_of(" \t\"*?") == std::string_view::npos)
+        return std::string(argument);
+    std::string quoted = "\"";
+    std::size_t nBackslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++nBackslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: there each one is doubled.
+        quoted.append(c == '"' ? 2 * nBackslashes + 1 : nBackslashes, '\\');
+        nBackslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * nBackslashes, '\\');
+    return quoted + "\"";
+}
+
 }  // namespace CommandLine

@@ -34,4 +34,9 @@ std::vector<std::string> Expand(const std::vector<CArgument>& arguments, const s
 // Split and Expand.
 std::vector<std::string> ToArgv(std::string_view commandLine, const std::string& folder);
 
+// The argument written so that Split gives it back unchanged and Expand leaves it alone: as it
+// is when it holds no blank, tab, quote or wildcard, else in double quotes with its quotes and
+// the backslashes before them escaped.
+std::string Quote(std::string_view argument);
+
 }  // namespace CommandLine

@@ -76,6 +76,7 @@ public:
     bool IsProjectWindowShown() const { return m_bProjectWindowShown; }
     void SetProjectWindowShown(bool bShown) { m_bProjectWindowShown = bShown; }
     const std::string& GetMainPackage() const { return m_strMainPackage; }
+    void SetMainPackage(std::string package) { m_strMainPackage = std::move(package); }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
 
 protected:
@@ -94,7 +95,7 @@ private:
     std::string m_strJavacSwitches;
     std::string m_strMainHtmlFile;
     bool m_bProjectWindowShown = false;
-    std::string m_strMainPackage;  // no command sets it; a loaded value is written back unchanged
+    std::string m_strMainPackage;  // the package of the main class, as "app" for app.Main
     std::string m_strMainFolder;
     std::unique_ptr<CProjectWindows> m_pWindows;
     std::unique_ptr<CCmdTarget> m_pRunCommands;

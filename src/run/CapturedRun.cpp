@@ -88,6 +88,7 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
     {
         std::lock_guard lock(m_textLock);
         m_output.Clear();
+        m_lastExitCode.reset();
     }
 
     CUniqueFd readEnd;
@@ -182,6 +183,7 @@ void CCapturedRun::FinishRun(std::optional<int> exitCode)
     {
         std::lock_guard lock(m_textLock);
         m_output.AppendRaw(ClosingLines(exitCode));
+        m_lastExitCode = exitCode;
     }
     {
         // Cleared under the waiters' lock so that none of them misses the change.
@@ -204,6 +206,12 @@ bool CCapturedRun::TerminateCaptured(int nExitCode)
     m_bStopping.store(true, std::memory_order_release);
     WakeReader();
     return true;
+}
+
+std::optional<int> CCapturedRun::LastExitCode() const
+{
+    std::lock_guard lock(m_textLock);
+    return m_lastExitCode;
 }
 
 std::string CCapturedRun::CopyOutput() const

@@ -56,6 +56,8 @@ public:
     static constexpr std::chrono::milliseconds kStopGrace {1000};
 
     bool IsRunning() const { return m_bRunning.load(std::memory_order_acquire); }
+    // The exit code the last run ended with; nothing while it runs or when it could not be read.
+    std::optional<int> LastExitCode() const;
     std::string CopyOutput() const;
     // The output from position nFrom on, for a watcher that already shows the part before it.
     std::string CopyOutputFrom(std::size_t nFrom) const;
@@ -76,6 +78,7 @@ private:
 
     mutable std::mutex m_textLock;
     COutputText m_output;
+    std::optional<int> m_lastExitCode;  // guarded by m_textLock
     std::atomic<bool> m_bRunning {false};
     std::atomic<std::uint64_t> m_nRuns {0};
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConsoleUi.h"
+#include "framework/ConsoleUi.h"
 
 #include "project/ProjectHost.h"
 

@@ -41,6 +41,22 @@ TEST(CommandLineInfo, FileOptionsAndErrors)
     }
 }
 
+TEST(CommandLineInfo, BuildAndRunNameTheirProjectAndTheProgramsArguments)
+{
+    using Action = CCommandLineInfo::Action;
+    const auto build = CCommandLineInfo::Parse({"--build", "p.jpr"});
+    EXPECT_EQ(build.nAction, Action::Build);
+    EXPECT_EQ(build.strProject, "p.jpr");
+    EXPECT_EQ(build.strError, "");
+    const auto run = CCommandLineInfo::Parse({"--run", "p.jpr", "--", "-v", "", "--help"});
+    EXPECT_EQ(run.nAction, Action::Run);
+    EXPECT_EQ(run.runArguments, (std::vector<std::string>{"-v", "", "--help"})) << "after --, all go to the program";
+    EXPECT_FALSE(run.bHelp);
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"--build"}, {"--build", "p.jpr", "A.java"}, {"--build", "p.jpr", "--run", "q.jpr"}})
+        EXPECT_NE(CCommandLineInfo::Parse(wrong).strError, "") << wrong.back();
+}
+
 TEST(ProjectTemplates, NamesAreReplacedEverywhereAndLineFeedsBecomeCrLf)
 {
     using ProjectTemplates::ReplaceAll;

@@ -108,3 +108,18 @@ TEST(CommandLine, ExpandsUnquotedWildcardsAgainstTheWorkingFolder)
     const std::string absolute = "jar " + dir.Path() + "/sub/I*";
     EXPECT_EQ(CommandLine::ToArgv(absolute, "/"), (Args {"jar", dir.Path() + "/sub/In.class"}));
 }
+
+// Each argument quoted and split again comes back as it was, whatever it holds.
+TEST(CommandLine, QuotedArgumentsSplitBackUnchanged)
+{
+    const std::string tricky[] = {"plain", "", "two words", "tab\there", R"(say "hi")", R"(C:\dir\)",
+                                  R"(end\)", R"(a\"b)", R"(\\"x\\)", "*.class", R"("")"};
+    std::string line = "java";
+    for (const std::string& argument : tricky)
+        line += " " + CommandLine::Quote(argument);
+    Args expected = {"java"};
+    expected.insert(expected.end(), std::begin(tricky), std::end(tricky));
+    EXPECT_EQ(Texts(CommandLine::Split(line)), expected) << line;
+    EXPECT_EQ(CommandLine::Quote("Main"), "Main") << "a plain argument stays as it is";
+    EXPECT_TRUE(CommandLine::Split(CommandLine::Quote("*.class"))[0].bQuoted) << "so no wildcard is expanded again";
+}

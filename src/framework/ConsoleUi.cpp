@@ -1,6 +1,6 @@
 #include "ConsoleUi.h"
 
-#include "framework/ModalDialog.h"
+#include "ModalDialog.h"
 
 #include <ostream>
 

@@ -1,0 +1,125 @@
+// --build and --run: the project's Build and Run Application without a window, from a shell.
+#include "app/AppEnvironment.h"
+#include "app/CommandLineInfo.h"
+#include "app/HeadlessRun.h"
+#include "project/JavaProjectDoc.h"
+
+#include "support/AppTestEnv.h"
+#include "support/TestProjectHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace {
+
+class HeadlessRunTest : public ::testing::Test {
+protected:
+    HeadlessRunTest()
+    {
+        m_home.Dir().Write("config/Kestrune/Ondrik.reg",
+                           "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\PATHS]\n"
+                           "\"JAVABIN\"=\"" + m_home.Dir().File("jdk") + "\"\n");
+        Tool("javac", "echo \"$PWD: javac $*\"");
+        Tool("java", "for a in \"$@\"; do printf '[%s]' \"$a\"; done; echo");
+    }
+    ~HeadlessRunTest() override { std::filesystem::current_path(m_strOldFolder); }
+
+    void Tool(const std::string& name, const std::string& body)
+    {
+        const std::string path = m_home.Dir().Write("jdk/bin/" + name, "#!/bin/sh\n" + body + "\n");
+        ::chmod(path.c_str(), 0755);
+    }
+
+    // A saved project; mainFile "" leaves it without a main file.
+    std::string MakeProject(const std::string& mainFile, const std::string& name = "P")
+    {
+        CTestProjectHost host;
+        CJavaProjectDoc project(host);
+        project.SetPathName(m_home.Dir().File("p/" + name + ".jpr"));
+        project.AddJavaFile(m_home.Dir().Write("p/Main.java", "class Main {}\n"));
+        if (!mainFile.empty())
+            project.SetMainJavaFile(mainFile);
+        EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));
+        return project.GetPathName();
+    }
+
+    int Run(const std::vector<std::string>& args)
+    {
+        m_out.str("");
+        m_err.str("");
+        CAppEnvironment env;
+        env.strProgramPath = m_home.Dir().File("install/ondrik");
+        env.strSettingsFile = m_home.SettingsFile();
+        env.jdkSearch = {m_home.Dir().File("jvm/default-java"), ""};
+        return RunHeadless(CCommandLineInfo::Parse(args), env, m_out, m_err);
+    }
+
+    std::string m_strOldFolder = std::filesystem::current_path();
+    CTestConfigHome m_home;
+    std::ostringstream m_out;
+    std::ostringstream m_err;
+};
+
+}  // namespace
+
+TEST_F(HeadlessRunTest, BuildGivesTheProcessWindowsTextAndTheToolsExitCode)
+{
+    const std::string project = MakeProject("Main.java");
+    EXPECT_EQ(Run({"--build", project}), 0);
+    EXPECT_EQ(m_out.str(), m_home.Dir().File("p") + ": javac Main.java\nExit code: 0\nNo Errors\n");
+    EXPECT_EQ(m_err.str(), "");
+
+    Tool("javac", "echo 'Main.java:1: error: x'; exit 3");
+    EXPECT_EQ(Run({"--build", project}), 3);
+    EXPECT_EQ(m_out.str(), "Main.java:1: error: x\nExit code: 3\nThere were errors\n");
+    Tool("javac", "kill -9 $$");
+    EXPECT_EQ(Run({"--build", project}), 128 + 9) << "a signal N gives 128 + N";
+}
+
+TEST_F(HeadlessRunTest, RunPassesTheArgumentsAsTheArgumentsDialogWould)
+{
+    const std::string project = MakeProject("Main.java");
+    EXPECT_EQ(Run({"--run", project, "--", "a", "b c", "*.java", ""}), 0);
+    EXPECT_EQ(m_out.str(), "[Main][a][b c][*.java][]\nExit code: 0\nNo Errors\n");
+    EXPECT_EQ(Run({"--run", project}), 0);
+    EXPECT_EQ(m_out.str(), "[Main]\nExit code: 0\nNo Errors\n");
+}
+
+TEST_F(HeadlessRunTest, BadInputGetsTheSystemsTextAndExitCodeOne)
+{
+    const std::string damaged = m_home.Dir().Write("bad.jpr", "not a project");
+    struct Row {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const Row rows[] = {
+        {{"--build", m_home.Dir().File("missing.jpr")}, "Cannot find this file."},
+        {{"--run", damaged}, "Unexpected file format."},
+        {{"--build", MakeProject("", "NoMain")}, "Please specify a main Java file first"},
+        {{"--run", MakeProject("Gone.java", "Gone")}, "Unholy Error"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(Run(row.args), 1) << row.message;
+        EXPECT_NE(m_err.str().find(row.message), std::string::npos) << m_err.str();
+        EXPECT_EQ(m_out.str(), "") << row.message;
+    }
+}
+
+// The program itself: no display is needed, and the exit code reaches the shell.
+TEST_F(HeadlessRunTest, TheProgramBuildsWithoutADisplay)
+{
+    Tool("javac", "echo compiled; exit 4");
+    const std::string project = MakeProject("Main.java");
+    const std::string out = m_home.Dir().File("out.txt");
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" +
+                                m_home.Path() + "' '" ONDRIK_PROGRAM "' --build '" + project + "' > '" + out + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4);
+    EXPECT_EQ(CTempDir::Read(out), "compiled\nExit code: 4\nThere were errors\n");
+}

@@ -1,0 +1,150 @@
+// The build and run commands with the JDK's own tools on small projects: what a user's first
+// hour with the program does.
+#include "RunnerTestSupport.h"
+#include "TestRunHost.h"
+
+#include "project/JavaProjectDoc.h"
+#include "project/ProjectWindows.h"
+#include "run/CapturedRun.h"
+#include "run/ProcessRunner.h"
+#include "run/ProjectRunCommands.h"
+#include "run/RunWatcher.h"
+#include "support/RecordingProjectWindows.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using RunMode = CProjectRunCommands::RunMode;
+
+const char* const kJdk = "/usr/lib/jvm/default-java";
+
+class CKeepingWindows : public CRecordingProjectWindows, public CRunWatcher {
+public:
+    void WatchRun(std::unique_ptr<ProcessRunner> runner) override { m_pRunner = std::move(runner); }
+    std::unique_ptr<ProcessRunner> m_pRunner;
+};
+
+class RealJdk : public ::testing::Test {
+protected:
+    RealJdk()
+    {
+        m_runHost.m_strJavaBin = kJdk;
+        m_runHost.m_bSaveComp = false;
+        m_host.m_makeCommands = [this](CJavaProjectDoc& project) {
+            return std::make_unique<CProjectRunCommands>(project, m_run, m_runHost);
+        };
+        m_doc = std::make_unique<CJavaProjectDoc>(m_host);
+        m_pCommands = CProjectRunCommands::Of(*m_doc);
+    }
+    ~RealJdk() override
+    {
+        m_run.TerminateCaptured(11);
+        m_run.WaitUntilIdle(60s);
+        std::filesystem::current_path(m_strOldFolder);
+    }
+
+    void SetUp() override
+    {
+        ASSERT_EQ(::access((std::string(kJdk) + "/bin/javac").c_str(), X_OK), 0) << "the JDK is installed by scripts/setup";
+    }
+
+    // A source in the project; the first one added is the main file.
+    std::string AddSource(const std::string& relative, const std::string& text)
+    {
+        const std::string path = m_dir.Write(relative, text);
+        m_doc->AddJavaFile(path);
+        if (m_doc->GetMainJavaFile().empty())
+            m_doc->SetMainJavaFile(m_doc->GetJavaFiles().GetAt(0)->GetName());
+        return path;
+    }
+
+    // Runs a command and gives the run's whole text once it has ended.
+    std::string Output(bool bStarted)
+    {
+        if (!bStarted || m_host.m_pWindows->m_pRunner == nullptr)
+            return "<nothing started>";
+        if (!m_run.WaitUntilIdle(120s))
+            return "<still running>";
+        return m_host.m_pWindows->m_pRunner->CopyOutput();
+    }
+
+    std::string m_strOldFolder = std::filesystem::current_path();
+    CTempDir m_dir;
+    CCapturedRun m_run;
+    CWindowedHost<CKeepingWindows> m_host;
+    CTestRunHost m_runHost {m_host.m_ui};
+    std::unique_ptr<CJavaProjectDoc> m_doc;
+    CProjectRunCommands* m_pCommands = nullptr;
+};
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+TEST_F(RealJdk, TwoClassesBuildRunAndGoIntoAJar)
+{
+    AddSource("p/Main.java", "public class Main {\n    public static void main(String[] a) {\n"
+                             "        System.out.println(new Helper().greeting() + \" \" + a.length);\n    }\n}\n");
+    AddSource("p/Helper.java", "class Helper {\n    String greeting() { return \"Hello from Helper\"; }\n}\n");
+    EXPECT_TRUE(EndsWith(Output(m_pCommands->Build()), "Exit code: 0\r\nNo Errors"));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("p/Main.class")));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("p/Helper.class"))) << "javac compiles what the main file needs";
+
+    EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured, std::string("x \"y z\""))),
+              "Hello from Helper 2\r\nExit code: 0\r\nNo Errors");
+
+    std::filesystem::create_directories(m_dir.File("out"));
+    m_host.m_ui.ExpectSaveFile(m_dir.File("out/Main.jar"));
+    EXPECT_TRUE(EndsWith(Output(m_pCommands->CreateJar()), "Exit code: 0\r\nNo Errors"));
+    m_host.m_ui.ExpectOpenFiles({m_dir.File("out/Main.jar")});
+    const std::string listing = Output(m_pCommands->ShowArchiveContents());
+    for (const char* entry : {"META-INF/MANIFEST.MF", " Main.class", " Helper.class"})
+        EXPECT_NE(listing.find(entry), std::string::npos) << entry << " in\n" << listing;
+    EXPECT_TRUE(EndsWith(listing, "Exit code: 0\r\nNo Errors"));
+}
+
+TEST_F(RealJdk, CompilerErrorLineOpensTheSourceAtThatLine)
+{
+    const std::string main = AddSource("p/Main.java", "public class Main {\n    int x\n}\n");
+    const std::string output = Output(m_pCommands->Build());
+    EXPECT_TRUE(EndsWith(output, "Exit code: 1\r\nThere were errors")) << output;
+    ASSERT_EQ(output.rfind("Main.java:2: error:", 0), 0u) << output;
+    m_doc->JumpToMessage(output, 0);
+    EXPECT_EQ(m_host.m_openedAt, (std::vector<std::pair<std::string, int>>{{main, 1}}));
+}
+
+TEST_F(RealJdk, PackagedMainClassRunsWithTheProjectsSwitches)
+{
+    AddSource("p/app/Main.java", "package app;\npublic class Main {\n    public static void main(String[] a) {\n"
+                                 "        System.out.println(Main.class.getName());\n    }\n}\n");
+    m_doc->SetJavacSwitches("-d .");
+    m_doc->SetJavaSwitches("-cp .");
+    m_doc->SetMainPackage("app");
+    EXPECT_TRUE(EndsWith(Output(m_pCommands->Build()), "No Errors"));
+    // Built in the main file's folder, the class lands in app/ below it, where the run looks.
+    EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured)), "app.Main\r\nExit code: 0\r\nNo Errors");
+}
+
+TEST_F(RealJdk, StandardInputIsAtItsEndAndAProgramThatRunsForeverIsStopped)
+{
+    AddSource("p/Main.java", "public class Main {\n    public static void main(String[] a) throws Exception {\n"
+                             "        System.out.println(System.in.read() == -1 ? \"end of input\" : \"input\");\n"
+                             "        if (a.length > 0) { System.out.println(\"looping\"); while (true) Thread.sleep(50); }\n"
+                             "    }\n}\n");
+    ASSERT_TRUE(EndsWith(Output(m_pCommands->Build()), "No Errors"));
+    EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured)), "end of input\r\nExit code: 0\r\nNo Errors");
+
+    ASSERT_TRUE(m_pCommands->RunMain(RunMode::Captured, std::string("forever")));
+    ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput().find("looping") != std::string::npos; }, 120s));
+    EXPECT_TRUE(m_host.m_pWindows->m_pRunner->Terminate(11));
+    EXPECT_EQ(Output(true), "end of input\r\nlooping\r\nExit code: 11\r\nProcess terminated by user.");
+}
