@@ -50,7 +50,7 @@ final class OndrikAppletPage {
         URL base;
         byte[] bytes;
         try {
-            if (looksLikeUrl(page)) {
+            if (looksLikeUrl(page) && !new File(page).exists()) {
                 base = new URI(page).toURL();
                 try (InputStream in = base.openStream()) {
                     bytes = in.readAllBytes();
@@ -75,7 +75,7 @@ final class OndrikAppletPage {
                 "cannot read the page " + page + ": " + reason);
     }
 
-    // "scheme:" with a scheme of two letters or more, so that no file name is taken for one.
+    // "scheme:" with a scheme of two letters or more; a file of that name still wins.
     private static boolean looksLikeUrl(String page) {
         int colon = page.indexOf(':');
         if (colon < 2)
