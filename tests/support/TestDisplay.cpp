@@ -207,21 +207,21 @@ void StartServer(CShared& shared)
     const auto end = Clock::now() + std::chrono::seconds(60);
     std::string number;
     bool bLine = false;
-    while (!bLine && WaitReady(readEnd.Get(), POLLIN, end)) {
+    bool bEnded = false;
+    while (!bLine && !bEnded && WaitReady(readEnd.Get(), POLLIN, end)) {
         char c = 0;
         const ssize_t n = ::read(readEnd.Get(), &c, 1);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
+        bEnded = n <= 0;
         if (c == '\n')
             bLine = true;
-        else
+        else if (n > 0)
             number += c;
     }
     if (!bLine || number.empty()) {
         StopServer(pid);
-        shared.strError = program + " named no display within a minute";
+        shared.strError = program + (bEnded ? " ended before it named a display" : " named no display within a minute");
         return;
     }
     const std::string display = ":" + number;
