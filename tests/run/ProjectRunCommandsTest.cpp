@@ -150,11 +150,12 @@ TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheProcessWindow)
 
     // A runner of an earlier run no longer stops anything once the next run has started.
     ASSERT_TRUE(m_pCommands->RunCaptured(kHelper, "helper hang", m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput() == "ready\r\n"; }));
     EXPECT_FALSE(m_host.m_pWindows->m_runners.front()->Terminate(11));
     EXPECT_TRUE(m_host.m_pWindows->m_runners.back()->IsRunning());
     EXPECT_TRUE(m_host.m_pWindows->m_runners.back()->Terminate(11));
     ASSERT_TRUE(m_run.WaitUntilIdle(60s));
-    EXPECT_EQ(m_host.m_pWindows->m_runners.back()->CopyOutput(), "Exit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(m_host.m_pWindows->m_runners.back()->CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
 }
 
 TEST_F(ProjectRun, CapturedStartFailureIsReportedAndNothingIsWatched)
