@@ -3,6 +3,10 @@
 #include "RunnerTestSupport.h"
 #include "TestRunHost.h"
 
+#include "app/AppResources.h"
+#include "app/ProjectTemplates.h"
+#include "framework/Resources.h"
+#include "platform/Paths.h"
 #include "project/JavaProjectDoc.h"
 #include "project/ProjectWindows.h"
 #include "run/CapturedRun.h"
@@ -11,10 +15,13 @@
 #include "run/RunWatcher.h"
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
+#include "support/TestDisplay.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -147,4 +154,46 @@ TEST_F(RealJdk, StandardInputIsAtItsEndAndAProgramThatRunsForeverIsStopped)
     ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput().find("looping") != std::string::npos; }, 120s));
     EXPECT_TRUE(m_host.m_pWindows->m_pRunner->Terminate(11));
     EXPECT_EQ(Output(true), "end of input\r\nlooping\r\nExit code: 11\r\nProcess terminated by user.");
+}
+
+// The new-project templates with a display: the application's Frame comes up and is stopped,
+// the applet shows in the program's own host and ends when its window is closed.
+TEST_F(RealJdk, TemplateApplicationAndAppletShowTheirWindows)
+{
+    CTestDisplay display;
+    ASSERT_FALSE(display.Get().empty()) << display.Error();
+    // The tools inherit this test program's environment.
+    ::setenv("DISPLAY", display.Get().c_str(), 1);
+    CResources res;
+    LoadAppResources(res);
+    const auto write = [&](int id, const char* placeholder, const std::string& relative) {
+        const std::string text = ProjectTemplates::ReplaceAll(res.GetString(id), placeholder, "Hello");
+        return m_dir.Write(relative, ProjectTemplates::TextModeBytes(text));
+    };
+
+    AddSource("app/Hello.java", CTempDir::Read(write(Res::IDS_APPLICATION_TEMPLATE, "MainFrame", "app/Hello.java")));
+    ASSERT_TRUE(EndsWith(Output(m_pCommands->Build()), "No Errors"));
+    ASSERT_TRUE(m_pCommands->RunMain(RunMode::Captured));
+    ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput().find("Starting App") != std::string::npos; }, 120s));
+    // A Frame that cannot show fails at once, before anything else.
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_EQ(m_run.CopyOutput(), "Starting App\r\n") << "the Frame is up and nothing went wrong";
+    EXPECT_TRUE(m_host.m_pWindows->m_pRunner->Terminate(11));
+    EXPECT_TRUE(EndsWith(Output(true), "Process terminated by user."));
+
+    CJavaProjectDoc applet(m_host);
+    const std::string source = write(Res::IDS_APPLET_TEMPLATE, "MyApplet", "web/Hello.java");
+    applet.AddJavaFile(source);
+    applet.SetMainJavaFile("Hello.java");
+    applet.AddPlainFile(write(Res::IDS_APPLET_PAGE_TEMPLATE, "MyApplet", "web/Example1.html"));
+    applet.SetMainHtmlFile("Example1.html");
+    CProjectRunCommands& commands = *CProjectRunCommands::Of(applet);
+    ASSERT_TRUE(EndsWith(Output(commands.Build()), "No Errors"));
+    m_runHost.m_strProgramFolder = Paths::FolderOf(ONDRIK_APPLET_HOST_JAR);
+    ASSERT_TRUE(commands.RunMainApplet());
+    const auto size = display.CloseWindow("Applet: Hello", std::chrono::seconds(120));
+    ASSERT_TRUE(size.has_value()) << "the applet's window never showed";
+    EXPECT_EQ(size->nWidth, 300);
+    EXPECT_EQ(Output(true), "Exit code: 0\r\nNo Errors");
+    ::unsetenv("DISPLAY");
 }
