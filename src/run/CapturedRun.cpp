@@ -212,10 +212,10 @@ std::string CCapturedRun::CopyOutput() const
     return m_output.Text();
 }
 
-std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom) const
+std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom, std::size_t nMax) const
 {
     std::lock_guard lock(m_textLock);
-    return m_output.CopyFrom(nFrom);
+    return m_output.CopyFrom(nFrom, nMax);
 }
 
 std::size_t CCapturedRun::OutputSize() const

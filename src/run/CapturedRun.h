@@ -57,8 +57,9 @@ public:
 
     bool IsRunning() const { return m_bRunning.load(std::memory_order_acquire); }
     std::string CopyOutput() const;
-    // The output from position nFrom on, for a watcher that already shows the part before it.
-    std::string CopyOutputFrom(std::size_t nFrom) const;
+    // The output from position nFrom on, for a watcher that already shows the part before it;
+    // at most nMax bytes of it, for one that takes a long output in pieces.
+    std::string CopyOutputFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
     std::size_t OutputSize() const;
 
     // Waits up to limit for the run to end; on success the reader thread is gone too.

@@ -25,9 +25,9 @@ void COutputText::AppendChunk(std::string_view chunk)
     }
 }
 
-std::string COutputText::CopyFrom(std::size_t nFrom) const
+std::string COutputText::CopyFrom(std::size_t nFrom, std::size_t nMax) const
 {
     if (nFrom >= m_strText.size())
         return std::string();
-    return m_strText.substr(nFrom);
+    return m_strText.substr(nFrom, nMax);
 }

@@ -21,8 +21,9 @@ public:
     const std::string& Text() const { return m_strText; }
     std::size_t Size() const { return m_strText.size(); }
 
-    // The text from position nFrom on; "" when nFrom is at or past the end.
-    std::string CopyFrom(std::size_t nFrom) const;
+    // The text from position nFrom on, at most nMax bytes of it; "" when nFrom is at or past
+    // the end.
+    std::string CopyFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
 
 private:
     std::string m_strText;

@@ -93,4 +93,7 @@ TEST(OutputText, TailCopyStartsWhereTheWatcherStopped)
     EXPECT_EQ(text.CopyFrom(5), "two");
     EXPECT_EQ(text.CopyFrom(text.Size()), "");
     EXPECT_EQ(text.CopyFrom(text.Size() + 10), "");
+    // A watcher taking a long output in pieces gets no more than it asked for.
+    EXPECT_EQ(text.CopyFrom(0, 4), "one\r");
+    EXPECT_EQ(text.CopyFrom(5, 100), "two");
 }
