@@ -70,6 +70,8 @@ public:
 
 private:
     void ReadUntilBroken(int readFd);
+    // Grows the text, when it must, for nBytes more; on the reader thread only.
+    void MakeRoom(std::size_t nBytes);
     void FinishRun(std::optional<int> exitCode);
     void JoinReader();
     void WakeReader();

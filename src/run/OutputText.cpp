@@ -1,5 +1,6 @@
 #include "OutputText.h"
 
+#include <algorithm>
 #include <cstring>
 
 void COutputText::AppendChunk(std::string_view chunk)
@@ -23,6 +24,14 @@ void COutputText::AppendChunk(std::string_view chunk)
         m_strText += '\n';
         chunk.remove_prefix(nLine + 1);
     }
+}
+
+COutputText COutputText::CopyWithRoom(std::size_t nBytes) const
+{
+    COutputText copy;
+    copy.m_strText.reserve(std::max(2 * m_strText.capacity(), m_strText.size() + nBytes));
+    copy.m_strText.append(m_strText);
+    return copy;
 }
 
 std::string COutputText::CopyFrom(std::size_t nFrom, std::size_t nMax) const
