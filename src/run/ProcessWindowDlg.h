@@ -30,7 +30,7 @@ public:
     static constexpr int kStopExitCode = 11;
     // No event adds more than this much output to the box, so the window answers in between
     // however fast a run writes; what is left follows at once, in further pieces.
-    static constexpr std::size_t kPieceBytes = std::size_t(4) << 20;
+    static constexpr std::size_t kPieceBytes = std::size_t(1) << 20;
 
     static constexpr const char* kInProgressA = "External process in progress --";
     static constexpr const char* kInProgressB = "External process in progress +";
