@@ -23,6 +23,7 @@ struct CDlgUnits {
 };
 
 constexpr CDlgUnits kStopBox {2, 1, 17, 10};
+constexpr double kStripPointSize = 8;
 constexpr CDlgUnits kProgressBox {24, 1, 92, 8};
 constexpr CDlgUnits kStatusBox {119, 1, 253, 12};
 
@@ -49,6 +50,11 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
     m_pStatus->setReadOnly(true);
     m_pOutput->setObjectName(Id(CProcessWindowDlg::IDC_OUTPUT));
     m_pOutput->setFont(OutputFont(host));
+    // The strip keeps the small font of the dialog's resource, so that "stop" fits its button.
+    QFont stripFont = font();
+    stripFont.setPointSizeF(kStripPointSize);
+    for (QWidget* control : {static_cast<QWidget*>(m_pStop), static_cast<QWidget*>(m_pStatus)})
+        control->setFont(stripFont);
 
     connect(m_pStop, &QPushButton::clicked, this, [this] {
         m_model.OnStop();
