@@ -1,14 +1,13 @@
 // The Process Window on the offscreen platform: what one tick costs as the box fills up, and a
 // long run shown from its start to "External process complete" against the same run alone,
 // with the longest time the window kept the event loop from answering.
-#include "framework/ModalDialog.h"
-#include "framework/Ui.h"
 #include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
 #include "run/ProcessWindowDlg.h"
 #include "run/ProcessWindowHost.h"
 #include "run/qt/ProcessOutputBox.h"
 #include "run/qt/ProcessWindowDlgQt.h"
+#include "tools/ConsoleUi.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +20,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iostream>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -34,19 +34,6 @@ const std::string kWriter = ONDRIK_OUTPUT_WRITER;
 constexpr long long kRunBytes = 100'000'000;
 constexpr long long kTickBytes = 64 * 1024;
 
-// Nothing in these runs asks a question.
-class CSilentUi : public CUi {
-public:
-    MsgAnswer MessageBox(const std::string&, MsgButtons, MsgIcon, const std::string&) override { return MsgAnswer::Cancel; }
-    std::optional<std::vector<std::string>> GetOpenFileNames(const CFileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> GetSaveFileName(const CFileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::uint32_t> ChooseColour(std::uint32_t) override { return std::nullopt; }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override { return std::nullopt; }
-    int DoModal(CModalDialog&) override { return kIdCancel; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
-
 class CBenchHost : public CProcessWindowHost {
 public:
     CUi& GetUi() override { return m_ui; }
@@ -56,7 +43,8 @@ public:
     void SaveWindowBox(const CWindowBox&) override {}
     void SetMessagePaneText(const std::string& text) override { m_strPane = text; }
 
-    CSilentUi m_ui;
+    // Nothing in these runs asks a question.
+    CConsoleUi m_ui {std::cerr};
     std::string m_strPane;
 };
 
