@@ -12,8 +12,8 @@
 
 namespace {
 
-// A control's place in dialog units of the dialog's font, MS Sans Serif 8, whose four by eight
-// units are six by thirteen pixels.
+// A control's place in dialog units of the dialog's own 8-point font, whose four by eight units
+// are six by thirteen pixels.
 struct CDlgUnits {
     int x;
     int y;
