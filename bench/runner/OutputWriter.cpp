@@ -1,5 +1,7 @@
 // The child the runner's benchmark captures: the given number of bytes in 80-character lines,
-// every 820th line on standard error.
+// every 820th line on standard error. Given a gate (a named pipe) and a size, it then writes that
+// many bytes more for each byte it reads from the gate, until the gate closes.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -34,15 +36,25 @@ int main(int argc, char** argv)
     std::string error(79, 'E');
     error += '\n';
     long long written = 0;
-    while (written < nBytes) {
-        const size_t size = static_cast<size_t>(std::min<long long>(static_cast<long long>(block.size()), nBytes - written));
-        WriteAll(1, block.data(), size);
-        written += static_cast<long long>(size);
-        if (written < nBytes) {
-            const size_t more = static_cast<size_t>(std::min<long long>(80, nBytes - written));
-            WriteAll(2, error.data(), more);
-            written += static_cast<long long>(more);
+    const auto writeUpTo = [&](long long nEnd) {
+        while (written < nEnd) {
+            const size_t size = static_cast<size_t>(std::min<long long>(static_cast<long long>(block.size()), nEnd - written));
+            WriteAll(1, block.data(), size);
+            written += static_cast<long long>(size);
+            if (written < nEnd) {
+                const size_t more = static_cast<size_t>(std::min<long long>(80, nEnd - written));
+                WriteAll(2, error.data(), more);
+                written += static_cast<long long>(more);
+            }
         }
+    };
+    writeUpTo(nBytes);
+    if (argc > 3) {
+        const int gate = ::open(argv[2], O_RDONLY | O_CLOEXEC);
+        const long long nMore = std::atoll(argv[3]);
+        char byte = 0;
+        while (gate >= 0 && ::read(gate, &byte, 1) == 1)
+            writeUpTo(written + nMore);
     }
     return 0;
 }

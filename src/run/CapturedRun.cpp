@@ -149,6 +149,8 @@ void CCapturedRun::ReadUntilBroken(int readFd)
     for (;;) {
         const ssize_t n = ::read(readFd, buffer, sizeof buffer);
         if (n > 0) {
+            // A chunk at most doubles when its line ends become CR LF.
+            MakeRoom(2 * static_cast<std::size_t>(n));
             std::lock_guard lock(m_textLock);
             m_output.AppendChunk(std::string_view(buffer, static_cast<std::size_t>(n)));
             continue;
@@ -178,11 +180,25 @@ void CCapturedRun::ReadUntilBroken(int readFd)
     }
 }
 
+void CCapturedRun::MakeRoom(std::size_t nBytes)
+{
+    if (m_output.Spare() >= nBytes)
+        return;
+    // Growing copies the whole text, which takes long for a long one: it is copied here without
+    // the lock, so that the window's copies never wait for it. Only the reader changes the text,
+    // so reading it meanwhile is safe; the old text is let go after the lock too.
+    COutputText grown = m_output.CopyWithRoom(nBytes);
+    std::lock_guard lock(m_textLock);
+    m_output.Swap(grown);
+}
+
 void CCapturedRun::FinishRun(std::optional<int> exitCode)
 {
+    const std::string closing = ClosingLines(exitCode);
+    MakeRoom(closing.size());
     {
         std::lock_guard lock(m_textLock);
-        m_output.AppendRaw(ClosingLines(exitCode));
+        m_output.AppendRaw(closing);
         m_lastExitCode = exitCode;
     }
     {
@@ -220,10 +236,10 @@ std::string CCapturedRun::CopyOutput() const
     return m_output.Text();
 }
 
-std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom) const
+std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom, std::size_t nMax) const
 {
     std::lock_guard lock(m_textLock);
-    return m_output.CopyFrom(nFrom);
+    return m_output.CopyFrom(nFrom, nMax);
 }
 
 std::size_t CCapturedRun::OutputSize() const

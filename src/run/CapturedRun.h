@@ -59,8 +59,9 @@ public:
     // The exit code the last run ended with; nothing while it runs or when it could not be read.
     std::optional<int> LastExitCode() const;
     std::string CopyOutput() const;
-    // The output from position nFrom on, for a watcher that already shows the part before it.
-    std::string CopyOutputFrom(std::size_t nFrom) const;
+    // The output from position nFrom on, for a watcher that already shows the part before it;
+    // at most nMax bytes of it, for one that takes a long output in pieces.
+    std::string CopyOutputFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
     std::size_t OutputSize() const;
 
     // Waits up to limit for the run to end; on success the reader thread is gone too.
@@ -71,6 +72,8 @@ public:
 
 private:
     void ReadUntilBroken(int readFd);
+    // Grows the text, when it must, for nBytes more; on the reader thread only.
+    void MakeRoom(std::size_t nBytes);
     void FinishRun(std::optional<int> exitCode);
     void JoinReader();
     void WakeReader();

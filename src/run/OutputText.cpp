@@ -1,5 +1,6 @@
 #include "OutputText.h"
 
+#include <algorithm>
 #include <cstring>
 
 void COutputText::AppendChunk(std::string_view chunk)
@@ -25,9 +26,17 @@ void COutputText::AppendChunk(std::string_view chunk)
     }
 }
 
-std::string COutputText::CopyFrom(std::size_t nFrom) const
+COutputText COutputText::CopyWithRoom(std::size_t nBytes) const
+{
+    COutputText copy;
+    copy.m_strText.reserve(std::max(2 * m_strText.capacity(), m_strText.size() + nBytes));
+    copy.m_strText.append(m_strText);
+    return copy;
+}
+
+std::string COutputText::CopyFrom(std::size_t nFrom, std::size_t nMax) const
 {
     if (nFrom >= m_strText.size())
         return std::string();
-    return m_strText.substr(nFrom);
+    return m_strText.substr(nFrom, nMax);
 }

@@ -21,8 +21,15 @@ public:
     const std::string& Text() const { return m_strText; }
     std::size_t Size() const { return m_strText.size(); }
 
-    // The text from position nFrom on; "" when nFrom is at or past the end.
-    std::string CopyFrom(std::size_t nFrom) const;
+    // What can be added before the text must grow, and a copy with room for nBytes more
+    // (growing by doubling), for a writer that grows the text where no reader waits for it.
+    std::size_t Spare() const { return m_strText.capacity() - m_strText.size(); }
+    COutputText CopyWithRoom(std::size_t nBytes) const;
+    void Swap(COutputText& other) noexcept { m_strText.swap(other.m_strText); }
+
+    // The text from position nFrom on, at most nMax bytes of it; "" when nFrom is at or past
+    // the end.
+    std::string CopyFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
 
 private:
     std::string m_strText;

@@ -17,9 +17,9 @@ std::string ProcessRunner::CopyOutput() const
     return m_run.CopyOutput();
 }
 
-std::string ProcessRunner::CopyOutputFrom(std::size_t nFrom) const
+std::string ProcessRunner::CopyOutputFrom(std::size_t nFrom, std::size_t nMax) const
 {
-    return m_run.CopyOutputFrom(nFrom);
+    return m_run.CopyOutputFrom(nFrom, nMax);
 }
 
 bool ProcessRunner::Terminate(int nExitCode)

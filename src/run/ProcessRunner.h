@@ -16,10 +16,10 @@ public:
     ProcessRunner& operator=(const ProcessRunner&) = delete;
 
     bool IsRunning() const;
-    // The run's output, or its part from position nFrom on; a copy is always a complete
-    // earlier state of the text.
+    // The run's output, or its part from position nFrom on (at most nMax bytes of it); a copy
+    // is always a complete earlier state of the text.
     std::string CopyOutput() const;
-    std::string CopyOutputFrom(std::size_t nFrom) const;
+    std::string CopyOutputFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
     // Ends this run's tool with nExitCode if it is still running.
     bool Terminate(int nExitCode);
 

@@ -17,6 +17,7 @@
 #include "framework/qt/MDIFrameWnd.h"
 #include "project/JavaProjectDoc.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
+#include "run/qt/ProcessOutputBox.h"
 
 #include "support/AppTestEnv.h"
 #include "support/TestProjectHost.h"
@@ -26,11 +27,16 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
+
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -394,6 +400,85 @@ TEST_F(QuarnelAppTest, CompilerMessageOpensItsSourceAtTheLine)
     EXPECT_EQ(view->GetEditor()->selectedText(), "    int x\r\n") << "the line with its break";
 }
 
+// Through the whole program: a stand-in compiler's message in the Process Window, double-clicked,
+// opens the project's file at the line the message names. Would catch a box whose line numbers
+// differ from the jump rule's, a double-click that never reaches the project, or a project
+// that does not keep the output as its last output.
+TEST_F(QuarnelAppTest, DoubleClickOnACompilerLineInTheProcessWindowOpensTheFileAtItsLine)
+{
+    const std::string project = MakeProject("Main");
+    m_home.Dir().Write("Main/Main.java", "class Main {\r\n    int x = ;\r\n}\r\n");
+    const std::string javac = m_home.Dir().Write("jdk/bin/javac", "#!/bin/sh\necho 'Main.java:2: error: x'\nexit 1\n");
+    ASSERT_EQ(::chmod(javac.c_str(), 0755), 0);
+    CQuarnelApp& app = Start();
+    app.GetMainWnd()->show();
+    app.OpenDocumentFile(project);
+    CJavaProjectDoc* doc = app.GetOpenProject();
+    auto* commands = static_cast<CProjectRunCommands*>(doc->GetRunCommands());
+    ASSERT_TRUE(commands->RunCaptured(javac, "javac Main.java", m_home.Dir().File("Main")));
+    CProcessWindowDlgQt* window = static_cast<CProjectWindowsQt*>(doc->GetWindows())->GetProcessWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsWatching(); }, 60000));
+    const std::string output = "Main.java:2: error: x\r\nExit code: 1\r\nThere were errors";
+    ASSERT_EQ(window->Model().GetOutput().Text(), output);
+    const QList<QLabel*> panes = app.GetMainFrame()->statusBar()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(panes.begin(), panes.end(),
+                            [](const QLabel* pane) { return pane->text() == "External process complete"; }));
+
+    CProcessOutputBox* box = window->OutputBox();
+    const int nHeight = QFontMetrics(box->font()).lineSpacing();
+    QTest::mouseDClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(8, nHeight / 2));
+    CMDIChildWnd* frame = app.GetMainWnd()->GetActiveFrame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetDocument()->GetPathName(), m_home.Dir().File("Main/Main.java"));
+    auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x = ;\r\n");
+    EXPECT_EQ(doc->GetLastCompileOutput(), output);
+}
+
+// Would catch a closed Process Window that takes its output with it, that stays in its bar, or
+// that the next run cannot make again; and a window that goes without storing where it was.
+TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAgain)
+{
+    const std::string project = MakeProject("Again");
+    CQuarnelApp& app = Start();
+    app.GetMainWnd()->show();
+    app.OpenDocumentFile(project);
+    CJavaProjectDoc* doc = app.GetOpenProject();
+    auto* windows = static_cast<CProjectWindowsQt*>(doc->GetWindows());
+    auto* commands = static_cast<CProjectRunCommands*>(doc->GetRunCommands());
+    ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo first", m_home.Dir().Path()));
+    QPointer<CProcessWindowDlgQt> window = windows->GetProcessWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsWatching(); }, 60000));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(doc->GetLastCompileOutput(), "first\r\nExit code: 0\r\nNo Errors");
+    ProcessDeletes();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(windows->GetProcessBar()->isHidden());
+
+    ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
+    window = windows->GetProcessWindow();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(windows->GetProcessBar()->isHidden());
+    EXPECT_EQ(windows->GetProcessBar()->GetChild(), window.data());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsWatching(); }, 60000));
+    EXPECT_EQ(window->OutputBox()->ToPlainText(), "second\nExit code: 0\nNo Errors");
+
+    // The window goes with its project and stores its place on the screen at once.
+    const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
+    const QSize size = window->size();
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    ASSERT_TRUE(app.QueryCloseProject(nullptr));
+    ProcessDeletes();
+    EXPECT_TRUE(window.isNull());
+    const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
+    EXPECT_EQ(store.GetNumber("OPTIONS", "DLG_LEFT", 7), static_cast<std::uint32_t>(topLeft.x()));
+    EXPECT_EQ(store.GetNumber("OPTIONS", "DLG_TOP", 7), static_cast<std::uint32_t>(topLeft.y()));
+    EXPECT_EQ(store.GetNumber("OPTIONS", "DLG_RIGHT", 7), static_cast<std::uint32_t>(topLeft.x() + size.width()));
+    EXPECT_EQ(store.GetNumber("OPTIONS", "DLG_BOTTOM", 7), static_cast<std::uint32_t>(topLeft.y() + size.height()));
+}
+
 TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
 {
     const std::string project = MakeProject("Recent");
@@ -578,9 +663,11 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     EXPECT_EQ(app.GetMainFrame()->dockWidgetArea(bar), Qt::BottomDockWidgetArea);
     EXPECT_EQ(bar->windowTitle(), "Process Window");
     ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
-    for (int i = 0; i < 100 && windows->GetRunOutput()->IsWatching(); ++i)
-        QTest::qWait(CRunOutputPane::kPollMs);
-    EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "hello from the run\nExit code: 0\nNo Errors");
+    CProcessWindowDlgQt* window = windows->GetProcessWindow();
+    ASSERT_NE(window, nullptr);
+    for (int i = 0; i < 100 && window->IsWatching(); ++i)
+        QTest::qWait(CProcessWindowDlg::kTickMs);
+    EXPECT_EQ(window->OutputBox()->ToPlainText(), "hello from the run\nExit code: 0\nNo Errors");
 
     const CCmdUI shown = app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW);
     EXPECT_TRUE(shown.IsEnabled());
@@ -593,8 +680,8 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
     EXPECT_FALSE(bar->isHidden());
     ASSERT_TRUE(app.GetCapturedRun().WaitUntilIdle(std::chrono::seconds(60)));
-    windows->GetRunOutput()->Poll();
-    EXPECT_EQ(windows->GetRunOutput()->toPlainText(), "second\nExit code: 0\nNo Errors");
+    window->OnTimer();
+    EXPECT_EQ(window->OutputBox()->ToPlainText(), "second\nExit code: 0\nNo Errors");
 
     // The Process Window command lives with the project only: elsewhere it is disabled.
     app.OpenDocumentFile(m_home.Dir().File("Runs/Runs.java"));

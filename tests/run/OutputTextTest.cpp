@@ -93,4 +93,20 @@ TEST(OutputText, TailCopyStartsWhereTheWatcherStopped)
     EXPECT_EQ(text.CopyFrom(5), "two");
     EXPECT_EQ(text.CopyFrom(text.Size()), "");
     EXPECT_EQ(text.CopyFrom(text.Size() + 10), "");
+    // A watcher taking a long output in pieces gets no more than it asked for.
+    EXPECT_EQ(text.CopyFrom(0, 4), "one\r");
+    EXPECT_EQ(text.CopyFrom(5, 100), "two");
+}
+
+TEST(OutputText, CopyWithRoomKeepsTheTextAndGivesTheRoomAskedFor)
+{
+    COutputText text;
+    text.AppendChunk("one\ntwo");
+    for (std::size_t nRoom : {std::size_t(1), std::size_t(5000)}) {
+        COutputText grown = text.CopyWithRoom(nRoom);
+        EXPECT_EQ(grown.Text(), "one\r\ntwo");
+        EXPECT_GE(grown.Spare(), nRoom);
+        text.Swap(grown);
+        EXPECT_EQ(text.Text(), "one\r\ntwo");
+    }
 }

@@ -225,6 +225,16 @@ int main(int argc, char** argv)
         WriteAll(1, block);
         return 0;
     }
+    if (mode == "paced") {
+        // Writes its pieces in turn; piece n (from 1) waits until the file GATE.n exists.
+        for (int i = 3; i < argc; ++i) {
+            const std::string gate = std::string(arg) + "." + std::to_string(i - 3);
+            if (i > 3)
+                WaitUntil([&gate] { return ::access(gate.c_str(), F_OK) == 0; });
+            WriteAll(1, Unescape(argv[i]));
+        }
+        return 0;
+    }
     if (mode == "args") {
         for (int i = 2; i < argc; ++i)
             WriteAll(1, "[" + std::string(argv[i]) + "]\n");

@@ -58,7 +58,7 @@ std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjec
     // The main frame is made before any document and outlives every one.
     if (m_app.GetMainFrame() == nullptr)
         return nullptr;
-    return std::make_unique<CProjectWindowsQt>(*m_app.GetMainFrame(), project);
+    return std::make_unique<CProjectWindowsQt>(*m_app.GetMainFrame(), project, *this);
 }
 
 std::unique_ptr<CCmdTarget> CAppProjectHost::MakeProjectCommands(CJavaProjectDoc& project)
@@ -99,4 +99,25 @@ std::string CAppProjectHost::GetProcessCaption() const
 std::string CAppProjectHost::GetProgramFolder() const
 {
     return m_app.GetProgramFolder();
+}
+
+std::string CAppProjectHost::GetProcessFontName() const
+{
+    return m_app.Settings().m_strDlgFontName;
+}
+
+int CAppProjectHost::GetProcessFontSize() const
+{
+    return m_app.Settings().m_nDlgFontSize;
+}
+
+void CAppProjectHost::SaveWindowBox(const CWindowBox& box)
+{
+    m_app.Settings().SaveWindowBox(box.nLeft, box.nTop, box.nRight, box.nBottom);
+}
+
+void CAppProjectHost::SetMessagePaneText(const std::string& text)
+{
+    if (CMainFrame* frame = m_app.GetMainFrame())
+        frame->SetMessagePaneText(QString::fromStdString(text));
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "project/ProjectHost.h"
+#include "run/ProcessWindowHost.h"
 #include "run/RunHost.h"
 
 class CQuarnelApp;
 
-// The application as its projects and their build and run commands see it: the settings they
-// read, the one open project, the recent projects, the process caption, Save All, and the
-// windows and run commands each project owns.
-class CAppProjectHost : public CProjectHost, public CRunHost {
+// The application as its projects, their build and run commands and their Process Windows see
+// it: the settings they read, the one open project, the recent projects, the process caption,
+// Save All, the status bar's message pane, and the windows and run commands each project owns.
+class CAppProjectHost : public CProjectHost, public CRunHost, public CProcessWindowHost {
 public:
     explicit CAppProjectHost(CQuarnelApp& app) : m_app(app) {}
 
@@ -32,6 +33,12 @@ public:
     void SetProcessCaption(const std::string& caption) override;
     std::string GetProcessCaption() const override;
     std::string GetProgramFolder() const override;
+
+    // CProcessWindowHost
+    std::string GetProcessFontName() const override;
+    int GetProcessFontSize() const override;
+    void SaveWindowBox(const CWindowBox& box) override;
+    void SetMessagePaneText(const std::string& text) override;
 
 private:
     CQuarnelApp& m_app;

@@ -5,8 +5,8 @@
 
 #include <QMainWindow>
 
-CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project)
-    : m_pFrame(&frame), m_project(project), m_pProcessBar(new CProcessWindowBar),
+CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost)
+    : m_pFrame(&frame), m_project(project), m_processHost(processHost), m_pProcessBar(new CProcessWindowBar),
       m_pProjectBar(new CProjectWindowBar)
 {
     m_project.AddObserver(this);
@@ -39,18 +39,39 @@ void CProjectWindowsQt::WatchRun(std::unique_ptr<ProcessRunner> runner)
 {
     if (m_pProcessBar == nullptr || m_pFrame == nullptr)
         return;
+    if (m_pProcessWindow != nullptr) {
+        m_pProcessBar->Show();
+        m_pProcessWindow->WatchRun(std::move(runner), this);
+        return;
+    }
+    auto* window = new CProcessWindowDlgQt(m_processHost, this, std::move(runner));
     if (!m_bProcessBarMade) {
-        auto* output = new CRunOutputPane;
-        if (!m_pProcessBar->Create(*m_pFrame, output)) {
-            delete output;
+        if (!m_pProcessBar->Create(*m_pFrame, window)) {
+            delete window;
             return;
         }
-        m_pRunOutput = output;
         m_bProcessBarMade = true;
+    } else {
+        m_pProcessBar->SetChild(window);
     }
+    m_pProcessWindow = window;
     m_pProcessBar->Show();
-    if (m_pRunOutput != nullptr)
-        m_pRunOutput->WatchRun(std::move(runner));
+}
+
+void CProjectWindowsQt::OnOutputLineDoubleClicked(const std::string& output, int nLine)
+{
+    m_project.JumpToMessage(output, nLine);
+}
+
+void CProjectWindowsQt::OnProcessWindowClosed(std::string output)
+{
+    m_project.SetLastCompileOutput(std::move(output));
+    // The window is in the middle of its closing event: the bar deletes it afterwards.
+    m_pProcessWindow = nullptr;
+    if (m_pProcessBar != nullptr) {
+        m_pProcessBar->SetChild(nullptr);
+        m_pProcessBar->Hide();
+    }
 }
 
 bool CProjectWindowsQt::HasProjectBar() const

@@ -4,23 +4,30 @@
 
 #include "bars/qt/ProcessWindowBar.h"
 #include "bars/qt/ProjectWindowBar.h"
-#include "run/qt/RunOutputPane.h"
 #include "framework/DocumentObserver.h"
 #include "project/ProjectWindows.h"
+#include "run/ProcessWindowOwner.h"
 #include "run/RunWatcher.h"
+#include "run/qt/ProcessWindowDlgQt.h"
 
 #include <QPointer>
 
 class CJavaProjectDoc;
+class CProcessWindowHost;
 class QMainWindow;
 
 // A project's two bars in the main frame. Both bar objects are made with the project and go
 // with it; each is docked into the frame the first time it is needed: the Process Window bar
 // by the first captured run it is to watch, the project window bar by the Project Window
-// command.
-class CProjectWindowsQt : public CProjectWindows, public CRunWatcher, public CDocumentObserver {
+// command. The Process Window tells the project of its double-clicks through this object,
+// which also lets it go when it is closed with no run active; the next run makes it again.
+class CProjectWindowsQt : public CProjectWindows,
+                          public CRunWatcher,
+                          public CProcessWindowOwner,
+                          public CDocumentObserver {
 public:
-    CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project);
+    // processHost gives the Process Window what it takes from the application.
+    CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost);
     ~CProjectWindowsQt() override;
     CProjectWindowsQt(const CProjectWindowsQt&) = delete;
     CProjectWindowsQt& operator=(const CProjectWindowsQt&) = delete;
@@ -31,6 +38,11 @@ public:
     // The first run makes the Process Window bar at the bottom of the frame, later ones show it
     // again; the Process Window watches the run.
     void WatchRun(std::unique_ptr<ProcessRunner> runner) override;
+
+    // CProcessWindowOwner: the project jumps to the line's message; a closed window leaves
+    // its output with the project, and its bar hides.
+    void OnOutputLineDoubleClicked(const std::string& output, int nLine) override;
+    void OnProcessWindowClosed(std::string output) override;
 
     bool HasProjectBar() const override;
     bool CreateProjectBar() override;
@@ -44,16 +56,17 @@ public:
 
     CProcessWindowBar* GetProcessBar() const { return m_pProcessBar; }
     CProjectWindowBar* GetProjectBar() const { return m_pProjectBar; }
-    CRunOutputPane* GetRunOutput() const { return m_pRunOutput; }
+    CProcessWindowDlgQt* GetProcessWindow() const { return m_pProcessWindow; }
     CProjectFilesPane* GetProjectFiles() const { return m_pProjectFiles; }
 
 private:
     QPointer<QMainWindow> m_pFrame;
     CJavaProjectDoc& m_project;
+    CProcessWindowHost& m_processHost;
     // The frame owns a bar once it is docked there and may delete it first, when it closes.
     QPointer<CProcessWindowBar> m_pProcessBar;
     QPointer<CProjectWindowBar> m_pProjectBar;
-    QPointer<CRunOutputPane> m_pRunOutput;
+    QPointer<CProcessWindowDlgQt> m_pProcessWindow;
     QPointer<CProjectFilesPane> m_pProjectFiles;
     bool m_bProcessBarMade = false;
     bool m_bProjectBarMade = false;

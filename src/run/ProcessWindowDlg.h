@@ -1,0 +1,99 @@
+#pragma once
+
+#include "OutputLines.h"
+#include "ProcessWindowHost.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CProcessWindowOwner;
+class ProcessRunner;
+
+// The Process Window (dialog 143): the output of the project's captured runs as it grows, a
+// progress bar that cycles while a run lasts, the process caption in its status line, and
+// "stop". It holds the runner of the run it watches until the run is over, and every 200 ms
+// adds what the run has written since to its output box, never rewriting what is shown.
+//
+// This is the state of the dialog's controls and what each event does to it; the window on
+// screen shows that state after each event.
+class CProcessWindowDlg {
+public:
+    static constexpr int IDD = 143;
+    static constexpr int IDC_STOP = 1039;
+    static constexpr int IDC_PROGRESS = 1027;
+    static constexpr int IDC_STATUS = 1028;
+    static constexpr int IDC_OUTPUT = 1000;
+    static constexpr int kTickMs = 200;
+    static constexpr int kProgressMax = 100;
+    static constexpr int kStopExitCode = 11;
+    // No event adds more than this much output to the box, so the window answers in between
+    // however fast a run writes; what is left follows at once, in further pieces.
+    static constexpr std::size_t kPieceBytes = std::size_t(1) << 20;
+
+    static constexpr const char* kInProgressA = "External process in progress --";
+    static constexpr const char* kInProgressB = "External process in progress +";
+    static constexpr const char* kComplete = "External process complete";
+    static constexpr const char* kAbortQuestion = "The process is still running, do you wish to abort it?";
+
+    // What closing the window did.
+    enum class CloseResult {
+        Stays,     // a run is active: the person was asked, and the run aborted on OK
+        Handed,    // the owner keeps the output and lets the window go
+        Closes,    // no owner: the window closes as any window does
+    };
+
+    CProcessWindowDlg(CProcessWindowHost& host, CProcessWindowOwner* pOwner, std::unique_ptr<ProcessRunner> runner);
+    ~CProcessWindowDlg();
+    CProcessWindowDlg(const CProcessWindowDlg&) = delete;
+    CProcessWindowDlg& operator=(const CProcessWindowDlg&) = delete;
+
+    // The window was made: it shows the run it was made for.
+    void OnInitDialog();
+    // A later run: the window starts again with that run's output.
+    void WatchRun(std::unique_ptr<ProcessRunner> runner, CProcessWindowOwner* pOwner);
+    // The 200 ms tick while a run is watched.
+    void OnTimer();
+    // The next piece of output a tick left, when HasMoreToShow().
+    void ShowMore();
+    void OnStop();
+    CloseResult OnClose();
+    // The window goes: the runner with it, and the window's place is stored.
+    void OnDestroy(const CWindowBox& screenBox);
+    // A double-click in the output box, on line nLine (0-based).
+    void OnOutputDoubleClick(int nLine);
+
+    bool IsStopEnabled() const { return m_bStopEnabled; }
+    int GetProgress() const { return m_nProgress; }
+    const std::string& GetStatusText() const { return m_strStatusText; }
+    bool IsTimerRunning() const { return m_bTimerRunning; }
+    bool HasMoreToShow() const { return m_bMoreToShow; }
+    bool HoldsRunner() const { return m_pRunner != nullptr; }
+    bool GetToggle() const { return m_bToggle; }
+    // The output box's text and how much of the run's output it holds.
+    const COutputLines& GetOutput() const { return m_output; }
+    std::size_t GetShownLength() const { return m_output.Size(); }
+    // Counts the times the box's text was replaced rather than added to.
+    std::uint64_t GetReplaceCount() const { return m_nReplaced; }
+
+private:
+    bool IsRunActive() const;
+    void ShowRun();
+    void TakeOutput(bool bRunning);
+    void Finish();
+    void Abort();
+    bool AskToAbort();
+
+    CProcessWindowHost& m_host;
+    CProcessWindowOwner* m_pOwner;
+    std::unique_ptr<ProcessRunner> m_pRunner;
+    COutputLines m_output;
+    std::string m_strStatusText;
+    bool m_bToggle = false;
+    bool m_bStopEnabled = false;
+    bool m_bTimerRunning = false;
+    bool m_bMoreToShow = false;
+    int m_nProgress = 0;
+    std::uint64_t m_nReplaced = 0;
+};

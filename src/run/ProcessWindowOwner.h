@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The project's side of its Process Window: it hears of a double-click on an output line, and
+// it is the one that lets the window go when the person closes it with no run active.
+class CProcessWindowOwner {
+public:
+    virtual ~CProcessWindowOwner() = default;
+
+    // Line nLine (0-based, lines ended by CR) of the output was double-clicked.
+    virtual void OnOutputLineDoubleClicked(const std::string& output, int nLine) = 0;
+    // The window was closed while no run was active: the owner keeps the output as the
+    // project's last output and destroys the window once the closing event is over.
+    virtual void OnProcessWindowClosed(std::string output) = 0;
+};

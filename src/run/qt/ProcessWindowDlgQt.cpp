@@ -1,0 +1,171 @@
+#include "ProcessWindowDlgQt.h"
+
+#include "ProcessOutputBox.h"
+
+#include "run/ProcessRunner.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// A control's place in dialog units of the dialog's own 8-point font, whose four by eight units
+// are six by thirteen pixels.
+struct CDlgUnits {
+    int x;
+    int y;
+    int cx;
+    int cy;
+    QRect ToPixels() const { return QRect((x * 6 + 2) / 4, (y * 13 + 4) / 8, (cx * 6 + 2) / 4, (cy * 13 + 4) / 8); }
+};
+
+constexpr CDlgUnits kStopBox {2, 1, 17, 10};
+constexpr double kStripPointSize = 8;
+constexpr CDlgUnits kProgressBox {24, 1, 92, 8};
+constexpr CDlgUnits kStatusBox {119, 1, 253, 12};
+
+QString Id(int id)
+{
+    return QString::number(id);
+}
+
+}  // namespace
+
+CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindowOwner* pOwner,
+                                         std::unique_ptr<ProcessRunner> runner, QWidget* parent)
+    : QWidget(parent), m_model(host, pOwner, std::move(runner)), m_pStop(new QPushButton(tr("stop"), this)),
+      m_pProgress(new QProgressBar(this)), m_pStatus(new QLineEdit(this)),
+      m_pOutput(new CProcessOutputBox(m_model.GetOutput(), this))
+{
+    setObjectName(Id(CProcessWindowDlg::IDD));
+    m_pStop->setObjectName(Id(CProcessWindowDlg::IDC_STOP));
+    m_pStop->setAutoDefault(false);
+    m_pProgress->setObjectName(Id(CProcessWindowDlg::IDC_PROGRESS));
+    m_pProgress->setRange(0, CProcessWindowDlg::kProgressMax);
+    m_pProgress->setTextVisible(false);
+    m_pStatus->setObjectName(Id(CProcessWindowDlg::IDC_STATUS));
+    m_pStatus->setReadOnly(true);
+    m_pOutput->setObjectName(Id(CProcessWindowDlg::IDC_OUTPUT));
+    m_pOutput->setFont(OutputFont(host));
+    // The strip keeps the small font of the dialog's resource, so that "stop" fits its button.
+    QFont stripFont = font();
+    stripFont.setPointSizeF(kStripPointSize);
+    for (QWidget* control : {static_cast<QWidget*>(m_pStop), static_cast<QWidget*>(m_pStatus)})
+        control->setFont(stripFont);
+
+    connect(m_pStop, &QPushButton::clicked, this, [this] {
+        m_model.OnStop();
+        ShowModel();
+    });
+    connect(m_pOutput, &CProcessOutputBox::lineDoubleClicked, this,
+            [this](int nLine) { m_model.OnOutputDoubleClick(nLine); });
+    m_tick.setInterval(CProcessWindowDlg::kTickMs);
+    connect(&m_tick, &QTimer::timeout, this, &CProcessWindowDlgQt::OnTimer);
+    // What a tick leaves follows as soon as the events waiting in between are handled.
+    m_more.setSingleShot(true);
+    m_more.setInterval(0);
+    connect(&m_more, &QTimer::timeout, this, &CProcessWindowDlgQt::ShowMore);
+
+    m_model.OnInitDialog();
+    ShowModel();
+    LayOut();
+}
+
+CProcessWindowDlgQt::~CProcessWindowDlgQt()
+{
+    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+    m_model.OnDestroy({topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()});
+    // The box shows the dialog's text, which goes before the child windows do.
+    delete m_pOutput;
+}
+
+QFont CProcessWindowDlgQt::OutputFont(const CProcessWindowHost& host)
+{
+    QFont font(QString::fromStdString(host.GetProcessFontName()));
+    font.setStyleHint(QFont::TypeWriter);
+    const int nTenths = host.GetProcessFontSize();
+    font.setPointSizeF(nTenths > 0 ? nTenths / 10.0 : 9.0);
+    return font;
+}
+
+void CProcessWindowDlgQt::WatchRun(std::unique_ptr<ProcessRunner> runner, CProcessWindowOwner* pOwner)
+{
+    show();
+    m_model.WatchRun(std::move(runner), pOwner);
+    ShowModel();
+}
+
+void CProcessWindowDlgQt::OnTimer()
+{
+    m_model.OnTimer();
+    ShowModel();
+}
+
+void CProcessWindowDlgQt::ShowMore()
+{
+    m_model.ShowMore();
+    ShowModel();
+}
+
+void CProcessWindowDlgQt::ShowModel()
+{
+    m_pStop->setEnabled(m_model.IsStopEnabled());
+    m_pProgress->setValue(m_model.GetProgress());
+    const QString status = QString::fromStdString(m_model.GetStatusText());
+    if (m_pStatus->text() != status) {
+        m_pStatus->setText(status);
+        m_pStatus->setCursorPosition(0);
+    }
+    if (m_model.GetReplaceCount() != m_nReplacedShown) {
+        m_nReplacedShown = m_model.GetReplaceCount();
+        m_nLengthShown = m_model.GetShownLength();
+        m_pOutput->OnTextReplaced();
+    } else if (m_model.GetShownLength() != m_nLengthShown) {
+        m_nLengthShown = m_model.GetShownLength();
+        m_pOutput->OnTextAppended();
+    }
+    if (!m_model.IsTimerRunning())
+        m_tick.stop();
+    else if (!m_tick.isActive())
+        m_tick.start();
+    if (m_model.HasMoreToShow())
+        m_more.start();
+    else
+        m_more.stop();
+}
+
+void CProcessWindowDlgQt::LayOut()
+{
+    m_pStop->setGeometry(kStopBox.ToPixels());
+    m_pProgress->setGeometry(kProgressBox.ToPixels());
+    m_pStatus->setGeometry(kStatusBox.ToPixels());
+    m_pOutput->setGeometry(0, kStripHeight, width(), std::max(0, height() - kStripHeight));
+}
+
+void CProcessWindowDlgQt::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CProcessWindowDlgQt::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CProcessWindowDlgQt::closeEvent(QCloseEvent* event)
+{
+    const CProcessWindowDlg::CloseResult result = m_model.OnClose();
+    ShowModel();
+    if (result == CProcessWindowDlg::CloseResult::Closes)
+        event->accept();
+    else
+        event->ignore();
+}
