@@ -7,7 +7,7 @@
 #include "run/ProcessWindowHost.h"
 #include "run/qt/ProcessOutputBox.h"
 #include "run/qt/ProcessWindowDlgQt.h"
-#include "tools/ConsoleUi.h"
+#include "framework/ConsoleUi.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
