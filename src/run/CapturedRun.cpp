@@ -140,7 +140,7 @@ std::unique_ptr<ProcessRunner> CCapturedRun::StartRun(const std::string& applica
 {
     if (!StartCaptured(application, commandLine, folder))
         return nullptr;
-    return std::make_unique<ProcessRunner>(*this, CurrentRunNumber());
+    return std::make_unique<ProcessRunner>(*this, CurrentRunNumber(), commandLine);
 }
 
 void CCapturedRun::ReadUntilBroken(int readFd)

@@ -11,11 +11,16 @@ class CCapturedRun;
 // run has started, an earlier run's runner no longer runs and stops nothing.
 class ProcessRunner {
 public:
-    ProcessRunner(CCapturedRun& run, std::uint64_t nRun) : m_run(run), m_nRun(nRun) {}
+    ProcessRunner(CCapturedRun& run, std::uint64_t nRun, std::string commandLine = {})
+        : m_run(run), m_nRun(nRun), m_strCommandLine(std::move(commandLine))
+    {
+    }
     ProcessRunner(const ProcessRunner&) = delete;
     ProcessRunner& operator=(const ProcessRunner&) = delete;
 
     bool IsRunning() const;
+    // The command line the tool was started with.
+    const std::string& GetCommandLine() const { return m_strCommandLine; }
     // The run's output, or its part from position nFrom on (at most nMax bytes of it); a copy
     // is always a complete earlier state of the text.
     std::string CopyOutput() const;
@@ -28,4 +33,5 @@ private:
 
     CCapturedRun& m_run;
     const std::uint64_t m_nRun;
+    const std::string m_strCommandLine;
 };

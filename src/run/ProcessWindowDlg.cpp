@@ -40,6 +40,7 @@ void CProcessWindowDlg::WatchRun(std::unique_ptr<ProcessRunner> runner, CProcess
 
 void CProcessWindowDlg::ShowRun()
 {
+    m_strCommandLine = m_pRunner != nullptr ? m_pRunner->GetCommandLine() : std::string();
     m_output.Clear();
     ++m_nReplaced;
     const bool bRunning = IsRunActive();

@@ -67,6 +67,9 @@ public:
     bool IsStopEnabled() const { return m_bStopEnabled; }
     int GetProgress() const { return m_nProgress; }
     const std::string& GetStatusText() const { return m_strStatusText; }
+    // The command line of the run shown, which the caption may not tell (the applet host runs
+    // under the applet viewer's caption).
+    const std::string& GetCommandLine() const { return m_strCommandLine; }
     bool IsTimerRunning() const { return m_bTimerRunning; }
     bool HasMoreToShow() const { return m_bMoreToShow; }
     bool HoldsRunner() const { return m_pRunner != nullptr; }
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<ProcessRunner> m_pRunner;
     COutputLines m_output;
     std::string m_strStatusText;
+    std::string m_strCommandLine;
     bool m_bToggle = false;
     bool m_bStopEnabled = false;
     bool m_bTimerRunning = false;

@@ -119,6 +119,7 @@ void CProcessWindowDlgQt::ShowModel()
         m_pStatus->setText(status);
         m_pStatus->setCursorPosition(0);
     }
+    m_pStatus->setToolTip(QString::fromStdString(m_model.GetCommandLine()));
     if (m_model.GetReplaceCount() != m_nReplacedShown) {
         m_nReplacedShown = m_model.GetReplaceCount();
         m_nLengthShown = m_model.GetShownLength();

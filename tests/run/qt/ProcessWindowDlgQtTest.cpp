@@ -84,6 +84,7 @@ TEST_F(ProcessWindowDlgQtTest, ControlsFollowTheRunAndTheBoxShowsEachCrEndedLine
     EXPECT_EQ(progress->maximum(), 100);
     EXPECT_TRUE(status->isReadOnly());
     EXPECT_EQ(status->text(), "Building Main.java");
+    EXPECT_EQ(status->toolTip().toStdString().rfind("helper paced ", 0), 0u) << "the line the run really has";
     EXPECT_EQ(box->font().family(), "Courier New");
     EXPECT_EQ(box->font().pointSizeF(), 9.0);
     EXPECT_EQ(box->viewport()->backgroundRole(), QPalette::Base);
