@@ -5,6 +5,7 @@
 #include "project/JavaProjectDoc.h"
 
 #include "support/AppTestEnv.h"
+#include "support/CurrentFolderKeeper.h"
 #include "support/TestProjectHost.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,6 @@ protected:
         Tool("javac", "echo \"$PWD: javac $*\"");
         Tool("java", "for a in \"$@\"; do printf '[%s]' \"$a\"; done; echo");
     }
-    ~HeadlessRunTest() override { std::filesystem::current_path(m_strOldFolder); }
 
     void Tool(const std::string& name, const std::string& body)
     {
@@ -59,7 +59,7 @@ protected:
         return RunHeadless(CCommandLineInfo::Parse(args), env, m_out, m_err);
     }
 
-    std::string m_strOldFolder = std::filesystem::current_path();
+    CCurrentFolderKeeper m_folder;
     CTestConfigHome m_home;
     std::ostringstream m_out;
     std::ostringstream m_err;

@@ -1,5 +1,6 @@
 #include "RunnerTestSupport.h"
 #include "TestRunHost.h"
+#include "support/CurrentFolderKeeper.h"
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 
@@ -50,18 +51,6 @@ public:
         m_runners.push_back(std::move(runner));
     }
     std::vector<std::unique_ptr<ProcessRunner>> m_runners;
-};
-
-// The commands move the program to the tool's folder; each test gets its own back.
-class CCurrentFolderKeeper {
-public:
-    CCurrentFolderKeeper() : m_strFolder(std::filesystem::current_path()) {}
-    ~CCurrentFolderKeeper() { std::filesystem::current_path(m_strFolder); }
-    CCurrentFolderKeeper(const CCurrentFolderKeeper&) = delete;
-    CCurrentFolderKeeper& operator=(const CCurrentFolderKeeper&) = delete;
-
-private:
-    std::string m_strFolder;
 };
 
 class ProjectRun : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include "run/ProcessRunner.h"
 #include "run/ProjectRunCommands.h"
 #include "run/RunWatcher.h"
+#include "support/CurrentFolderKeeper.h"
 #include "support/RecordingProjectWindows.h"
 #include "support/TempDir.h"
 #include "support/TestDisplay.h"
@@ -53,7 +54,6 @@ protected:
     {
         m_run.TerminateCaptured(11);
         m_run.WaitUntilIdle(60s);
-        std::filesystem::current_path(m_strOldFolder);
     }
 
     void SetUp() override
@@ -81,7 +81,7 @@ protected:
         return m_host.m_pWindows->m_pRunner->CopyOutput();
     }
 
-    std::string m_strOldFolder = std::filesystem::current_path();
+    CCurrentFolderKeeper m_folder;
     CTempDir m_dir;
     CCapturedRun m_run;
     CWindowedHost<CKeepingWindows> m_host;
