@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What a source window takes from the settings when it is created; later changes of the
+// settings reach only windows opened after them. Colours are 0x00BBGGRR, the font size is in
+// tenths of a point.
+struct CEditorSettings {
+    std::string strFontName = "Courier New";
+    int nFontSize = 100;
+    int nTabWidth = 3;
+    int nSpaceTabs = 0;
+    std::uint32_t crNormal = 0x00000000;  // the desktop's window-text colour
+    std::uint32_t crKeyword = 0x00DD0000;
+    std::uint32_t crComment = 0x000000DD;
+    std::uint32_t crString = 0x00006600;
+    std::uint32_t crTag = 0x00001177;
+};

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "editor/ColourClass.h"
+#include "editor/TextModel.h"
+
+#include <algorithm>
+#include <string>
+
+// A text model over a plain string, with lines split as the editor splits them (CR LF, LF or
+// CR), for tests of the passes and commands without a window. It counts the class writes, so
+// tests can see how much a pass sends to the editor.
+class CStringTextModel : public CTextModel {
+public:
+    explicit CStringTextModel(std::string text = {})
+        : m_strText(std::move(text)), m_strClasses(m_strText.size(), ColourClass::kNormal)
+    {
+    }
+
+    const std::string& Text() const { return m_strText; }
+    const std::string& Classes() const { return m_strClasses; }
+    int ClassWrites() const { return m_nClassWrites; }
+    int ClassBytesWritten() const { return m_nClassBytes; }
+
+    TextPos GetLength() const override { return static_cast<TextPos>(m_strText.size()); }
+    std::string_view GetBytes(TextPos nStart, TextPos nEnd) const override
+    {
+        return std::string_view(m_strText).substr(Clamp(nStart), Clamp(nEnd) - Clamp(nStart));
+    }
+
+    int GetLineCount() const override { return static_cast<int>(Starts().size()); }
+    int LineFromPosition(TextPos nPos) const override
+    {
+        const auto& starts = Starts();
+        const auto it = std::upper_bound(starts.begin(), starts.end(), Clamp(nPos));
+        return static_cast<int>(it - starts.begin()) - 1;
+    }
+    TextPos LineStart(int nLine) const override
+    {
+        const auto& starts = Starts();
+        if (nLine < 0)
+            return 0;
+        return nLine < static_cast<int>(starts.size()) ? static_cast<TextPos>(starts[nLine]) : GetLength();
+    }
+    TextPos LineEnd(int nLine) const override
+    {
+        TextPos nEnd = LineStart(nLine + 1);
+        if (nLine + 1 >= GetLineCount())
+            return GetLength();
+        if (nEnd > 0 && m_strText[nEnd - 1] == '\n')
+            --nEnd;
+        if (nEnd > LineStart(nLine) && m_strText[nEnd - 1] == '\r')
+            --nEnd;
+        return nEnd;
+    }
+
+    CTextRange GetSelection() const override { return m_selection; }
+    void SetSelection(TextPos nStart, TextPos nEnd) override { m_selection = {Clamp(nStart), Clamp(nEnd)}; }
+    void Replace(TextPos nStart, TextPos nEnd, std::string_view bytes) override
+    {
+        const std::size_t s = Clamp(nStart), e = Clamp(nEnd);
+        m_strText.replace(s, e - s, bytes);
+        m_strClasses.replace(s, e - s, bytes.size(), ColourClass::kNormal);
+        m_starts.clear();
+        m_selection = {static_cast<TextPos>(s + bytes.size()), static_cast<TextPos>(s + bytes.size())};
+        NotifyTextChanged(static_cast<TextPos>(s));
+    }
+
+    std::string GetClasses(TextPos nStart, TextPos nEnd) const override
+    {
+        return m_strClasses.substr(Clamp(nStart), Clamp(nEnd) - Clamp(nStart));
+    }
+    void SetClasses(TextPos nStart, std::string_view classes) override
+    {
+        ++m_nClassWrites;
+        m_nClassBytes += static_cast<int>(classes.size());
+        for (std::size_t i = 0; i < classes.size() && Clamp(nStart) + i < m_strClasses.size(); ++i)
+            m_strClasses[Clamp(nStart) + i] = ColourClass::Shown(classes[i]);
+    }
+
+private:
+    std::size_t Clamp(TextPos nPos) const
+    {
+        return static_cast<std::size_t>(std::clamp<TextPos>(nPos, 0, GetLength()));
+    }
+    const std::vector<std::size_t>& Starts() const
+    {
+        if (m_starts.empty()) {
+            m_starts.push_back(0);
+            for (std::size_t i = 0; i < m_strText.size(); ++i) {
+                const bool bCrLf = m_strText[i] == '\r' && i + 1 < m_strText.size() && m_strText[i + 1] == '\n';
+                if ((m_strText[i] == '\n' || m_strText[i] == '\r') && !bCrLf)
+                    m_starts.push_back(i + 1);
+            }
+        }
+        return m_starts;
+    }
+
+    std::string m_strText;
+    std::string m_strClasses;
+    mutable std::vector<std::size_t> m_starts;
+    CTextRange m_selection;
+    int m_nClassWrites = 0;
+    int m_nClassBytes = 0;
+};
