@@ -1,12 +1,17 @@
 #pragma once
 
 #include "TextDocument.h"
+#include "TextModel.h"
+
+#include "project/JavaScanner.h"
+
+#include <string>
 
 class CJavaProjectDoc;
 class CProjectHost;
 
-// The document of a Java source window: one .java file. It starts its compile through the open
-// project.
+// The document of a Java source window: one .java file, with the function list the class
+// scanner finds in it. It starts its compile through the open project.
 class CSyntaxWindowDoc : public CTextDocument {
 public:
     CSyntaxWindowDoc(CUi& ui, CProjectHost& projects) : CTextDocument(ui), m_projects(projects) {}
@@ -14,6 +19,21 @@ public:
     // The one open project, or none.
     CJavaProjectDoc* GetOpenProject() const;
 
+    // Scans the current text: the function list, and the classes of the open project's entry
+    // for this file, which its tree then shows.
+    void ScanSource();
+    const CJavaScanner& GetScanner() const { return m_scanner; }
+
+    // The window that holds the text selects line nLine (0-based), without its line break;
+    // a line past the end selects the last.
+    void GoToLine(int nLine);
+    // The same for the line that holds byte nPos.
+    void GoToPosition(TextPos nPos);
+
+    // The classes are brought up to date before the file is written.
+    bool OnSaveDocument(const std::string& path) override;
+
 private:
     CProjectHost& m_projects;
+    CJavaScanner m_scanner;
 };

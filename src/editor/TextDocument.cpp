@@ -1,10 +1,12 @@
 #include "TextDocument.h"
 
+#include "TextModel.h"
+
 #include "framework/Archive.h"
 
 std::string CTextDocument::GetText() const
 {
-    return m_textSource ? m_textSource() : m_strText;
+    return m_pTextModel != nullptr ? std::string(m_pTextModel->GetAllBytes()) : m_strText;
 }
 
 void CTextDocument::Serialize(CArchive& ar)

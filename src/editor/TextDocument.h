@@ -2,14 +2,17 @@
 
 #include "framework/Document.h"
 
-#include <functional>
 #include <string>
+
+class CTextModel;
 
 // A document whose file is plain text, kept as its exact bytes. While a window shows it, the
 // window's editor holds the current text; saving takes it from there.
 class CTextDocument : public CDocument {
 public:
     using CDocument::CDocument;
+
+    CUi& GetUi() const { return Ui(); }
 
     // Loading takes every byte of the file; storing writes the current text unchanged.
     void Serialize(CArchive& ar) override;
@@ -19,13 +22,15 @@ public:
     std::string GetText() const;
     void SetText(std::string text) { m_strText = std::move(text); }
 
-    // The editor that holds the current text; none when no window shows the document.
-    void SetTextSource(std::function<std::string()> source) { m_textSource = std::move(source); }
+    // The text of the window that holds the current text; none when no window shows the
+    // document.
+    CTextModel* GetTextModel() const { return m_pTextModel; }
+    void SetTextModel(CTextModel* text) { m_pTextModel = text; }
 
 protected:
     void DeleteContents() override { m_strText.clear(); }
 
 private:
     std::string m_strText;
-    std::function<std::string()> m_textSource;
+    CTextModel* m_pTextModel = nullptr;
 };

@@ -19,6 +19,7 @@
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/qt/ProcessOutputBox.h"
 
+#include "QuarnelAppFixture.h"
 #include "support/AppTestEnv.h"
 #include "support/TestProjectHost.h"
 #include "support/RecordingShell.h"
@@ -41,65 +42,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class QuarnelAppTest : public ::testing::Test {
-protected:
-    QuarnelAppTest()
-    {
-        // No tip at start-up unless a test asks for it.
-        WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\Tip]\n\"StartUp\"=dword:00000001\n");
-    }
-
-    void WriteSettings(const std::string& keys)
-    {
-        m_home.Dir().Write("config/Kestrune/Ondrik.reg", "Windows Registry Editor Version 5.00\n\n" + keys);
-    }
-
-    CAppEnvironment Environment() const
-    {
-        CAppEnvironment env;
-        env.strProgramPath = m_home.Dir().File("install/ondrik");
-        env.strSettingsFile = m_home.SettingsFile();
-        env.jdkSearch = {m_home.Dir().File("jvm/default-java"), ""};
-        return env;
-    }
-
-    CQuarnelApp& Start(const CCommandLineInfo& cmd = {})
-    {
-        m_app = std::make_unique<CQuarnelApp>(m_ui, m_shell, Environment());
-        m_bStarted = m_app->InitInstance(cmd);
-        return *m_app;
-    }
-
-    // A saved project with one Java file, as the program writes it.
-    std::string MakeProject(const std::string& name)
-    {
-        const std::string folder = m_home.Dir().File(name);
-        m_home.Dir().Write(name + "/" + name + ".java", "class " + name + " {}\r\n");
-        CScriptedUi ui;
-        CRecordingShell shell;
-        CQuarnelApp maker(ui, shell, Environment());
-        CJavaProjectDoc project(maker.ProjectHost());
-        project.SetPathName(folder + "/" + name + ".jpr");
-        project.AddJavaFile(folder + "/" + name + ".java");
-        project.SetMainJavaFile(name + ".java");
-        EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));
-        return project.GetPathName();
-    }
-
-    void ProcessDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    std::size_t WindowCount() const { return m_app->GetMainWnd()->GetMdiArea()->subWindowList().size(); }
-
-    CTestConfigHome m_home;
-    CScriptedUi m_ui;
-    CRecordingShell m_shell;
-    std::unique_ptr<CQuarnelApp> m_app;
-    bool m_bStarted = false;
-};
-
-}  // namespace
 
 TEST_F(QuarnelAppTest, StartingWithNoArgumentsShowsNoDocument)
 {
@@ -397,7 +339,7 @@ TEST_F(QuarnelAppTest, CompilerMessageOpensItsSourceAtTheLine)
     EXPECT_EQ(frame->GetDocument()->GetPathName(), m_home.Dir().File("Jump/Jump.java"));
     auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x\r\n") << "the line with its break";
+    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x") << "the line without its break";
 }
 
 // Through the whole program: a stand-in compiler's message in the Process Window, double-clicked,

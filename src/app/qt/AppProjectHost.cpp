@@ -4,7 +4,6 @@
 #include "QuarnelApp.h"
 
 #include "editor/SyntaxWindowDoc.h"
-#include "editor/qt/TextEditView.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/ProjectRunCommands.h"
@@ -41,16 +40,8 @@ void CAppProjectHost::SaveRecentProjects(const std::string& path)
 
 void CAppProjectHost::OpenDocumentAtLine(const std::string& path, int nLine)
 {
-    auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path));
-    if (source == nullptr)
-        return;
-    // The document's first window shows the line.
-    for (CMDIChildWnd* frame : m_app.GetDocManager().FramesOf(*source)) {
-        if (auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView())) {
-            view->GoToLine(nLine);
-            return;
-        }
-    }
+    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path)))
+        source->GoToLine(nLine);
 }
 
 std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjectDoc& project)

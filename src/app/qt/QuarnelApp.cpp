@@ -27,6 +27,9 @@
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectFrame.h"
 
+#include <QApplication>
+#include <QPalette>
+
 using namespace Cmd;
 
 namespace {
@@ -121,7 +124,9 @@ void CQuarnelApp::RegisterDocTemplates()
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CChildFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
-            frame->SetView(new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc)));
+            auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), MakeEditorSettings());
+            view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
+            frame->SetView(view);
             return frame;
         }));
     m_pProjectTemplate = &docs.AddDocTemplate(std::make_unique<CDocTemplate>(
@@ -137,9 +142,28 @@ void CQuarnelApp::RegisterDocTemplates()
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CWebFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kHtmlPage));
-            frame->SetView(new CLiveHTMLView(static_cast<CLiveEditorDoc&>(doc)));
+            auto* view = new CLiveHTMLView(static_cast<CLiveEditorDoc&>(doc));
+            view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
+            frame->SetView(view);
             return frame;
         }));
+}
+
+CEditorSettings CQuarnelApp::MakeEditorSettings() const
+{
+    CEditorSettings editor;
+    editor.strFontName = m_settings.m_strFontName;
+    editor.nFontSize = m_settings.m_nFontSize;
+    editor.nTabWidth = m_settings.m_nTabWidth;
+    editor.nSpaceTabs = m_settings.m_nSpaceTabs;
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    editor.crNormal = static_cast<std::uint32_t>(text.red()) | static_cast<std::uint32_t>(text.green()) << 8 |
+                      static_cast<std::uint32_t>(text.blue()) << 16;
+    editor.crKeyword = m_settings.m_crKeyColor;
+    editor.crComment = m_settings.m_crCommentColor;
+    editor.crString = m_settings.m_crStringColor;
+    editor.crTag = m_settings.m_crTagColor;
+    return editor;
 }
 
 void CQuarnelApp::RegisterCommands()

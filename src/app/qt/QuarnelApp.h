@@ -7,6 +7,7 @@
 #include "app/ProjectForwarder.h"
 #include "app/QuarnelSettings.h"
 #include "app/SettingsProfile.h"
+#include "editor/EditorSettings.h"
 
 #include "framework/qt/WinApp.h"
 #include "run/CapturedRun.h"
@@ -46,6 +47,8 @@ public:
 
     CQuarnelSettings& Settings() { return m_settings; }
     const CQuarnelSettings& Settings() const { return m_settings; }
+    // What a source window opened now takes from the settings.
+    CEditorSettings MakeEditorSettings() const;
     CProfile& Profile() { return m_profile; }
     CProjectHost& ProjectHost() { return m_projectHost; }
     // The one captured run of the program.

@@ -1,18 +1,102 @@
 #include "SyntaxWindowView.h"
 
+#include "ScintillaTextModel.h"
+
 #include "editor/SyntaxWindowDoc.h"
 #include "framework/CommandIds.h"
+#include "framework/WaitCursor.h"
 #include "project/JavaProjectDoc.h"
 #include "run/ProjectRunCommands.h"
 
-CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, QWidget* parent) : CTextEditView(doc, parent)
+#include <Qsci/qsciscintilla.h>
+
+#include <QFontDatabase>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+}  // namespace
+
+CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSettings& settings, QWidget* parent)
+    : CTextEditView(doc, parent), m_settings(settings), m_colourer(GetTextModel())
 {
+    ApplySettings();
     OnCommand(Cmd::ID_BUILD_COMPILE, [this] { OnCompile(); });
+    OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
+
+    // The caret's line is coloured once the change that the user made is complete, however
+    // many pieces the editor reports it in: typing, deleting, pasting, undoing.
+    constexpr int kByUser = Sci::SC_PERFORMED_USER | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
+    connect(GetEditor(), &QsciScintillaBase::SCN_MODIFIED, this,
+            [this](int, int nType, const char*, int, int, int, int, int, int, int) {
+                if ((nType & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)) == 0 || (nType & kByUser) == 0 ||
+                    m_bLinePassPending)
+                    return;
+                m_bLinePassPending = true;
+                QMetaObject::invokeMethod(this, [this] {
+                    m_bLinePassPending = false;
+                    m_colourer.ColourCaretLine();
+                }, Qt::QueuedConnection);
+            });
+}
+
+CSyntaxWindowDoc* CSyntaxWindowView::GetSyntaxDocument() const
+{
+    return static_cast<CSyntaxWindowDoc*>(GetDocument());
+}
+
+void CSyntaxWindowView::ApplySettings()
+{
+    QsciScintilla* editor = GetEditor();
+    // A face the desktop lacks would be replaced by any face at all; a source reads best in
+    // the desktop's fixed-pitch one then.
+    QString family = QString::fromStdString(m_settings.strFontName);
+    if (!QFontDatabase::hasFamily(family))
+        family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    const QByteArray familyBytes = family.toUtf8();
+    editor->SendScintilla(Sci::SCI_STYLESETFONT, Sci::STYLE_DEFAULT, familyBytes.constData());
+    // Tenths of a point, as the editor takes hundredths.
+    editor->SendScintilla(Sci::SCI_STYLESETSIZEFRACTIONAL, Sci::STYLE_DEFAULT,
+                          static_cast<long>(std::max(m_settings.nFontSize, 10) * 10));
+    // Both keep colours as 0x00BBGGRR.
+    editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, static_cast<long>(m_settings.crNormal));
+    editor->SendScintilla(Sci::SCI_STYLECLEARALL);
+    const std::pair<int, std::uint32_t> colours[] = {
+        {CScintillaTextModel::kKeywordStyle, m_settings.crKeyword},
+        {CScintillaTextModel::kCommentStyle, m_settings.crComment},
+        {CScintillaTextModel::kStringStyle, m_settings.crString},
+        {CScintillaTextModel::kTagStyle, m_settings.crTag},
+    };
+    for (const auto& [nStyle, crColour] : colours)
+        editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), static_cast<long>(crColour));
+    editor->SendScintilla(Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(m_settings.nTabWidth, 1)));
+    // Long lines wrap at the window's width.
+    editor->SendScintilla(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(Sci::SC_WRAP_WORD));
+}
+
+void CSyntaxWindowView::OnInitialUpdate()
+{
+    const bool bFirstWindow = GetSyntaxDocument() != nullptr && GetSyntaxDocument()->GetTextModel() == nullptr;
+    CTextEditView::OnInitialUpdate();
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr)
+        return;
+    // A further window shares the first one's text and its colours.
+    if (bFirstWindow)
+        OnSyntaxColourUpdate();
+    doc->ScanSource();
+}
+
+void CSyntaxWindowView::OnSyntaxColourUpdate()
+{
+    const CWaitCursor wait(GetSyntaxDocument()->GetUi());
+    m_colourer.ColourAll();
 }
 
 void CSyntaxWindowView::OnCompile()
 {
-    auto* doc = static_cast<CSyntaxWindowDoc*>(GetDocument());
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
     CJavaProjectDoc* project = doc != nullptr ? doc->GetOpenProject() : nullptr;
     if (project == nullptr)
         return;

@@ -1,5 +1,7 @@
 #include "TextEditView.h"
 
+#include "ScintillaTextModel.h"
+
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -9,10 +11,9 @@
 
 #include <QFontDatabase>
 
-#include <algorithm>
 #include <QVBoxLayout>
 
-CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this))
+CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this)), m_pText(new CScintillaTextModel(*m_pEditor))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -28,6 +29,11 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
     m_pEditor->setFrameShape(QFrame::NoFrame);
     setFocusProxy(m_pEditor);
+    m_pEditor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pEditor, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (auto* frame = qobject_cast<CMDIFrameWnd*>(window()); frame != nullptr && m_nContextMenu != 0)
+            frame->PopupMenu(m_nContextMenu, m_pEditor->mapToGlobal(pos));
+    });
 
     // The control tells of caret moves while it paints, and the panes repaint at once: so
     // they are written just after, once however many moves were told.
@@ -65,13 +71,14 @@ CTextDocument* CTextEditView::GetTextDocument() const
     return static_cast<CTextDocument*>(GetDocument());
 }
 
+CTextModel& CTextEditView::GetTextModel() const
+{
+    return *m_pText;
+}
+
 std::string CTextEditView::GetText() const
 {
-    const auto length = static_cast<std::size_t>(m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    std::string bytes(length + 1, '\0');
-    m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETTEXT, static_cast<unsigned long>(length + 1), bytes.data());
-    bytes.resize(length);
-    return bytes;
+    return std::string(m_pText->GetAllBytes());
 }
 
 void CTextEditView::SetText(const std::string& bytes)
@@ -82,20 +89,6 @@ void CTextEditView::SetText(const std::string& bytes)
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
-}
-
-void CTextEditView::GoToLine(int nLine)
-{
-    const long nLines = m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
-    const long nTarget = std::clamp<long>(nLine, 0, nLines - 1);
-    const long nStart = m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nTarget);
-    const long nEnd = nTarget + 1 < nLines
-                          ? m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nTarget + 1)
-                          : m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSEL, nStart, nEnd);
-    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
-    m_pEditor->setFocus();
-    ShowCaretPosition();
 }
 
 CTextEditView* CTextEditView::FindSiblingView() const
@@ -119,7 +112,7 @@ void CTextEditView::OnInitialUpdate()
         m_pEditor->setDocument(sibling->GetEditor()->document());
     } else {
         SetText(doc->GetLoadedText());
-        doc->SetTextSource([this] { return GetText(); });
+        doc->SetTextModel(m_pText);
     }
     CView::OnInitialUpdate();
 }
@@ -129,11 +122,13 @@ void CTextEditView::OnInitialUpdate()
 void CTextEditView::OnDocumentDetaching()
 {
     CTextDocument* doc = GetTextDocument();
+    if (doc->GetTextModel() != m_pText)
+        return;
     if (CTextEditView* sibling = FindSiblingView()) {
-        doc->SetTextSource([sibling] { return sibling->GetText(); });
+        doc->SetTextModel(&sibling->GetTextModel());
     } else {
         doc->SetText(GetText());
-        doc->SetTextSource(nullptr);
+        doc->SetTextModel(nullptr);
     }
 }
 

@@ -4,7 +4,9 @@
 
 #include <string>
 
+class CScintillaTextModel;
 class CTextDocument;
+class CTextModel;
 class QsciScintilla;
 
 // A view that edits a text document in a QScintilla control used as a plain control: the
@@ -19,11 +21,11 @@ public:
     QsciScintilla* GetEditor() const { return m_pEditor; }
     CTextDocument* GetTextDocument() const;
 
+    CTextModel& GetTextModel() const;
     std::string GetText() const;
     void SetText(const std::string& bytes);
-    // Selects line nLine (0-based) with its line break, brings it into view and shows the
-    // caret's line and column.
-    void GoToLine(int nLine);
+    // The popup menu a right click shows, from the program's menus.
+    void SetContextMenuId(int menuId) { m_nContextMenu = menuId; }
 
     void OnInitialUpdate() override;
     void OnDocumentSaved(CDocument& doc) override;
@@ -38,5 +40,7 @@ private:
     void ShowCaretPosition() const;
 
     QsciScintilla* m_pEditor;
+    CScintillaTextModel* m_pText;
+    int m_nContextMenu = 0;
     bool m_bCaretShowPending = false;
 };

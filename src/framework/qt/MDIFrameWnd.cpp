@@ -99,6 +99,15 @@ QMenu* CMDIFrameWnd::BuildPopup(const CMenuItem& popup)
     return menu;
 }
 
+void CMDIFrameWnd::PopupMenu(int menuId, const QPoint& globalPos)
+{
+    const auto it = m_menus.find(menuId);
+    if (it == m_menus.end() || it->second.empty())
+        return;
+    // The popup's own aboutToShow brings its items up to date.
+    it->second.front()->popup(globalPos);
+}
+
 void CMDIFrameWnd::BuildMenus()
 {
     for (auto& [id, menus] : m_menus) {

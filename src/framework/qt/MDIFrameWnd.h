@@ -17,6 +17,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPoint;
 class QShortcut;
 
 // The main window: document windows in an MDI area, the menu bar of the active document's
@@ -37,6 +38,8 @@ public:
     QAction* FindMenuAction(int id) const;
     // Brings the enabled and checked state of a menu's items up to date.
     void UpdateMenu(QMenu* menu);
+    // Shows the first popup of menu resource menuId at globalPos, its items brought up to date.
+    void PopupMenu(int menuId, const QPoint& globalPos);
 
     void SetMessageText(const QString& text);
     // The caret's line and column panes; a frame without them ignores the texts.

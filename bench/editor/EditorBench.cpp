@@ -1,0 +1,178 @@
+// The Java window's colouring against the editor's own Java colouring on the same text, the
+// cost of one keystroke's line pass at the end of a small and of a large file, and opening a
+// large file until its first paint with the memory it takes, on the offscreen platform.
+#include "scanner/JavaSourceGenerator.h"
+
+#include "editor/SyntaxColourer.h"
+#include "editor/SyntaxWindowDoc.h"
+#include "editor/qt/ScintillaTextModel.h"
+#include "editor/qt/SyntaxWindowView.h"
+#include "framework/ConsoleUi.h"
+#include "project/ProjectHost.h"
+
+#include <Qsci/qscilexerjava.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using Sci = QsciScintillaBase;
+
+// Most sources here end their lines in LF alone.
+std::string JavaText(std::size_t bytes)
+{
+    std::string text = GenerateJavaSource(bytes);
+    std::erase(text, '\r');
+    return text;
+}
+
+void Load(QsciScintilla& editor, const std::string& text)
+{
+    editor.SendScintilla(Sci::SCI_CLEARALL);
+    editor.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<unsigned long>(text.size()), text.data());
+}
+
+void ClearStyles(QsciScintilla& editor)
+{
+    editor.SendScintilla(Sci::SCI_STARTSTYLING, 0UL, 0xffL);
+    editor.SendScintilla(Sci::SCI_SETSTYLING, static_cast<unsigned long>(editor.SendScintilla(Sci::SCI_GETLENGTH)),
+                         0L);
+}
+
+long ResidentKilobytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long nPages = 0, nResident = 0;
+    statm >> nPages >> nResident;
+    return nResident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+class CBenchProjectHost : public CProjectHost {
+public:
+    CUi& GetUi() override { return m_ui; }
+    std::string GetDefaultJavaOptions() const override { return {}; }
+    std::string GetDefaultJavacSwitches() const override { return {}; }
+    std::string GetJavaBin() const override { return {}; }
+    void SetOpenProject(CJavaProjectDoc*) override {}
+    CJavaProjectDoc* GetOpenProject() const override { return nullptr; }
+    void AddRecentProject(const std::string&) override {}
+    void SaveRecentProjects(const std::string&) override {}
+
+    CConsoleUi m_ui {std::cerr};
+};
+
+// The whole-text pass, classes found and written to the editor's styles.
+void BM_FullPass1MB(benchmark::State& state)
+{
+    const std::string text = JavaText(1 << 20);
+    QsciScintilla editor;
+    Load(editor, text);
+    CScintillaTextModel model(editor);
+    CSyntaxColourer colourer(model);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ClearStyles(editor);
+        state.ResumeTiming();
+        colourer.ColourAll();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(text.size()));
+}
+BENCHMARK(BM_FullPass1MB)->Unit(benchmark::kMillisecond);
+
+// The editor's own Java lexer over the same text, forced over all of it.
+void BM_QsciLexerJava1MB(benchmark::State& state)
+{
+    const std::string text = JavaText(1 << 20);
+    QsciScintilla editor;
+    auto* lexer = new QsciLexerJava(&editor);
+    editor.setLexer(lexer);
+    Load(editor, text);
+    for (auto _ : state) {
+        state.PauseTiming();
+        ClearStyles(editor);
+        state.ResumeTiming();
+        editor.SendScintilla(Sci::SCI_COLOURISE, 0UL, -1L);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(text.size()));
+}
+BENCHMARK(BM_QsciLexerJava1MB)->Unit(benchmark::kMillisecond);
+
+// One typed character on the last line and the line pass that follows it.
+void BM_KeystrokeOnLastLine(benchmark::State& state)
+{
+    std::string text = JavaText(static_cast<std::size_t>(state.range(0)));
+    text += "    int last = 0; /* still open";
+    QsciScintilla editor;
+    Load(editor, text);
+    CScintillaTextModel model(editor);
+    CSyntaxColourer colourer(model);
+    colourer.ColourAll();
+    colourer.ColourCaretLine();
+    for (auto _ : state) {
+        const TextPos nEnd = model.GetLength();
+        model.Replace(nEnd, nEnd, "x");
+        colourer.ColourCaretLine();
+    }
+}
+BENCHMARK(BM_KeystrokeOnLastLine)->Arg(10 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+
+// A 10 MB file from its bytes to the first paint of its window, with the scan of its classes.
+void BM_Open10MB(benchmark::State& state)
+{
+    const std::string text = JavaText(10 << 20);
+    CBenchProjectHost host;
+    long nResident = 0;
+    for (auto _ : state) {
+        const long nBefore = ResidentKilobytes();
+        CSyntaxWindowDoc doc(host.m_ui, host);
+        doc.SetText(text);
+        auto view = std::make_unique<CSyntaxWindowView>(doc, CEditorSettings {});
+        view->resize(900, 700);
+        view->show();
+        view->OnInitialUpdate();
+        benchmark::DoNotOptimize(view->grab());
+        nResident = ResidentKilobytes() - nBefore;
+    }
+    state.counters["resident_growth_MB"] = static_cast<double>(nResident) / 1024.0;
+}
+BENCHMARK(BM_Open10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same file in a bare editor with its own Java lexer.
+void BM_OpenBareQsci10MB(benchmark::State& state)
+{
+    const std::string text = JavaText(10 << 20);
+    long nResident = 0;
+    for (auto _ : state) {
+        const long nBefore = ResidentKilobytes();
+        auto editor = std::make_unique<QsciScintilla>();
+        editor->setLexer(new QsciLexerJava(editor.get()));
+        Load(*editor, text);
+        editor->resize(900, 700);
+        editor->show();
+        benchmark::DoNotOptimize(editor->grab());
+        nResident = ResidentKilobytes() - nBefore;
+    }
+    state.counters["resident_growth_MB"] = static_cast<double>(nResident) / 1024.0;
+}
+BENCHMARK(BM_OpenBareQsci10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

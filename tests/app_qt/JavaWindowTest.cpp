@@ -1,0 +1,134 @@
+#include "QuarnelAppFixture.h"
+
+#include "editor/ColourClass.h"
+#include "editor/SyntaxWindowDoc.h"
+#include "editor/TextModel.h"
+#include "editor/qt/SyntaxWindowView.h"
+#include "framework/CommandIds.h"
+#include "framework/qt/MDIChildWnd.h"
+#include "project/JavaClass.h"
+#include "project/JavaFile.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+// The classes as letters, k keyword, c comment, s string, n normal, line breaks as they are.
+std::string Letters(std::string_view text, std::string_view classes)
+{
+    std::string letters;
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            letters += text[i];
+            continue;
+        }
+        switch (classes[i]) {
+        case ColourClass::kKeyword: letters += 'k'; break;
+        case ColourClass::kComment: letters += 'c'; break;
+        case ColourClass::kString: letters += 's'; break;
+        default: letters += 'n'; break;
+        }
+    }
+    return letters;
+}
+
+class JavaWindowTest : public QuarnelAppTest {
+protected:
+    CSyntaxWindowView* Open(const std::string& path)
+    {
+        m_app->OpenDocumentFile(path);
+        CMDIChildWnd* frame = m_app->GetMainWnd()->GetActiveFrame();
+        auto* view = frame != nullptr ? dynamic_cast<CSyntaxWindowView*>(frame->GetActiveView()) : nullptr;
+        if (view != nullptr) {
+            QApplication::setActiveWindow(m_app->GetMainWnd());
+            view->GetEditor()->setFocus();
+        }
+        return view;
+    }
+
+    static std::string Shown(CSyntaxWindowView& view)
+    {
+        CTextModel& text = view.GetTextModel();
+        return Letters(text.GetAllBytes(), text.GetClasses(0, text.GetLength()));
+    }
+};
+
+}  // namespace
+
+// What the editor shows must be what the pass found, class by class; a file that ends its lines
+// in LF shows what the same file with CR LF shows; and colouring is no change the user made, so
+// closing the window asks nothing (the scripted Ui fails on any question).
+TEST_F(JavaWindowTest, OpenedSourceShowsItsColoursWhateverItsLineEndsAndClosesWithoutAQuestion)
+{
+    const std::string lf = "import java.awt.*;\n// A frame\npublic class Hello {\n"
+                           "    String s = \"Hi /* there\"; /* note */ int2 x;\n}\n";
+    std::string crlf;
+    for (char c : lf)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    Start();
+    const std::string expected = "kkkkkknnnnnnnnnnnn\n"
+                                 "cccccccccc\n"
+                                 "kkkkkknkkkkknnnnnnnn\n"
+                                 "nnnnnnnnnnnnnnnsssssssssssssnnccccccccccnkkknnnn\n"
+                                 "n\n";
+    for (const auto& [name, bytes] : {std::pair {"Lf.java", lf}, std::pair {"CrLf.java", crlf}}) {
+        CSyntaxWindowView* view = Open(m_home.Dir().Write(name, bytes));
+        ASSERT_NE(view, nullptr);
+        std::string shown = Shown(*view);
+        std::erase(shown, '\r');
+        EXPECT_EQ(shown, expected) << name;
+        EXPECT_FALSE(view->GetDocument()->IsModified()) << name;
+        ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_CLOSE));
+        ProcessDeletes();
+    }
+    EXPECT_EQ(WindowCount(), 0u);
+}
+
+// Keys go through the editor widget as a person types them: "/*" colours its own line to the
+// end, the line below keeps its colours until F3 recolours the whole text; F3 on a file with no
+// changes leaves it unchanged.
+TEST_F(JavaWindowTest, TypedCommentColoursItsLineAndF3TheRest)
+{
+    Start();
+    CSyntaxWindowView* view = Open(m_home.Dir().Write("Typed.java", "int a;\nint b;\n"));
+    ASSERT_NE(view, nullptr);
+    QsciScintilla* editor = view->GetEditor();
+    QTest::keyClick(editor, Qt::Key_F3);
+    EXPECT_FALSE(view->GetDocument()->IsModified()) << "a full pass marked the file changed";
+    EXPECT_EQ(Shown(*view), "kkknnn\nkkknnn\n");
+
+    editor->setCursorPosition(0, 3);
+    QTest::keyClicks(editor, "/*");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Shown(*view), "kkkccccc\nkkknnn\n") << "the typed line, and only it";
+    QTest::keyClick(editor, Qt::Key_F3);
+    EXPECT_EQ(Shown(*view), "kkkccccc\ncccccc\n");
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+}
+
+// The classes of a project's file come from its window: when it first shows, and from the
+// text as it is saved, so the project holds what is on disk.
+TEST_F(JavaWindowTest, ShowingAndSavingAProjectFileUpdateTheProjectsClasses)
+{
+    const std::string project = MakeProject("Scan");
+    Start();
+    m_app->OpenDocumentFile(project);
+    CSyntaxWindowView* view = Open(m_home.Dir().File("Scan/Scan.java"));
+    ASSERT_NE(view, nullptr);
+    const CJavaFile* file = m_app->GetOpenProject()->GetJavaFiles().FindByPath(m_home.Dir().File("Scan/Scan.java"));
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->GetClasses().GetCount(), 1);
+    EXPECT_EQ(file->GetClasses().GetAt(0)->GetName(), "Scan");
+
+    CTextModel& text = view->GetTextModel();
+    text.Replace(0, text.GetLength(), "class Scan {\r\n    void run() {}\r\n}\r\nclass Other {}\r\n");
+    EXPECT_EQ(file->GetClasses().GetCount(), 1) << "typing alone rescans nothing";
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_SAVE));
+    ASSERT_EQ(file->GetClasses().GetCount(), 2);
+    EXPECT_EQ(file->GetClasses().GetAt(1)->GetName(), "Other");
+    ASSERT_EQ(file->GetClasses().GetAt(0)->GetMethods().size(), 1u);
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+}
