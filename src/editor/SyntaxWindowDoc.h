@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditorSettings.h"
 #include "TextDocument.h"
 #include "TextModel.h"
 
@@ -29,6 +30,10 @@ public:
     void GoToLine(int nLine);
     // The same for the line that holds byte nPos.
     void GoToPosition(TextPos nPos);
+
+    // Export as HTML: the text with the colours its window shows, as a page written where the
+    // user chooses. False when nothing was written.
+    bool ExportAsHtml(const CEditorSettings& colours);
 
     // The classes are brought up to date before the file is written.
     bool OnSaveDocument(const std::string& path) override;

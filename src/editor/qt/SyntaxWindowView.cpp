@@ -24,6 +24,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     ApplySettings();
     OnCommand(Cmd::ID_BUILD_COMPILE, [this] { OnCompile(); });
     OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
+    OnCommand(Cmd::ID_FILE_EXPORTHTML, [this] { GetSyntaxDocument()->ExportAsHtml(m_settings); });
 
     // The caret's line is coloured once the change that the user made is complete, however
     // many pieces the editor reports it in: typing, deleting, pasting, undoing.

@@ -26,7 +26,6 @@ private:
     void ApplySettings();
     // Compile: this window's file, through the open project.
     void OnCompile();
-    void OnExportHtml();
 
     CEditorSettings m_settings;
     CSyntaxColourer m_colourer;
