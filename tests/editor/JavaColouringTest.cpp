@@ -59,8 +59,10 @@ void ExpectGolden(const std::filesystem::path& path, const std::string& letters)
 
 // Each golden source beside NAME.classes (the whole-text pass) and NAME.lines (the caret line's
 // pass over each line): one letter per byte, n normal, k keyword, c comment, s string, line breaks
-// as in the source. A person reads these against the source, so they catch any fault that shows on
-// screen, including a wrong keyword table.
+// as in the source. The sources hold the cases where the window's rules surprise (keywords beside
+// digits, escapes, markers inside strings, "/*/", an empty string opening the text, a comment left
+// open) with CR LF, LF and CR line breaks; any change to what the window shows on them changes a
+// letter.
 TEST(JavaColouringTest, GoldenSourcesGiveTheirStoredClasses)
 {
     std::vector<std::filesystem::path> sources;
