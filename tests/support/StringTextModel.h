@@ -54,7 +54,10 @@ public:
     }
 
     CTextRange GetSelection() const override { return m_selection; }
-    void SetSelection(TextPos nStart, TextPos nEnd) override { m_selection = {Clamp(nStart), Clamp(nEnd)}; }
+    void SetSelection(TextPos nStart, TextPos nEnd) override
+    {
+        m_selection = {static_cast<TextPos>(Clamp(nStart)), static_cast<TextPos>(Clamp(nEnd))};
+    }
     void Replace(TextPos nStart, TextPos nEnd, std::string_view bytes) override
     {
         const std::size_t s = Clamp(nStart), e = Clamp(nEnd);

@@ -1,0 +1,4 @@
+public class A {
+    /* size */ int n = 2int; // int2
+    String s = "a \"b\" \\";
+}

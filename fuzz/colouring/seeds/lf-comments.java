@@ -1,0 +1,4 @@
+//
+int x; /*/ odd */
+/* open
+ * still */ char q = '"';

@@ -1,0 +1,3 @@
+class B {
+  /* never closed
+  int while;

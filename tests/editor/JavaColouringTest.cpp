@@ -1,0 +1,152 @@
+#include "JavaColouringOracle.h"
+
+#include "editor/JavaColouring.h"
+#include "editor/OpenCommentIndex.h"
+#include "support/StringTextModel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// What the caret line's pass gives each line in turn, asking the index what is open above it as the
+// window does.
+std::string LinePassClasses(const std::string& text)
+{
+    CStringTextModel model(text);
+    COpenCommentIndex index(model, "/*", "*/");
+    std::string classes(text.size(), ColourClass::kNormal);
+    for (int nLine = 0; nLine < model.GetLineCount(); ++nLine) {
+        const TextPos nStart = model.LineStart(nLine);
+        const std::string line =
+            JavaColouring::LinePass(model.GetBytes(nStart, model.LineEnd(nLine)), index.IsOpenAbove(nLine));
+        std::copy(line.begin(), line.end(), classes.begin() + nStart);
+    }
+    return classes;
+}
+
+// Compares letters with the stored file; on a difference writes them beside it as NAME.new and
+// fails. After reviewing the difference, accept it by moving NAME.new over NAME.
+void ExpectGolden(const std::filesystem::path& path, const std::string& letters)
+{
+    const std::string stored = ReadFile(path);
+    if (stored == letters)
+        return;
+    std::ofstream(path.string() + ".new", std::ios::binary) << letters;
+    std::size_t nAt = 0;
+    while (nAt < std::min(stored.size(), letters.size()) && stored[nAt] == letters[nAt])
+        ++nAt;
+    const std::size_t nLine = 1 + std::count(letters.begin(), letters.begin() + nAt, '\n');
+    ADD_FAILURE() << path.string() << " differs from the passes' classes from line " << nLine << " on; they are in "
+                  << path.string() << ".new";
+}
+
+// Each golden source beside NAME.classes (the whole-text pass) and NAME.lines (the caret line's
+// pass over each line): one letter per byte, n normal, k keyword, c comment, s string, line breaks
+// as in the source. The sources hold the cases where the window's rules surprise (keywords beside
+// digits, escapes, markers inside strings, "/*/", an empty string opening the text, a comment left
+// open) with CR LF, LF and CR line breaks; any change to what the window shows on them changes a
+// letter.
+TEST(JavaColouringTest, GoldenSourcesGiveTheirStoredClasses)
+{
+    std::vector<std::filesystem::path> sources;
+    for (const auto& entry : std::filesystem::directory_iterator(ONDRIK_EDITOR_GOLDEN_DIR)) {
+        if (entry.path().extension() == ".java")
+            sources.push_back(entry.path());
+    }
+    std::sort(sources.begin(), sources.end());
+    ASSERT_GE(sources.size(), 3u) << "golden sources missing from " << ONDRIK_EDITOR_GOLDEN_DIR;
+    for (const std::filesystem::path& source : sources) {
+        const std::string text = ReadFile(source);
+        std::filesystem::path stem = source;
+        stem.replace_extension();
+        ExpectGolden(stem.string() + ".classes", oracle::Letters(text, JavaColouring::FullPass(text)));
+        ExpectGolden(stem.string() + ".lines", oracle::Letters(text, LinePassClasses(text)));
+    }
+}
+
+// Pieces that reach every rule of both passes when strung together: keywords of the table, Java
+// words that are not in it, words a keyword only starts or ends, digits and underscores beside
+// keywords, and the bytes comments and strings are made of.
+const std::vector<std::string>& Pieces()
+{
+    static const std::vector<std::string> pieces = [] {
+        std::vector<std::string> all = {"\"", "\"",   "\"",     "\\",  "\\",      "/",      "/",    "*",
+                                        "*",  " ",    " ",      "\t",  "'",       "\r\n",   "\r\n", "\n",
+                                        "\r", "//",   "/*",     "*/",  "\\\"",    "\\\\",   "x",    "2",
+                                        "_",  "enum", "assert", "Int", "integer", "whiles", "ab",   "ä"};
+        for (int n = 0; n < 2; ++n) {
+            for (const std::string& keyword : oracle::KeywordTable())
+                all.push_back(keyword);
+        }
+        return all;
+    }();
+    return pieces;
+}
+
+// The first difference on every text of up to five of a few pieces (all ways the first bytes,
+// quotes, escapes and markers can meet), then on random texts of the full set.
+std::string FirstDifference(const std::function<std::string(std::string_view)>& difference)
+{
+    const std::string few[] = {"\"", "\\", "/", "*", "int", "x", "2", "\r\n"};
+    std::vector<std::string> texts = {""};
+    for (std::size_t nFrom = 0, nLength = 0; nLength < 5; ++nLength) {
+        const std::size_t nTo = texts.size();
+        for (std::size_t i = nFrom; i < nTo; ++i) {
+            for (const std::string& piece : few)
+                texts.push_back(texts[i] + piece);
+        }
+        nFrom = nTo;
+    }
+    for (const std::string& text : texts) {
+        if (std::string found = difference(text); !found.empty())
+            return found;
+    }
+
+    std::mt19937 random(4242);
+    std::uniform_int_distribution<std::size_t> count(0, 90);
+    std::uniform_int_distribution<std::size_t> pick(0, Pieces().size() - 1);
+    for (int n = 0; n < 4000; ++n) {
+        std::string text;
+        for (std::size_t k = count(random); k > 0; --k)
+            text += Pieces()[pick(random)];
+        if (std::string found = difference(text); !found.empty())
+            return found;
+    }
+    return {};
+}
+
+TEST(JavaColouringTest, FullPassAgreesWithTheOracle)
+{
+    EXPECT_EQ(FirstDifference(oracle::FullPassDifference), "");
+}
+
+TEST(JavaColouringTest, LinePassAgreesWithTheOracleOnEveryLine)
+{
+    EXPECT_EQ(FirstDifference(oracle::LinePassDifference), "");
+}
+
+// Most files here end their lines in LF alone; a line comment that waited for CR LF would run to
+// the end of such a file.
+TEST(JavaColouringTest, LineBreaksDoNotChangeClasses)
+{
+    EXPECT_EQ(FirstDifference(oracle::LineBreakDifference), "");
+}
+
+}  // namespace
