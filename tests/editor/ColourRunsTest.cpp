@@ -40,7 +40,7 @@ TEST(ColourRunsTest, WritesOnlyTheSpanThatDiffers)
     const CRunCase cases[] = {
         {"nnnnnnnn", 0, "nnnnnnnn", "nnnnnnnn", 0, 0},
         {"nnnnnnnn", 0, "nkknnssn", "nkknnssn", 1, 6},
-        {"kkkknnnn", 2, "kkcc", "kkkkcccn", 1, 2},
+        {"kkkknnnn", 2, "kkcc", "kkkkccnn", 1, 2},
         {"nnnnnnnn", 6, "xk", "nnnnnnnk", 1, 1},
         {"cccccccc", 0, "xccccccn", "nccccccn", 1, 8},
         {"nnnn", 0, "", "nnnn", 0, 0},
