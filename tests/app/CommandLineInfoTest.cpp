@@ -61,7 +61,8 @@ TEST(CommandLineInfo, HeadlessActionsNameTheirFilesAndTheProgramsArguments)
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{"--build"}, {"--build", "p.jpr", "A.java"}, {"--build", "p.jpr", "--run", "q.jpr"},
           {"--export-html"}, {"--export-html", "A.java"}, {"--export-html", "A.java", "A.html", "B.java"},
-          {"--export-html", "A.java", "A.html", "--build", "p.jpr"}, {"--run", "p.jpr", "--export-html", "A.java", "A.html"}})
+          {"--export-html", "A.java", "A.html", "--build", "p.jpr"},
+          {"--run", "p.jpr", "--export-html", "A.java", "A.html"}})
         EXPECT_NE(CCommandLineInfo::Parse(wrong).strError, "") << wrong.back();
 }
 

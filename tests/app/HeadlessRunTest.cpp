@@ -149,8 +149,10 @@ std::set<std::string> FilesIn(const std::string& folder)
 TEST_F(HeadlessRunTest, ExportHtmlWritesTheColouredPageOrSaysWhyNot)
 {
     m_home.Dir().Write("config/Kestrune/Ondrik.reg",
-                       "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
-                       "\"KEYCOLOR\"=dword:00123456\n\"COMMENTCOLOR\"=dword:00abcdef\n\"STRINGCOLOR\"=dword:00fedcba\n");
+                       "Windows Registry Editor Version 5.00\n\n"
+                       "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
+                       "\"KEYCOLOR\"=dword:00123456\n\"COMMENTCOLOR\"=dword:00abcdef\n"
+                       "\"STRINGCOLOR\"=dword:00fedcba\n");
     const std::string text = "/* a<b & c */\r\nclass A {\n\tString s = \"x>y\"; // \"no\"\n}\n";
     const std::string source = m_home.Dir().Write("src/A.java", text);
     CEditorSettings colours;
