@@ -16,7 +16,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Help, builds and runs need no display, so they are answered before Qt looks for one.
+    // Help, builds, runs and exports need no display, so they are answered before Qt looks for one.
     const CCommandLineInfo rawInfo = CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
     if (rawInfo.bHelp) {
         std::cout << CCommandLineInfo::Usage() << "\n";

@@ -5,8 +5,8 @@
 #include "framework/CommandIds.h"
 #include "framework/Resources.h"
 
-#include <initializer_list>
 #include <map>
+#include <vector>
 
 using namespace Cmd;
 
@@ -19,7 +19,7 @@ public:
     explicit CMenuLayout(int menuId) : m_nMenu(menuId) {}
 
     CMenuItem Item(int id) const { return MenuCommand(id, CommandTable::MenuText(id, m_nMenu)); }
-    CMenuItem Popup(std::string caption, std::initializer_list<int> ids) const
+    CMenuItem Popup(std::string caption, const std::vector<int>& ids) const
     {
         std::vector<CMenuItem> items;
         for (int id : ids)
@@ -43,11 +43,14 @@ CMenuItem FileMenu(const CMenuLayout& menu)
         return menu.Popup("&File", {ID_FILE_NEW, ID_FILE_OPEN, kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT,
                                     ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT, kSep, ID_TOOLS_PREFERENCES, kSep,
                                     ID_FILE_PRINT_SETUP, kSep, ID_FILE_MRU_FILE1, kSep, ID_APP_EXIT});
-    return menu.Popup("&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-                                ID_FILE_SAVEALL, kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS,
-                                ID_FILE_CLOSEPROJECT, kSep, ID_TOOLS_PREFERENCES, kSep, ID_FILE_PRINT,
-                                ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, kSep, ID_FILE_MRU_FILE1, kSep,
-                                ID_APP_EXIT});
+    std::vector<int> ids{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVEALL};
+    // Only the Java window exports its coloured text.
+    if (menu.Is(Res::IDR_JAVATYPE))
+        ids.push_back(ID_FILE_EXPORTHTML);
+    ids.insert(ids.end(), {kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT,
+                           kSep, ID_TOOLS_PREFERENCES, kSep, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,
+                           kSep, ID_FILE_MRU_FILE1, kSep, ID_APP_EXIT});
+    return menu.Popup("&File", ids);
 }
 
 CMenuItem EditMenu(const CMenuLayout& menu)

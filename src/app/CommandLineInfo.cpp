@@ -26,12 +26,22 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
             bOptionsEnded = true;
         } else if (arg == "--build" || arg == "--run") {
             if (info.nAction != Action::Open)
-                SetError(info, "only one of --build and --run");
+                SetError(info, "only one of --build, --run and --export-html");
             info.nAction = arg == "--build" ? Action::Build : Action::Run;
             if (i + 1 < args.size())
                 info.strProject = args[++i];
             else
                 SetError(info, arg + " needs a project file");
+        } else if (arg == "--export-html") {
+            if (info.nAction != Action::Open)
+                SetError(info, "only one of --build, --run and --export-html");
+            info.nAction = Action::ExportHtml;
+            if (i + 1 < args.size())
+                info.strExportSource = args[++i];
+            if (i + 1 < args.size())
+                info.strExportPage = args[++i];
+            else
+                SetError(info, arg + " needs a Java file and the page to write");
         } else if (arg == "-nologo" || arg == "--nologo") {
             info.bNoLogo = true;
         } else if (arg == "--new-instance") {
@@ -43,13 +53,14 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
         }
     }
     if (info.nAction != Action::Open && !info.fileNames.empty())
-        SetError(info, "no file can be opened with --build or --run");
+        SetError(info, "no file can be opened with --build, --run or --export-html");
     return info;
 }
 
 const char* CCommandLineInfo::Usage()
 {
     return "usage: ondrik [-nologo] [--new-instance] [--help] [Qt options] [--] [FILE...]\n"
-           "       ondrik --build PROJECT.jpr           build the project as Build (F7) does\n"
-           "       ondrik --run PROJECT.jpr [-- ARGS]   run its main class as Run Application (F5) does";
+           "       ondrik --build PROJECT.jpr                build the project as Build (F7) does\n"
+           "       ondrik --run PROJECT.jpr [-- ARGS]        run its main class as Run Application (F5) does\n"
+           "       ondrik --export-html FILE.java OUT.html   write the file, coloured, as an HTML page";
 }

@@ -130,6 +130,9 @@ std::vector<CCommandInfo> MakeCommands()
          .prompt = "Run Applet\nRun Applet",
          .icon = {"system-run", kRunArrowOnPage},
          .nToolbarSlot = 18},
+        {.id = ID_FILE_EXPORTHTML,
+         .menuText = "Export as HTML...",
+         .prompt = "Write the coloured source as an HTML page\nExport as HTML"},
         {.id = ID_FILE_RECENTPROJECTS, .menuText = "Recent Projects..."},
 
         // The framework's standard commands, with its own texts and prompts.

@@ -6,13 +6,44 @@
 #include "HeadlessHost.h"
 #include "QuarnelSettings.h"
 
+#include "editor/HtmlExport.h"
 #include "framework/ConsoleUi.h"
+#include "framework/Document.h"
 #include "platform/CommandLine.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 #include "project/JavaProjectDoc.h"
 #include "run/CapturedRun.h"
 #include "run/ProjectRunCommands.h"
+
+namespace {
+
+// The page takes the source windows' colours; its normal text is black, as a page is read
+// on white whatever the desktop's colours.
+int ExportHtml(const CCommandLineInfo& cmdInfo, const CQuarnelSettings& settings, std::ostream& err)
+{
+    const FileIo::FileReadResult source = FileIo::ReadWholeFile(cmdInfo.strExportSource);
+    if (source.status != FileIo::FileStatus::Ok) {
+        err << CDocument::FileErrorText(source.status, FileIo::FileDirection::Reading, cmdInfo.strExportSource)
+            << '\n';
+        return 1;
+    }
+    CEditorSettings colours;
+    colours.crNormal = 0x00000000;
+    colours.crKeyword = settings.m_crKeyColor;
+    colours.crComment = settings.m_crCommentColor;
+    colours.crString = settings.m_crStringColor;
+    const FileIo::FileStatus status = HtmlExport::ExportJavaFile(source.bytes, cmdInfo.strExportPage, colours,
+                                                                 Paths::NameOf(cmdInfo.strExportSource));
+    if (status != FileIo::FileStatus::Ok) {
+        err << CDocument::FileErrorText(status, FileIo::FileDirection::Writing, cmdInfo.strExportPage) << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
 
 int RunHeadless(const CCommandLineInfo& cmdInfo, const CAppEnvironment& env, std::ostream& out, std::ostream& err)
 {
@@ -21,6 +52,9 @@ int RunHeadless(const CCommandLineInfo& cmdInfo, const CAppEnvironment& env, std
                                              CQuarnelSettings::kApplication),
                               CJdkRegistryView::Discover(env.jdkSearch), Paths::Join(programFolder, "ondrik.html"));
     settings.LoadSettings();
+    if (cmdInfo.nAction == CCommandLineInfo::Action::ExportHtml)
+        return ExportHtml(cmdInfo, settings, err);
+
     CConsoleUi ui(err);
     CCapturedRun run;
     CHeadlessHost host(settings, ui, run, programFolder, out);

@@ -11,6 +11,28 @@
 // one <pre> holding the text, each maximal run of keyword, comment or string bytes inside
 // <span class="keyword">, <span class="comment"> or <span class="string">, normal text
 // outside any span, only &, < and > escaped, and a style sheet giving each class its colour.
+// Tag bytes are normal text. Every other byte is written as it stands, line breaks, NULs and
+// bytes that are not UTF-8 included. The page, line by line (colours as #rrggbb, lower case):
+//
+//   <!DOCTYPE html>
+//   <html>
+//   <head>
+//   <meta charset="utf-8">
+//   <title>TITLE, escaped</title>
+//   <style>
+//   pre { color: NORMAL; }
+//   .keyword { color: KEYWORD; }
+//   .comment { color: COMMENT; }
+//   .string { color: STRING; }
+//   </style>
+//   </head>
+//   <body>
+//   <pre>TEXT</pre>
+//   </body>
+//   </html>
+//
+// and a final line feed. An HTML reader drops one line feed right after <pre>, so a text that
+// begins with a line break gets one there, and the text read back is the text written.
 namespace HtmlExport {
 
 // The page for text with one colour class per byte.

@@ -42,6 +42,7 @@ inline constexpr int ID_VIEW_PROJECTWINDOW = 32826;
 inline constexpr int ID_FILE_CLOSEPROJECT = 32827;
 inline constexpr int ID_HTML_RUNAPPLET = 32836;
 inline constexpr int ID_BUILD_RUNAPPLET = 32837;
+inline constexpr int ID_FILE_EXPORTHTML = 32850;
 inline constexpr int ID_FILE_RECENTPROJECTS = 65535;
 
 // The framework's standard commands.

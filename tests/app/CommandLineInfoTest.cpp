@@ -41,7 +41,7 @@ TEST(CommandLineInfo, FileOptionsAndErrors)
     }
 }
 
-TEST(CommandLineInfo, BuildAndRunNameTheirProjectAndTheProgramsArguments)
+TEST(CommandLineInfo, HeadlessActionsNameTheirFilesAndTheProgramsArguments)
 {
     using Action = CCommandLineInfo::Action;
     const auto build = CCommandLineInfo::Parse({"--build", "p.jpr"});
@@ -52,8 +52,17 @@ TEST(CommandLineInfo, BuildAndRunNameTheirProjectAndTheProgramsArguments)
     EXPECT_EQ(run.nAction, Action::Run);
     EXPECT_EQ(run.runArguments, (std::vector<std::string>{"-v", "", "--help"})) << "after --, all go to the program";
     EXPECT_FALSE(run.bHelp);
+    const auto page = CCommandLineInfo::Parse({"--export-html", "-A.java", "--help"});
+    EXPECT_EQ(page.nAction, Action::ExportHtml);
+    EXPECT_EQ(page.strExportSource, "-A.java");
+    EXPECT_EQ(page.strExportPage, "--help") << "the two names are taken as they stand";
+    EXPECT_FALSE(page.bHelp);
+    EXPECT_EQ(page.strError, "");
     for (const std::vector<std::string>& wrong :
-         {std::vector<std::string>{"--build"}, {"--build", "p.jpr", "A.java"}, {"--build", "p.jpr", "--run", "q.jpr"}})
+         {std::vector<std::string>{"--build"}, {"--build", "p.jpr", "A.java"}, {"--build", "p.jpr", "--run", "q.jpr"},
+          {"--export-html"}, {"--export-html", "A.java"}, {"--export-html", "A.java", "A.html", "B.java"},
+          {"--export-html", "A.java", "A.html", "--build", "p.jpr"},
+          {"--run", "p.jpr", "--export-html", "A.java", "A.html"}})
         EXPECT_NE(CCommandLineInfo::Parse(wrong).strError, "") << wrong.back();
 }
 

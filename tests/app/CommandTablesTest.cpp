@@ -155,6 +155,7 @@ const std::map<int, std::string> kMenuTexts = {
     {32827, "Close Project"},
     {32836, "Run Applet\tShift+F5"},
     {32837, "Run &Applet\tShift+F5"},
+    {32850, "Export as HTML..."},
     {65535, "Recent Projects..."},
     {57600, "&New\tCtrl+N"},
     {57601, "&Open...\tCtrl+O"},
@@ -225,6 +226,13 @@ TEST(CommandTablesTest, MenusReadAsTheSystemsMenus)
     EXPECT_EQ(MenusHolding(32825), (std::set<int>{kHtml}));
     EXPECT_EQ(MenusHolding(32836), (std::set<int>{kHtml}));
     EXPECT_EQ(MenusHolding(32837), (std::set<int>{kJava, kProject}));
+    EXPECT_EQ(MenusHolding(32850), (std::set<int>{kJava}));
+    std::vector<int> javaFile = PopupIds(kJava, "File");
+    const auto exportItem = std::find(javaFile.begin(), javaFile.end(), 32850);
+    ASSERT_TRUE(exportItem != javaFile.begin() && exportItem != javaFile.end());
+    EXPECT_EQ(exportItem[-1], 32791) << "Export as HTML follows Save All";
+    javaFile.erase(exportItem);
+    EXPECT_EQ(javaFile, PopupIds(kProject, "File")) << "otherwise the document windows' File menu";
     EXPECT_EQ(MenusHolding(32814), std::set<int>{}) << "a toolbar button only";
     EXPECT_EQ(MenusHolding(114), std::set<int>{}) << "the frame adds the Tip of the Day itself";
 
@@ -294,7 +302,7 @@ TEST(CommandTablesTest, PromptsKeepTheSystemsTexts)
             ++nOwn;
     }
     ExpectGolden("prompts.txt", dump);
-    EXPECT_EQ(nOwn, 34) << "the program's own commands with a prompt";
+    EXPECT_EQ(nOwn, 35) << "the program's own commands with a prompt";
     EXPECT_EQ(Built().GetStatusPrompt(ID_BUILD_COMPILE), "Compile the current file");
     EXPECT_EQ(Built().GetTooltip(ID_BUILD_COMPILE), "Compile File");
 }

@@ -1,17 +1,23 @@
-// --build and --run: the project's Build and Run Application without a window, from a shell.
+// --build and --run: the project's Build and Run Application without a window, from a shell;
+// --export-html: a Java file as a coloured page.
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
 #include "app/HeadlessRun.h"
+#include "editor/HtmlExport.h"
+#include "editor/JavaColouring.h"
 #include "project/JavaProjectDoc.h"
 
 #include "support/AppTestEnv.h"
 #include "support/CurrentFolderKeeper.h"
 #include "support/TestProjectHost.h"
+#include "support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -122,4 +128,80 @@ TEST_F(HeadlessRunTest, TheProgramBuildsWithoutADisplay)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 4);
     EXPECT_EQ(CTempDir::Read(out), "compiled\nExit code: 4\nThere were errors\n");
+}
+
+namespace {
+
+std::set<std::string> FilesIn(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+}  // namespace
+
+// Catches the page coloured by anything but the Java window's full pass or in colours other
+// than the settings', output on standard output, a failure reported as success, the wrong file
+// named in a message, and a page or a temporary file left where the write failed or an old page
+// changed. Each row runs as a user whom the locked folder and its page refuse.
+TEST_F(HeadlessRunTest, ExportHtmlWritesTheColouredPageOrSaysWhyNot)
+{
+    m_home.Dir().Write("config/Kestrune/Ondrik.reg",
+                       "Windows Registry Editor Version 5.00\n\n"
+                       "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
+                       "\"KEYCOLOR\"=dword:00123456\n\"COMMENTCOLOR\"=dword:00abcdef\n"
+                       "\"STRINGCOLOR\"=dword:00fedcba\n");
+    const std::string text = "/* a<b & c */\r\nclass A {\n\tString s = \"x>y\"; // \"no\"\n}\n";
+    const std::string source = m_home.Dir().Write("src/A.java", text);
+    CEditorSettings colours;
+    colours.crKeyword = 0x00123456;
+    colours.crComment = 0x00ABCDEF;
+    colours.crString = 0x00FEDCBA;
+    const std::string page = HtmlExport::MakePage(text, JavaColouring::FullPass(text), colours, "A.java");
+
+    const std::string free = m_home.Dir().File("free");
+    const std::string locked = m_home.Dir().File("locked");
+    const std::string oldPage = m_home.Dir().Write("locked/old.html", "old page");
+    std::filesystem::create_directory(free);
+    ::chmod(oldPage.c_str(), 0444);
+    ::chmod(locked.c_str(), 0555);
+    Unprivileged::MakeTraversable(m_home.Dir().Path());
+    Unprivileged::GiveToUser(free);
+
+    struct Row {
+        std::string source;
+        std::string out;
+        int nExit;
+        std::string err;
+        std::optional<std::string> pageAfter;
+    };
+    const std::string missing = m_home.Dir().File("src/Gone.java");
+    const Row rows[] = {
+        {source, free + "/A.html", 0, "", page},
+        {missing, free + "/Gone.html", 1,
+         missing + "\nCannot find this file.\nPlease verify that the correct path and file name are given.\n",
+         std::nullopt},
+        {source, locked + "/new.html", 1,
+         "Unable to write to " + locked + "/new.html, it is read-only or opened by someone else.\n", std::nullopt},
+        {source, oldPage, 1, "Unable to write to " + oldPage + ", it is read-only or opened by someone else.\n",
+         "old page"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.out);
+        const std::optional<int> nExit = Unprivileged::Run([&] {
+            const int nCode = Run({"--export-html", row.source, row.out});
+            EXPECT_EQ(m_err.str(), row.err);
+            EXPECT_EQ(m_out.str(), "");
+            return nCode;
+        });
+        EXPECT_EQ(nExit, row.nExit);
+        EXPECT_EQ(FileIo::FileExists(row.out), row.pageAfter.has_value());
+        if (row.pageAfter) {
+            EXPECT_EQ(CTempDir::Read(row.out), *row.pageAfter);
+        }
+    }
+    EXPECT_EQ(FilesIn(free), std::set<std::string>{"A.html"});
+    EXPECT_EQ(FilesIn(locked), std::set<std::string>{"old.html"});
 }
