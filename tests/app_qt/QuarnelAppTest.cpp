@@ -375,7 +375,7 @@ TEST_F(QuarnelAppTest, DoubleClickOnACompilerLineInTheProcessWindowOpensTheFileA
     EXPECT_EQ(frame->GetDocument()->GetPathName(), m_home.Dir().File("Main/Main.java"));
     auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x = ;\r\n");
+    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x = ;");
     EXPECT_EQ(doc->GetLastCompileOutput(), output);
 }
 
