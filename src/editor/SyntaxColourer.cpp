@@ -1,6 +1,5 @@
 #include "SyntaxColourer.h"
 
-#include "ColourRuns.h"
 #include "JavaColouring.h"
 #include "TextModel.h"
 
@@ -8,14 +7,14 @@ CSyntaxColourer::CSyntaxColourer(CTextModel& text) : m_text(text), m_openComment
 
 void CSyntaxColourer::ColourAll()
 {
-    ApplyColourRuns(m_text, 0, JavaColouring::FullPass(m_text.GetAllBytes()));
+    m_text.ApplyClasses(0, JavaColouring::FullPass(m_text.GetAllBytes()));
 }
 
 void CSyntaxColourer::ColourLine(int nLine)
 {
     const TextPos nStart = m_text.LineStart(nLine);
     const bool bOpenAbove = m_openComments.IsOpenAbove(nLine);
-    ApplyColourRuns(m_text, nStart, JavaColouring::LinePass(m_text.GetBytes(nStart, m_text.LineEnd(nLine)), bOpenAbove));
+    m_text.ApplyClasses(nStart, JavaColouring::LinePass(m_text.GetBytes(nStart, m_text.LineEnd(nLine)), bOpenAbove));
 }
 
 void CSyntaxColourer::ColourCaretLine()

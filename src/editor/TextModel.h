@@ -17,7 +17,7 @@ struct CTextRange {
 class CTextChangeObserver {
 public:
     virtual ~CTextChangeObserver() = default;
-    // Bytes were inserted or removed at nPos; nothing before nPos changed.
+    // Bytes are being, or were just, inserted or removed at nPos; nothing before nPos changes.
     virtual void OnTextChanged(TextPos nPos) = 0;
 };
 
@@ -47,6 +47,11 @@ public:
     // One class byte per text byte, as the colour classes name them.
     virtual std::string GetClasses(TextPos nStart, TextPos nEnd) const = 0;
     virtual void SetClasses(TextPos nStart, std::string_view classes) = 0;
+    // Gives the bytes from nBase on the classes a pass found, changing only those whose class
+    // differs from what the model holds, so typing inside a line already coloured right
+    // repaints nothing. Here the held classes are read and the span from the first differing
+    // byte to the last is written in one call, or nothing when none differs.
+    virtual void ApplyClasses(TextPos nBase, std::string_view classes);
 
     void AddChangeObserver(CTextChangeObserver* observer);
     void RemoveChangeObserver(CTextChangeObserver* observer);

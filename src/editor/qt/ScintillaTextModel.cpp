@@ -4,43 +4,34 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QTimer>
+
 #include <algorithm>
+#include <string>
 
 namespace {
 
 using Sci = QsciScintillaBase;
 
-char StyleOf(char code)
+bool IsClassStyle(char code)
 {
-    switch (ColourClass::Shown(code)) {
-    case ColourClass::kKeyword: return CScintillaTextModel::kKeywordStyle;
-    case ColourClass::kComment: return CScintillaTextModel::kCommentStyle;
-    case ColourClass::kString: return CScintillaTextModel::kStringStyle;
-    case ColourClass::kTag: return CScintillaTextModel::kTagStyle;
-    default: return CScintillaTextModel::kNormalStyle;
-    }
-}
-
-char ClassOf(char style)
-{
-    switch (style) {
-    case CScintillaTextModel::kKeywordStyle: return ColourClass::kKeyword;
-    case CScintillaTextModel::kCommentStyle: return ColourClass::kComment;
-    case CScintillaTextModel::kStringStyle: return ColourClass::kString;
-    case CScintillaTextModel::kTagStyle: return ColourClass::kTag;
-    default: return ColourClass::kNormal;
-    }
+    return ColourClass::Shown(code) == code;
 }
 
 }  // namespace
 
 CScintillaTextModel::CScintillaTextModel(QsciScintilla& editor) : QObject(&editor), m_editor(editor)
 {
-    // Every window on a shared text hears of every change to it, whoever made it.
+    // Every window on a shared text hears of every change to it, whoever made it. The editor is
+    // told to report a change only as it is about to happen: its report of a finished insertion
+    // or deletion costs time in proportion to the whole text, at every keystroke.
+    m_editor.SendScintilla(Sci::SCI_SETMODEVENTMASK, static_cast<unsigned long>(kChangeEvents));
     connect(&m_editor, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int nPosition, int nType, const char*, int, int, int, int, int, int, int) {
-                if ((nType & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)) != 0)
-                    NotifyTextChanged(nPosition);
+            [this](int nPosition, int nType, const char*, int nLength, int, int, int, int, int, int) {
+                if ((nType & kChangeEvents) == 0)
+                    return;
+                OnChange(nPosition, nLength, (nType & Sci::SC_MOD_BEFOREINSERT) != 0);
+                NotifyTextChanged(nPosition);
             });
 }
 
@@ -110,27 +101,109 @@ std::string CScintillaTextModel::GetClasses(TextPos nStart, TextPos nEnd) const
 {
     nStart = Clamp(nStart);
     nEnd = std::max(nStart, Clamp(nEnd));
+    const TextPos nHeldEnd = m_strUnwritten.empty() ? nEnd : std::clamp(m_nUnwrittenFrom, nStart, nEnd);
     // The editor gives each byte followed by its style, and two closing NULs.
-    std::string styled(static_cast<std::size_t>(nEnd - nStart) * 2 + 2, '\0');
-    m_editor.SendScintilla(Sci::SCI_GETSTYLEDTEXT, static_cast<long>(nStart), static_cast<long>(nEnd), styled.data());
+    std::string styled(static_cast<std::size_t>(nHeldEnd - nStart) * 2 + 2, '\0');
+    m_editor.SendScintilla(Sci::SCI_GETSTYLEDTEXT, static_cast<long>(nStart), static_cast<long>(nHeldEnd), styled.data());
     std::string classes(static_cast<std::size_t>(nEnd - nStart), ColourClass::kNormal);
-    for (std::size_t i = 0; i < classes.size(); ++i)
-        classes[i] = ClassOf(styled[2 * i + 1]);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(nHeldEnd - nStart); ++i)
+        classes[i] = IsClassStyle(styled[2 * i + 1]) ? styled[2 * i + 1] : ColourClass::kNormal;
+    for (TextPos nPos = nHeldEnd; nPos < nEnd; ++nPos)
+        classes[static_cast<std::size_t>(nPos - nStart)] = m_strUnwritten[static_cast<std::size_t>(nPos - m_nUnwrittenFrom)];
     return classes;
 }
 
 void CScintillaTextModel::SetClasses(TextPos nStart, std::string_view classes)
 {
     nStart = Clamp(nStart);
-    const auto nLength = static_cast<std::size_t>(std::min<TextPos>(static_cast<TextPos>(classes.size()),
-                                                                    GetLength() - nStart));
-    if (nLength == 0)
+    classes = classes.substr(0, static_cast<std::size_t>(std::min<TextPos>(static_cast<TextPos>(classes.size()),
+                                                                            GetLength() - nStart)));
+    if (!m_strUnwritten.empty()) {
+        // Where the classes meet those still waiting, they take their place.
+        const TextPos nEnd = nStart + static_cast<TextPos>(classes.size());
+        const TextPos nFrom = std::max(nStart, m_nUnwrittenFrom);
+        if (nFrom < nEnd)
+            m_strUnwritten.replace(static_cast<std::size_t>(nFrom - m_nUnwrittenFrom),
+                                   static_cast<std::size_t>(nEnd - nFrom),
+                                   classes.substr(static_cast<std::size_t>(nFrom - nStart)));
+        classes = classes.substr(0, static_cast<std::size_t>(std::max<TextPos>(0, m_nUnwrittenFrom - nStart)));
+    }
+    WriteStyles(nStart, classes);
+}
+
+void CScintillaTextModel::ApplyClasses(TextPos nBase, std::string_view classes)
+{
+    nBase = Clamp(nBase);
+    const bool bToTheEnd = nBase + static_cast<TextPos>(classes.size()) >= GetLength();
+    if (bToTheEnd && classes.size() > kStretchBytes) {
+        // The whole rest of the text: what waited before is replaced.
+        m_strUnwritten.assign(classes.substr(kStretchBytes, static_cast<std::size_t>(GetLength() - nBase) - kStretchBytes));
+        m_nUnwrittenFrom = nBase + static_cast<TextPos>(kStretchBytes);
+        classes = classes.substr(0, kStretchBytes);
+        if (!m_bStretchQueued) {
+            m_bStretchQueued = true;
+            QTimer::singleShot(0, this, [this] { WriteNextStretch(); });
+        }
+    }
+    SetClasses(nBase, classes);
+}
+
+void CScintillaTextModel::WriteAllClasses()
+{
+    while (!m_strUnwritten.empty())
+        WriteNextStretch();
+}
+
+void CScintillaTextModel::WriteNextStretch()
+{
+    m_bStretchQueued = false;
+    const std::size_t nLength = std::min(kStretchBytes, m_strUnwritten.size());
+    WriteStyles(m_nUnwrittenFrom, std::string_view(m_strUnwritten).substr(0, nLength));
+    m_strUnwritten.erase(0, nLength);
+    m_nUnwrittenFrom += static_cast<TextPos>(nLength);
+    if (!m_strUnwritten.empty() && !m_bStretchQueued) {
+        m_bStretchQueued = true;
+        QTimer::singleShot(0, this, [this] { WriteNextStretch(); });
+    }
+}
+
+// The waiting classes move with the bytes they belong to; inserted bytes wait as normal.
+void CScintillaTextModel::OnChange(TextPos nPos, TextPos nLength, bool bInsert)
+{
+    if (m_strUnwritten.empty())
         return;
-    std::string styles(nLength, '\0');
-    for (std::size_t i = 0; i < nLength; ++i)
-        styles[i] = StyleOf(classes[i]);
+    const TextPos nWaitEnd = m_nUnwrittenFrom + static_cast<TextPos>(m_strUnwritten.size());
+    if (bInsert) {
+        if (nPos <= m_nUnwrittenFrom)
+            m_nUnwrittenFrom += nLength;
+        else
+            m_strUnwritten.insert(static_cast<std::size_t>(std::min(nPos, nWaitEnd) - m_nUnwrittenFrom),
+                                  static_cast<std::size_t>(nLength), ColourClass::kNormal);
+        return;
+    }
+    const TextPos nEnd = nPos + nLength;
+    const TextPos nFrom = std::max(nPos, m_nUnwrittenFrom);
+    const TextPos nTo = std::min(nEnd, nWaitEnd);
+    if (nFrom < nTo)
+        m_strUnwritten.erase(static_cast<std::size_t>(nFrom - m_nUnwrittenFrom), static_cast<std::size_t>(nTo - nFrom));
+    m_nUnwrittenFrom -= std::max<TextPos>(0, std::min(nEnd, m_nUnwrittenFrom) - nPos);
+}
+
+void CScintillaTextModel::WriteStyles(TextPos nStart, std::string_view classes)
+{
+    if (classes.empty())
+        return;
+    // The passes write only class codes, which go to the editor as they stand; any other byte
+    // is written as normal.
+    std::string shown;
+    std::string_view styles = classes;
+    if (!std::all_of(styles.begin(), styles.end(), IsClassStyle)) {
+        shown.assign(styles);
+        std::transform(shown.begin(), shown.end(), shown.begin(), ColourClass::Shown);
+        styles = shown;
+    }
     m_editor.SendScintilla(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(nStart), 0xffL);
-    m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<unsigned long>(nLength), styles.data());
+    m_editor.SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()), styles.data());
 }
 
 TextPos CScintillaTextModel::Clamp(TextPos nPos) const

@@ -2,6 +2,7 @@
 
 #include "ScintillaTextModel.h"
 
+#include "editor/ColourClass.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "framework/CommandIds.h"
 #include "framework/WaitCursor.h"
@@ -31,7 +32,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     constexpr int kByUser = Sci::SC_PERFORMED_USER | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
     connect(GetEditor(), &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int, int nType, const char*, int, int, int, int, int, int, int) {
-                if ((nType & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)) == 0 || (nType & kByUser) == 0 ||
+                if ((nType & CScintillaTextModel::kChangeEvents) == 0 || (nType & kByUser) == 0 ||
                     m_bLinePassPending)
                     return;
                 m_bLinePassPending = true;
@@ -63,17 +64,16 @@ void CSyntaxWindowView::ApplySettings()
     // Both keep colours as 0x00BBGGRR.
     editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_DEFAULT, static_cast<long>(m_settings.crNormal));
     editor->SendScintilla(Sci::SCI_STYLECLEARALL);
-    const std::pair<int, std::uint32_t> colours[] = {
-        {CScintillaTextModel::kKeywordStyle, m_settings.crKeyword},
-        {CScintillaTextModel::kCommentStyle, m_settings.crComment},
-        {CScintillaTextModel::kStringStyle, m_settings.crString},
-        {CScintillaTextModel::kTagStyle, m_settings.crTag},
+    const std::pair<char, std::uint32_t> colours[] = {
+        {ColourClass::kKeyword, m_settings.crKeyword},
+        {ColourClass::kComment, m_settings.crComment},
+        {ColourClass::kString, m_settings.crString},
+        {ColourClass::kTag, m_settings.crTag},
     };
     for (const auto& [nStyle, crColour] : colours)
-        editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(nStyle), static_cast<long>(crColour));
+        editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(static_cast<unsigned char>(nStyle)),
+                              static_cast<long>(crColour));
     editor->SendScintilla(Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(m_settings.nTabWidth, 1)));
-    // Long lines wrap at the window's width.
-    editor->SendScintilla(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(Sci::SC_WRAP_WORD));
 }
 
 void CSyntaxWindowView::OnInitialUpdate()
@@ -87,6 +87,8 @@ void CSyntaxWindowView::OnInitialUpdate()
     if (bFirstWindow)
         OnSyntaxColourUpdate();
     doc->ScanSource();
+    // Long lines wrap at the window's width.
+    GetEditor()->SendScintilla(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(Sci::SC_WRAP_WORD));
 }
 
 void CSyntaxWindowView::OnSyntaxColourUpdate()

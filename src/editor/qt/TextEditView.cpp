@@ -84,8 +84,11 @@ std::string CTextEditView::GetText() const
 void CTextEditView::SetText(const std::string& bytes)
 {
     // Appending by length keeps every byte, NULs included; no conversion of line ends.
+    // The loaded text is no step to undo, so the editor keeps no copy of it for that.
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_CLEARALL);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_SETSAVEPOINT);
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);

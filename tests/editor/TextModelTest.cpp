@@ -1,4 +1,4 @@
-#include "editor/ColourRuns.h"
+#include "editor/TextModel.h"
 
 #include "support/StringTextModel.h"
 
@@ -35,7 +35,7 @@ struct CRunCase {
 
 // A pass that rewrote equal runs would make typing repaint the line; one that stopped at the
 // first equal byte would leave later runs uncoloured; a stray code must show as normal.
-TEST(ColourRunsTest, WritesOnlyTheSpanThatDiffers)
+TEST(TextModelTest, WritesOnlyTheSpanThatDiffers)
 {
     const CRunCase cases[] = {
         {"nnnnnnnn", 0, "nnnnnnnn", "nnnnnnnn", 0, 0},
@@ -50,7 +50,7 @@ TEST(ColourRunsTest, WritesOnlyTheSpanThatDiffers)
         text.SetClasses(0, Codes(c.held));
         const int nWritesBefore = text.ClassWrites();
         const int nBytesBefore = text.ClassBytesWritten();
-        ApplyColourRuns(text, c.nBase, Codes(c.wanted));
+        text.ApplyClasses(c.nBase, Codes(c.wanted));
         EXPECT_EQ(text.Classes(), Codes(c.after)) << c.held << " <- " << c.wanted;
         EXPECT_EQ(text.ClassWrites() - nWritesBefore, c.nWrites) << c.held << " <- " << c.wanted;
         EXPECT_EQ(text.ClassBytesWritten() - nBytesBefore, c.nBytes) << c.held << " <- " << c.wanted;
