@@ -7,6 +7,7 @@
 
 #include "editor/ColourClass.h"
 #include "editor/JavaColouring.h"
+#include "support/OracleFind.h"
 #include "support/StringTextModel.h"
 
 #include <algorithm>
@@ -15,15 +16,6 @@
 #include <vector>
 
 namespace oracle {
-
-// Searches with the conventions the passes were written against: -1 for "not found".
-inline int Find(const std::string& s, const std::string& what, int start = 0)
-{
-    if (start < 0 || static_cast<std::size_t>(start) > s.size())
-        return -1;
-    const auto pos = s.find(what, static_cast<std::size_t>(start));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
-}
 
 inline int ReverseFind(const std::string& s, const std::string& what)
 {

@@ -6,6 +6,7 @@
 
 #include "project/JavaScanner.h"
 #include "project/ScanTarget.h"
+#include "support/OracleFind.h"
 
 #include <cstdint>
 #include <string>
@@ -16,14 +17,6 @@ namespace oracle {
 
 // Searches and cuts with the conventions the scanner was written against: -1 for "not
 // found", a negative length gives an empty piece.
-inline int Find(const std::string& s, const std::string& what, int start = 0)
-{
-    if (start < 0 || static_cast<std::size_t>(start) > s.size())
-        return -1;
-    const auto pos = s.find(what, static_cast<std::size_t>(start));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
-}
-
 inline int ReverseFind(const std::string& s, char c)
 {
     for (int i = static_cast<int>(s.size()) - 1; i >= 0; --i) {
