@@ -8,6 +8,8 @@
 // A byte offset into an editor's text; a CR LF counts as two.
 using TextPos = std::int64_t;
 
+class CTextModel;
+
 struct CTextRange {
     TextPos nStart = 0;
     TextPos nEnd = 0;
@@ -44,6 +46,10 @@ public:
     // Puts bytes in place of nStart to nEnd, as one step the user can undo.
     virtual void Replace(TextPos nStart, TextPos nEnd, std::string_view bytes) = 0;
 
+    // Changes between the two are undone by one Undo; they nest, and the outermost end counts.
+    virtual void BeginUndoStep() = 0;
+    virtual void EndUndoStep() = 0;
+
     // One class byte per text byte, as the colour classes name them.
     virtual std::string GetClasses(TextPos nStart, TextPos nEnd) const = 0;
     virtual void SetClasses(TextPos nStart, std::string_view classes) = 0;
@@ -61,4 +67,16 @@ protected:
 
 private:
     std::vector<CTextChangeObserver*> m_observers;
+};
+
+// Makes every change made while it lives one step for Undo.
+class CUndoStep {
+public:
+    explicit CUndoStep(CTextModel& text) : m_text(text) { m_text.BeginUndoStep(); }
+    ~CUndoStep() { m_text.EndUndoStep(); }
+    CUndoStep(const CUndoStep&) = delete;
+    CUndoStep& operator=(const CUndoStep&) = delete;
+
+private:
+    CTextModel& m_text;
 };

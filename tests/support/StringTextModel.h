@@ -64,9 +64,26 @@ public:
         m_strText.replace(s, e - s, bytes);
         m_strClasses.replace(s, e - s, bytes.size(), ColourClass::kNormal);
         m_starts.clear();
+        ++m_nChanges;
+        if (m_nUndoDepth == 0)
+            ++m_nUndoSteps;
         m_selection = {static_cast<TextPos>(s + bytes.size()), static_cast<TextPos>(s + bytes.size())};
         NotifyTextChanged(static_cast<TextPos>(s));
     }
+
+    // Each outermost step counts once, so tests can see how many steps Undo would take.
+    void BeginUndoStep() override
+    {
+        if (m_nUndoDepth++ == 0)
+            m_nStepStartChanges = m_nChanges;
+    }
+    void EndUndoStep() override
+    {
+        if (--m_nUndoDepth == 0 && m_nChanges > m_nStepStartChanges)
+            ++m_nUndoSteps;
+    }
+    // What Undo would take: every change outside a step, and each step with changes.
+    int UndoSteps() const { return m_nUndoSteps; }
 
     std::string GetClasses(TextPos nStart, TextPos nEnd) const override
     {
@@ -104,4 +121,8 @@ private:
     CTextRange m_selection;
     int m_nClassWrites = 0;
     int m_nClassBytes = 0;
+    int m_nUndoDepth = 0;
+    int m_nChanges = 0;
+    int m_nStepStartChanges = 0;
+    int m_nUndoSteps = 0;
 };

@@ -97,6 +97,16 @@ void CScintillaTextModel::Replace(TextPos nStart, TextPos nEnd, std::string_view
     m_editor.SendScintilla(Sci::SCI_ENDUNDOACTION);
 }
 
+void CScintillaTextModel::BeginUndoStep()
+{
+    m_editor.SendScintilla(Sci::SCI_BEGINUNDOACTION);
+}
+
+void CScintillaTextModel::EndUndoStep()
+{
+    m_editor.SendScintilla(Sci::SCI_ENDUNDOACTION);
+}
+
 std::string CScintillaTextModel::GetClasses(TextPos nStart, TextPos nEnd) const
 {
     nStart = Clamp(nStart);

@@ -29,6 +29,8 @@ public:
     CTextRange GetSelection() const override;
     void SetSelection(TextPos nStart, TextPos nEnd) override;
     void Replace(TextPos nStart, TextPos nEnd, std::string_view bytes) override;
+    void BeginUndoStep() override;
+    void EndUndoStep() override;
     // Classes not yet written to the editor count as held.
     std::string GetClasses(TextPos nStart, TextPos nEnd) const override;
     void SetClasses(TextPos nStart, std::string_view classes) override;
