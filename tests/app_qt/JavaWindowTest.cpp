@@ -4,7 +4,9 @@
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/TextModel.h"
 #include "editor/qt/SyntaxWindowView.h"
+#include "app/AppResources.h"
 #include "framework/CommandIds.h"
+#include "framework/Resources.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "project/JavaClass.h"
 #include "project/JavaFile.h"
@@ -12,6 +14,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
+#include <QShortcut>
 #include <QTest>
 
 namespace {
@@ -131,4 +134,34 @@ TEST_F(JavaWindowTest, ShowingAndSavingAProjectFileUpdateTheProjectsClasses)
     EXPECT_EQ(file->GetClasses().GetAt(1)->GetName(), "Other");
     ASSERT_EQ(file->GetClasses().GetAt(0)->GetMethods().size(), 1u);
     EXPECT_FALSE(view->GetDocument()->IsModified());
+}
+
+// Every key of the Java window's table reaches the frame's shortcut for it from inside the
+// editor, though the editor binds some of them itself (Ctrl+] and Ctrl+[ move by paragraph
+// there); Ctrl+] and Ctrl+[ indent and outdent the caret's line.
+TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
+{
+    Start();
+    CSyntaxWindowView* view = Open(m_home.Dir().Write("Keys.java", "int a;\nint b;\n"));
+    ASSERT_NE(view, nullptr);
+    std::vector<QString> reached;
+    for (QShortcut* shortcut : m_app->GetMainWnd()->findChildren<QShortcut*>()) {
+        if (shortcut->isEnabled())
+            QObject::connect(shortcut, &QShortcut::activated, m_app->GetMainWnd(),
+                             [&reached, shortcut] { reached.push_back(shortcut->key().toString()); });
+    }
+    // Inside the first line: the commands change it, where at its start they would not.
+    view->GetEditor()->setCursorPosition(0, 2);
+    const auto* accels = m_app->GetResources().GetAccelerators(Res::IDR_JAVATYPE);
+    ASSERT_NE(accels, nullptr);
+    ASSERT_FALSE(accels->empty());
+    for (const CAccelerator& accel : *accels) {
+        const QKeySequence key(QString::fromStdString(accel.keys));
+        reached.clear();
+        QTest::keySequence(view->GetEditor(), key);
+        EXPECT_EQ(reached, std::vector<QString>{key.toString()}) << accel.keys;
+    }
+    EXPECT_EQ(view->GetEditor()->text(), "int a;\nint b;\n") << "Ctrl+[ undid Ctrl+]; no other key changed the text";
+    QTest::keySequence(view->GetEditor(), QKeySequence(QStringLiteral("Ctrl+]")));
+    EXPECT_EQ(view->GetEditor()->text(), "\tint a;\nint b;\n");
 }

@@ -125,6 +125,7 @@ void CQuarnelApp::RegisterDocTemplates()
             auto* frame = new CChildFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
             auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), MakeEditorSettings());
+            view->SetSpaceTabsSource([this] { return m_settings.m_nSpaceTabs != 0; });
             view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
             frame->SetView(view);
             return frame;

@@ -1,9 +1,12 @@
 #include "SyntaxWindowView.h"
 
 #include "ScintillaTextModel.h"
+#include "SourceKeyFilter.h"
 
 #include "editor/ColourClass.h"
+#include "editor/SourceEditing.h"
 #include "editor/SyntaxWindowDoc.h"
+#include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/WaitCursor.h"
 #include "project/JavaProjectDoc.h"
@@ -26,6 +29,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     OnCommand(Cmd::ID_BUILD_COMPILE, [this] { OnCompile(); });
     OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
     OnCommand(Cmd::ID_FILE_EXPORTHTML, [this] { GetSyntaxDocument()->ExportAsHtml(m_settings); });
+    InstallEditingCommands();
 
     // The caret's line is coloured once the change that the user made is complete, however
     // many pieces the editor reports it in: typing, deleting, pasting, undoing.
@@ -105,4 +109,55 @@ void CSyntaxWindowView::OnCompile()
         return;
     if (CProjectRunCommands* commands = CProjectRunCommands::Of(*project))
         commands->CompileSourceWindow(doc->GetPathName());
+}
+
+void CSyntaxWindowView::InstallEditingCommands()
+{
+    new CSourceKeyFilter(*GetEditor(), GetTextModel(), [this] { return TabUnit(); });
+    OnCommand(Cmd::ID_EDIT_INDENT, [this] { SourceEditing::IncreaseIndent(GetTextModel(), TabUnit()); });
+    OnCommand(Cmd::ID_EDIT_OUTDENT, [this] { SourceEditing::DecreaseIndent(GetTextModel()); });
+    OnCommand(Cmd::ID_EDIT_CONVERTLINEBREAKS,
+              [this] { OnConvert([](CTextModel& text, int) { SourceEditing::ConvertLinebreaks(text); }); });
+    OnCommand(Cmd::ID_EDIT_TABSTOSPACES, [this] { OnConvert(&SourceEditing::ConvertTabsToSpaces); });
+    OnCommand(Cmd::ID_PROJECT_ADDWINDOW, [this] { OnAddWindowToProject(); });
+    OnUpdateUI(Cmd::ID_PROJECT_ADDWINDOW, [this](CCmdUI& ui) {
+        ui.Enable(GetSyntaxDocument() != nullptr && GetSyntaxDocument()->GetOpenProject() != nullptr);
+    });
+}
+
+std::string CSyntaxWindowView::TabUnit() const
+{
+    const bool bSpaceTabs = m_spaceTabs ? m_spaceTabs() : m_settings.nSpaceTabs != 0;
+    return SourceEditing::TabUnit(m_settings.nTabWidth, bSpaceTabs);
+}
+
+void CSyntaxWindowView::OnConvert(void (*convert)(CTextModel&, int))
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr)
+        return;
+    const CWaitCursor wait(doc->GetUi());
+    convert(GetTextModel(), m_settings.nTabWidth);
+    doc->SetModifiedFlag();
+    m_colourer.ColourAll();
+}
+
+void CSyntaxWindowView::OnAddWindowToProject()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr)
+        return;
+    if (doc->GetPathName().empty()) {
+        doc->SetModifiedFlag();
+        doc->GetUi().MessageBox("Please save the document first");
+        return;
+    }
+    CJavaProjectDoc* project = doc->GetOpenProject();
+    if (project == nullptr)
+        return;
+    project->AddJavaFile(doc->GetPathName());
+    project->SetModifiedFlag();
+    // The scan fills the new entry's classes, which the project's views then show.
+    doc->ScanSource();
+    project->RefreshViews();
 }

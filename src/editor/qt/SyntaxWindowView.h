@@ -5,6 +5,8 @@
 #include "editor/EditorSettings.h"
 #include "editor/SyntaxColourer.h"
 
+#include <functional>
+
 class CSyntaxWindowDoc;
 
 // The view of a Java source window: keywords, comments and strings in the colours of the
@@ -21,13 +23,23 @@ public:
     void OnInitialUpdate() override;
     // Syntax Colour Update: the whole text; the modified flag stays as it was.
     void OnSyntaxColourUpdate();
+    // Where Tab learns, at each press, whether it inserts spaces; without it, the settings the
+    // window was created with say.
+    void SetSpaceTabsSource(std::function<bool()> spaceTabs) { m_spaceTabs = std::move(spaceTabs); }
 
 private:
     void ApplySettings();
     // Compile: this window's file, through the open project.
     void OnCompile();
+    // The editing commands of the window's text; the conversions mark the file changed even
+    // when nothing in it was, and colour the whole text again.
+    void InstallEditingCommands();
+    std::string TabUnit() const;
+    void OnConvert(void (*convert)(CTextModel&, int));
+    void OnAddWindowToProject();
 
     CEditorSettings m_settings;
     CSyntaxColourer m_colourer;
     bool m_bLinePassPending = false;
+    std::function<bool()> m_spaceTabs;
 };

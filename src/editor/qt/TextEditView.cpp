@@ -5,13 +5,21 @@
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/Resources.h"
 #include "framework/qt/MDIFrameWnd.h"
 
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontDatabase>
+#include <QKeySequence>
 
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, parent), m_pEditor(new QsciScintilla(this)), m_pText(new CScintillaTextModel(*m_pEditor))
 {
@@ -117,6 +125,7 @@ void CTextEditView::OnInitialUpdate()
         SetText(doc->GetLoadedText());
         doc->SetTextModel(m_pText);
     }
+    ClearKeysOfAccelerators();
     CView::OnInitialUpdate();
 }
 
@@ -132,6 +141,34 @@ void CTextEditView::OnDocumentDetaching()
     } else {
         doc->SetText(GetText());
         doc->SetTextModel(nullptr);
+    }
+}
+
+void CTextEditView::ClearKeysOfAccelerators()
+{
+    auto* frame = qobject_cast<CMDIFrameWnd*>(window());
+    if (frame == nullptr)
+        return;
+    std::vector<int> tables = {frame->GetFrameMenuId()};
+    if (GetDocument() != nullptr && GetDocument()->GetDocTemplate() != nullptr)
+        tables.push_back(GetDocument()->GetDocTemplate()->GetResourceId());
+    std::vector<int> keys;
+    for (int table : tables) {
+        if (const auto* accels = frame->GetResources().GetAccelerators(table)) {
+            for (const CAccelerator& accel : *accels) {
+                const QKeySequence sequence(QString::fromStdString(accel.keys));
+                for (int i = 0; i < sequence.count(); ++i)
+                    keys.push_back(sequence[i].toCombined());
+            }
+        }
+    }
+    // An editor key the editor claims never reaches the window's shortcuts; unbinding it there
+    // also stops the editor claiming it.
+    for (QsciCommand* command : m_pEditor->standardCommands()->commands()) {
+        if (std::find(keys.begin(), keys.end(), command->key()) != keys.end())
+            command->setKey(0);
+        if (std::find(keys.begin(), keys.end(), command->alternateKey()) != keys.end())
+            command->setAlternateKey(0);
     }
 }
 

@@ -35,6 +35,9 @@ protected:
 
 private:
     CTextEditView* FindSiblingView() const;
+    // The editor's own key bindings give way to the program's accelerators active in this
+    // window: the frame's and those of the document's type.
+    void ClearKeysOfAccelerators();
     // Shows the line and column of the selection's end in the main frame's panes, 1-based;
     // the column counts bytes from the line's start, a TAB as one.
     void ShowCaretPosition() const;

@@ -99,6 +99,11 @@ QMenu* CMDIFrameWnd::BuildPopup(const CMenuItem& popup)
     return menu;
 }
 
+const CResources& CMDIFrameWnd::GetResources() const
+{
+    return m_app.GetResources();
+}
+
 void CMDIFrameWnd::PopupMenu(int menuId, const QPoint& globalPos)
 {
     const auto it = m_menus.find(menuId);

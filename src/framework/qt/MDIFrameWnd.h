@@ -34,6 +34,9 @@ public:
     QMdiArea* GetMdiArea() const { return m_pMdiArea; }
     CMDIChildWnd* GetActiveFrame() const;
     int GetShownMenuId() const { return m_nShownMenu; }
+    // The frame's own menu and accelerator table, always active beside a document type's.
+    int GetFrameMenuId() const { return m_nFrameMenu; }
+    const class CResources& GetResources() const;
     // The action of a command in the menu bar now shown, or none.
     QAction* FindMenuAction(int id) const;
     // Brings the enabled and checked state of a menu's items up to date.
