@@ -160,7 +160,8 @@ void ConvertLinebreaks(CTextModel& text)
 {
     const std::string_view held = text.GetAllBytes();
     std::string converted;
-    converted.reserve(held.size() + held.size() / 16);
+    converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\r')) +
+                      static_cast<std::size_t>(std::count(held.begin(), held.end(), '\n')));
     for (std::size_t i = 0; i < held.size(); ++i) {
         const char c = held[i];
         if (c == '\r' || c == '\n') {
@@ -181,7 +182,7 @@ void ConvertTabsToSpaces(CTextModel& text, int nTabWidth)
     const std::string unit = TabUnit(nTabWidth, true);
     const std::string_view held = text.GetAllBytes();
     std::string converted;
-    converted.reserve(held.size());
+    converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\t')) * unit.size());
     for (char c : held) {
         if (c == '\t')
             converted += unit;
