@@ -138,7 +138,8 @@ TEST_F(JavaWindowTest, ShowingAndSavingAProjectFileUpdateTheProjectsClasses)
 
 // Every key of the Java window's table reaches the frame's shortcut for it from inside the
 // editor, though the editor binds some of them itself (Ctrl+] and Ctrl+[ move by paragraph
-// there); Ctrl+] and Ctrl+[ indent and outdent the caret's line.
+// there); Ctrl+] and Ctrl+[ indent and outdent the caret's line; Tab and Enter follow the
+// window's rules.
 TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
 {
     Start();
@@ -164,4 +165,11 @@ TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
     EXPECT_EQ(view->GetEditor()->text(), "int a;\nint b;\n") << "Ctrl+[ undid Ctrl+]; no other key changed the text";
     QTest::keySequence(view->GetEditor(), QKeySequence(QStringLiteral("Ctrl+]")));
     EXPECT_EQ(view->GetEditor()->text(), "\tint a;\nint b;\n");
+
+    // The editor's own Tab and Enter give way too: Enter indents the new line as the one above,
+    // Shift+Tab with nothing selected inserts a TAB.
+    view->GetEditor()->setCursorPosition(0, 7);
+    QTest::keyClick(view->GetEditor(), Qt::Key_Return);
+    QTest::keyClick(view->GetEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(view->GetEditor()->text(), "\tint a;\n\t\t\nint b;\n");
 }
