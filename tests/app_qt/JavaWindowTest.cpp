@@ -173,3 +173,27 @@ TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
     QTest::keyClick(view->GetEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(view->GetEditor()->text(), "\tint a;\n\t\t\nint b;\n");
 }
+
+// A window never saved has no file to add: it is asked to be saved and marked changed. A saved
+// one joins the open project with the classes of its text as it stands.
+TEST_F(JavaWindowTest, AddWindowToProjectAddsASavedFileWithItsClasses)
+{
+    const std::string project = MakeProject("Add");
+    Start();
+    m_app->OpenDocumentFile(project);
+    ASSERT_TRUE(m_app->OpenNewDocumentOfType("JavaDocument"));
+    CDocument* unsaved = m_app->GetMainWnd()->GetActiveFrame()->GetActiveView()->GetDocument();
+    m_ui.ExpectMessage("Please save the document first");
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_PROJECT_ADDWINDOW));
+    EXPECT_TRUE(unsaved->IsModified());
+    EXPECT_FALSE(m_app->GetOpenProject()->IsModified());
+
+    CSyntaxWindowView* view = Open(m_home.Dir().Write("Extra.java", "class Extra { void go() {} }\n"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_PROJECT_ADDWINDOW));
+    const CJavaFile* file = m_app->GetOpenProject()->GetJavaFiles().FindByPath(m_home.Dir().File("Extra.java"));
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->GetClasses().GetCount(), 1);
+    EXPECT_EQ(file->GetClasses().GetAt(0)->GetName(), "Extra");
+    EXPECT_TRUE(m_app->GetOpenProject()->IsModified());
+}
