@@ -197,3 +197,20 @@ TEST_F(JavaWindowTest, AddWindowToProjectAddsASavedFileWithItsClasses)
     EXPECT_EQ(file->GetClasses().GetAt(0)->GetName(), "Extra");
     EXPECT_TRUE(m_app->GetOpenProject()->IsModified());
 }
+
+// Undo brings text back without its colours; every line it touched must be coloured again,
+// not only the caret's.
+TEST_F(JavaWindowTest, UndoOfAnIndentGivesEveryLineItsColoursBack)
+{
+    Start();
+    CSyntaxWindowView* view = Open(m_home.Dir().Write("Undo.java", "int a;\n// b\nint c;\n"));
+    ASSERT_NE(view, nullptr);
+    const std::string before = Shown(*view);
+    view->GetTextModel().SetSelection(0, view->GetTextModel().GetLength());
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_EDIT_INDENT));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_EDIT_UNDO));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::string(view->GetTextModel().GetAllBytes()), "int a;\n// b\nint c;\n");
+    EXPECT_EQ(Shown(*view), before);
+}

@@ -16,6 +16,8 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
+
 namespace {
 
 using Sci = QsciScintillaBase;
@@ -32,19 +34,62 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     InstallEditingCommands();
 
     // The caret's line is coloured once the change that the user made is complete, however
-    // many pieces the editor reports it in: typing, deleting, pasting, undoing.
+    // many pieces the editor reports it in: typing, deleting, pasting. Undo and Redo bring
+    // back text without its colours, so every line they touched is coloured again.
     constexpr int kByUser = Sci::SC_PERFORMED_USER | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
     connect(GetEditor(), &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int nType, const char*, int, int, int, int, int, int, int) {
-                if ((nType & CScintillaTextModel::kChangeEvents) == 0 || (nType & kByUser) == 0 ||
-                    m_bLinePassPending)
+            [this](int nPos, int nType, const char*, int nLength, int, int, int, int, int, int) {
+                if ((nType & CScintillaTextModel::kChangeEvents) == 0 || (nType & kByUser) == 0)
+                    return;
+                if ((nType & (Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO)) != 0)
+                    m_restored.Note(nPos, nLength, (nType & Sci::SC_MOD_BEFOREINSERT) != 0);
+                if (m_bLinePassPending)
                     return;
                 m_bLinePassPending = true;
                 QMetaObject::invokeMethod(this, [this] {
                     m_bLinePassPending = false;
-                    m_colourer.ColourCaretLine();
+                    ColourChangedLines();
                 }, Qt::QueuedConnection);
             });
+}
+
+void CSyntaxWindowView::CRestoredRange::Note(TextPos nPos, TextPos nLength, bool bInsert)
+{
+    if (!bSet) {
+        nFrom = nTo = nPos;
+        bSet = true;
+    }
+    // Text changed before the range's end moves its end.
+    if (bInsert) {
+        if (nPos <= nTo)
+            nTo += nLength;
+        nTo = std::max(nTo, nPos + nLength);
+    } else if (nPos < nTo) {
+        nTo -= std::min(nLength, nTo - nPos);
+    }
+    nFrom = std::min(nFrom, nPos);
+    nTo = std::max(nTo, nFrom);
+}
+
+void CSyntaxWindowView::ColourChangedLines()
+{
+    if (!m_restored.bSet) {
+        m_colourer.ColourCaretLine();
+        return;
+    }
+    CTextModel& text = GetTextModel();
+    const int nFirst = text.LineFromPosition(m_restored.nFrom);
+    const int nLast = text.LineFromPosition(m_restored.nTo);
+    m_restored = {};
+    // Over many lines the whole-text pass is the quicker one, and gives back the colours such
+    // a change (a conversion, an indent of a block) had before.
+    constexpr int kMostLines = 1000;
+    if (nLast - nFirst > kMostLines) {
+        m_colourer.ColourAll();
+        return;
+    }
+    for (int nLine = nFirst; nLine <= nLast; ++nLine)
+        m_colourer.ColourLine(nLine);
 }
 
 CSyntaxWindowDoc* CSyntaxWindowView::GetSyntaxDocument() const

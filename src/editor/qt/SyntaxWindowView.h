@@ -40,6 +40,17 @@ private:
 
     CEditorSettings m_settings;
     CSyntaxColourer m_colourer;
+    // The text an Undo or Redo changed, noted as its pieces come.
+    struct CRestoredRange {
+        bool bSet = false;
+        TextPos nFrom = 0;
+        TextPos nTo = 0;
+
+        void Note(TextPos nPos, TextPos nLength, bool bInsert);
+    };
+    void ColourChangedLines();
+
     bool m_bLinePassPending = false;
+    CRestoredRange m_restored;
     std::function<bool()> m_spaceTabs;
 };
