@@ -1,6 +1,8 @@
 #include "TextEditView.h"
 
+#include "FindReplaceDlg.h"
 #include "ScintillaTextModel.h"
+#include "TextPrinter.h"
 
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
@@ -14,9 +16,9 @@
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeySequence>
-
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,6 +69,14 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
         OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(m_pEditor->hasSelectedText()); });
     OnCommand(Cmd::ID_EDIT_PASTE, [this] { m_pEditor->paste(); });
     OnCommand(Cmd::ID_EDIT_SELECT_ALL, [this] { m_pEditor->selectAll(); });
+
+    OnCommand(Cmd::ID_EDIT_FIND, [this] { CFindReplaceDlg::Of(*this).Open(*this, false); });
+    OnCommand(Cmd::ID_EDIT_REPLACE, [this] { CFindReplaceDlg::Of(*this).Open(*this, true); });
+    OnCommand(Cmd::ID_EDIT_REPEAT, [this] { FindNext(CFindReplaceDlg::Of(*this).Model()); });
+    OnUpdateUI(Cmd::ID_EDIT_REPEAT, [this](CCmdUI& ui) { ui.Enable(CFindReplaceDlg::Of(*this).Model().HasSearch()); });
+    OnCommand(Cmd::ID_FILE_PRINT, [this] { CTextPrinter::PrintWithDialog(*m_pEditor, PrintName(), this); });
+    OnCommand(Cmd::ID_FILE_PRINT_PREVIEW, [this] { CTextPrinter::Preview(*m_pEditor, PrintName(), this); });
+    OnCommand(Cmd::ID_FILE_PRINT_SETUP, [this] { CTextPrinter::PageSetup(this); });
 }
 
 CTextEditView::~CTextEditView()
@@ -187,4 +197,45 @@ void CTextEditView::ShowCaretPosition() const
     const long nLineStart = m_pEditor->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, nLine);
     frame->SetLinePaneText(QStringLiteral("Line: %1").arg(nLine + 1));
     frame->SetColumnPaneText(QStringLiteral("Col: %1").arg(nEnd - nLineStart + 1));
+}
+
+void CTextEditView::FindNext(CFindReplace& search)
+{
+    if (search.FindNext(*m_pText, GetTextDocument()->GetUi()))
+        ShowSelection();
+}
+
+void CTextEditView::ReplaceNext(CFindReplace& search)
+{
+    if (search.Replace(*m_pText, GetTextDocument()->GetUi()))
+        ShowSelection();
+}
+
+void CTextEditView::ReplaceAll(CFindReplace& search)
+{
+    if (search.ReplaceAll(*m_pText, GetTextDocument()->GetUi()) > 0)
+        ShowSelection();
+}
+
+// The whole of what was found is brought into view, its start kept in sight when it is longer
+// than the window.
+void CTextEditView::ShowSelection()
+{
+    const CTextRange selection = m_pText->GetSelection();
+    m_pEditor->SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE, static_cast<unsigned long>(selection.nEnd),
+                             static_cast<long>(selection.nStart));
+}
+
+QString CTextEditView::PrintName() const
+{
+    const CTextDocument* doc = GetTextDocument();
+    if (doc == nullptr)
+        return {};
+    return doc->GetPathName().empty() ? QString::fromStdString(doc->GetTitle())
+                                      : QFileInfo(QString::fromStdString(doc->GetPathName())).fileName();
+}
+
+bool CTextEditView::PrintToPdf(const QString& strPath)
+{
+    return CTextPrinter::PrintToPdf(*m_pEditor, PrintName(), strPath);
 }

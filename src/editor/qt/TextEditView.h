@@ -2,8 +2,11 @@
 
 #include "framework/qt/View.h"
 
+#include <QString>
+
 #include <string>
 
+class CFindReplace;
 class CScintillaTextModel;
 class CTextDocument;
 class CTextModel;
@@ -27,6 +30,17 @@ public:
     // The popup menu a right click shows, from the program's menus.
     void SetContextMenuId(int menuId) { m_nContextMenu = menuId; }
 
+    // The find dialog's buttons on this window: the selection and the scroll follow what is
+    // found, and the person is told when nothing is.
+    void FindNext(CFindReplace& search);
+    void ReplaceNext(CFindReplace& search);
+    void ReplaceAll(CFindReplace& search);
+
+    // The name the printed pages carry in their heading.
+    QString PrintName() const;
+    // Prints the whole text to a PDF file with no dialog; false when it could not be written.
+    bool PrintToPdf(const QString& strPath);
+
     void OnInitialUpdate() override;
     void OnDocumentSaved(CDocument& doc) override;
 
@@ -41,6 +55,7 @@ private:
     // Shows the line and column of the selection's end in the main frame's panes, 1-based;
     // the column counts bytes from the line's start, a TAB as one.
     void ShowCaretPosition() const;
+    void ShowSelection();
 
     QsciScintilla* m_pEditor;
     CScintillaTextModel* m_pText;
