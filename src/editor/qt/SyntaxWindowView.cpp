@@ -33,16 +33,15 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     OnCommand(Cmd::ID_FILE_EXPORTHTML, [this] { GetSyntaxDocument()->ExportAsHtml(m_settings); });
     InstallEditingCommands();
 
-    // The caret's line is coloured once the change that the user made is complete, however
-    // many pieces the editor reports it in: typing, deleting, pasting. Undo and Redo bring
-    // back text without its colours, so every line they touched is coloured again.
+    // The lines a change of the user's touched are coloured once it is complete, however many
+    // pieces the editor reports it in: the caret's line after typing, every line of a paste,
+    // a Replace All or an Undo, which bring text without its colours.
     constexpr int kByUser = Sci::SC_PERFORMED_USER | Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO;
     connect(GetEditor(), &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int nPos, int nType, const char*, int nLength, int, int, int, int, int, int) {
                 if ((nType & CScintillaTextModel::kChangeEvents) == 0 || (nType & kByUser) == 0)
                     return;
-                if ((nType & (Sci::SC_PERFORMED_UNDO | Sci::SC_PERFORMED_REDO)) != 0)
-                    m_restored.Note(nPos, nLength, (nType & Sci::SC_MOD_BEFOREINSERT) != 0);
+                m_changed.Note(nPos, nLength, (nType & Sci::SC_MOD_BEFOREINSERT) != 0);
                 if (m_bLinePassPending)
                     return;
                 m_bLinePassPending = true;
@@ -53,7 +52,7 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
             });
 }
 
-void CSyntaxWindowView::CRestoredRange::Note(TextPos nPos, TextPos nLength, bool bInsert)
+void CSyntaxWindowView::CChangedRange::Note(TextPos nPos, TextPos nLength, bool bInsert)
 {
     if (!bSet) {
         nFrom = nTo = nPos;
@@ -73,14 +72,14 @@ void CSyntaxWindowView::CRestoredRange::Note(TextPos nPos, TextPos nLength, bool
 
 void CSyntaxWindowView::ColourChangedLines()
 {
-    if (!m_restored.bSet) {
+    if (!m_changed.bSet) {
         m_colourer.ColourCaretLine();
         return;
     }
     CTextModel& text = GetTextModel();
-    const int nFirst = text.LineFromPosition(m_restored.nFrom);
-    const int nLast = text.LineFromPosition(m_restored.nTo);
-    m_restored = {};
+    const int nFirst = text.LineFromPosition(m_changed.nFrom);
+    const int nLast = text.LineFromPosition(m_changed.nTo);
+    m_changed = {};
     // Over many lines the whole-text pass is the quicker one, and gives back the colours such
     // a change (a conversion, an indent of a block) had before.
     constexpr int kMostLines = 1000;
@@ -129,6 +128,8 @@ void CSyntaxWindowView::OnInitialUpdate()
 {
     const bool bFirstWindow = GetSyntaxDocument() != nullptr && GetSyntaxDocument()->GetTextModel() == nullptr;
     CTextEditView::OnInitialUpdate();
+    // Loading the text is no change to colour line by line: the whole-text pass follows.
+    m_changed = {};
     CSyntaxWindowDoc* doc = GetSyntaxDocument();
     if (doc == nullptr)
         return;

@@ -40,8 +40,8 @@ private:
 
     CEditorSettings m_settings;
     CSyntaxColourer m_colourer;
-    // The text an Undo or Redo changed, noted as its pieces come.
-    struct CRestoredRange {
+    // The text a change of the user's touched, noted as its pieces come.
+    struct CChangedRange {
         bool bSet = false;
         TextPos nFrom = 0;
         TextPos nTo = 0;
@@ -51,6 +51,6 @@ private:
     void ColourChangedLines();
 
     bool m_bLinePassPending = false;
-    CRestoredRange m_restored;
+    CChangedRange m_changed;
     std::function<bool()> m_spaceTabs;
 };
