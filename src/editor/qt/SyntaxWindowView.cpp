@@ -1,8 +1,11 @@
 #include "SyntaxWindowView.h"
 
+#include "ChildFrame.h"
+#include "FunctionList.h"
 #include "ScintillaTextModel.h"
 
 #include "editor/ColourClass.h"
+#include "editor/JdkHelp.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "framework/CommandIds.h"
 #include "framework/WaitCursor.h"
@@ -13,19 +16,24 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
+
 namespace {
 
 using Sci = QsciScintillaBase;
 
 }  // namespace
 
-CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSettings& settings, QWidget* parent)
-    : CTextEditView(doc, parent), m_settings(settings), m_colourer(GetTextModel())
+CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSettings& settings, CDesktopShell& shell,
+                                     QWidget* parent)
+    : CTextEditView(doc, parent), m_settings(settings), m_shell(shell), m_colourer(GetTextModel())
 {
     ApplySettings();
     OnCommand(Cmd::ID_BUILD_COMPILE, [this] { OnCompile(); });
     OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
     OnCommand(Cmd::ID_FILE_EXPORTHTML, [this] { GetSyntaxDocument()->ExportAsHtml(m_settings); });
+    OnCommand(Cmd::ID_EDIT_REFRESHFUNCTIONS, [this] { RefreshFunctionList(); });
+    OnCommand(Cmd::ID_HELP_JDKHELP, [this] { OnJdkHelp(); });
 
     // The caret's line is coloured once the change that the user made is complete, however
     // many pieces the editor reports it in: typing, deleting, pasting, undoing.
@@ -105,4 +113,42 @@ void CSyntaxWindowView::OnCompile()
         return;
     if (CProjectRunCommands* commands = CProjectRunCommands::Of(*project))
         commands->CompileSourceWindow(doc->GetPathName());
+}
+
+void CSyntaxWindowView::OnUpdate()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    auto* frame = qobject_cast<CChildFrame*>(GetParentFrame());
+    if (doc == nullptr || frame == nullptr || frame->GetFunctionList() == nullptr)
+        return;
+    CFunctionList* list = frame->GetFunctionList();
+    list->clear();
+    for (const std::string& entry : doc->GetScanner().GetEntries())
+        list->addItem(QString::fromStdString(entry));
+    list->setCurrentIndex(-1);
+}
+
+void CSyntaxWindowView::RefreshFunctionList()
+{
+    if (CSyntaxWindowDoc* doc = GetSyntaxDocument(); doc != nullptr && GetParentFrame() != nullptr)
+        doc->ScanSource();
+}
+
+void CSyntaxWindowView::GoToFunction(int nIndex)
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr || !doc->GoToEntry(GetTextModel(), nIndex))
+        return;
+    GetEditor()->setFocus();
+}
+
+void CSyntaxWindowView::OnJdkHelp()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr)
+        return;
+    const CTextRange selection = GetTextModel().GetSelection();
+    const std::string selected(
+        GetTextModel().GetBytes(std::min(selection.nStart, selection.nEnd), std::max(selection.nStart, selection.nEnd)));
+    JdkHelp::Show(doc->GetUi(), m_shell, m_settings.strHelpPath, selected);
 }
