@@ -8,6 +8,7 @@
 #include "editor/qt/ScintillaTextModel.h"
 #include "editor/qt/SyntaxWindowView.h"
 #include "framework/ConsoleUi.h"
+#include "framework/qt/QtDesktopShell.h"
 #include "project/ProjectHost.h"
 
 #include <Qsci/qscilexerjava.h>
@@ -138,13 +139,14 @@ void BM_Open10MB(benchmark::State& state)
 {
     const std::string text = JavaText(10 << 20);
     CBenchProjectHost host;
+    CQtDesktopShell shell;
     long nResident = 0;
     long long nIdleMicroseconds = 0;
     for (auto _ : state) {
         const long nBefore = ResidentKilobytes();
         CSyntaxWindowDoc doc(host.m_ui, host);
         doc.SetText(text);
-        auto view = std::make_unique<CSyntaxWindowView>(doc, CEditorSettings {});
+        auto view = std::make_unique<CSyntaxWindowView>(doc, CEditorSettings {}, shell);
         view->resize(900, 700);
         view->show();
         view->OnInitialUpdate();

@@ -10,6 +10,21 @@
 
 #include <algorithm>
 
+namespace {
+
+void SelectLine(CTextModel& text, int nLine)
+{
+    const int nTarget = std::clamp(nLine, 0, text.GetLineCount() - 1);
+    text.SetSelection(text.LineStart(nTarget), text.LineEnd(nTarget));
+}
+
+void SelectLineAt(CTextModel& text, TextPos nPos)
+{
+    SelectLine(text, text.LineFromPosition(std::clamp<TextPos>(nPos, 0, text.GetLength())));
+}
+
+}  // namespace
+
 CJavaProjectDoc* CSyntaxWindowDoc::GetOpenProject() const
 {
     return m_projects.GetOpenProject();
@@ -21,21 +36,28 @@ void CSyntaxWindowDoc::ScanSource()
         m_scanner.ScanSource(text->GetAllBytes(), GetOpenProject(), GetPathName());
     else
         m_scanner.ScanSource(GetLoadedText(), GetOpenProject(), GetPathName());
+    UpdateAllViews();
 }
 
 void CSyntaxWindowDoc::GoToLine(int nLine)
 {
-    CTextModel* text = GetTextModel();
-    if (text == nullptr)
-        return;
-    const int nTarget = std::clamp(nLine, 0, text->GetLineCount() - 1);
-    text->SetSelection(text->LineStart(nTarget), text->LineEnd(nTarget));
+    if (CTextModel* text = GetTextModel())
+        SelectLine(*text, nLine);
 }
 
 void CSyntaxWindowDoc::GoToPosition(TextPos nPos)
 {
     if (CTextModel* text = GetTextModel())
-        GoToLine(text->LineFromPosition(std::clamp<TextPos>(nPos, 0, text->GetLength())));
+        SelectLineAt(*text, nPos);
+}
+
+bool CSyntaxWindowDoc::GoToEntry(CTextModel& text, int nIndex) const
+{
+    const auto& positions = m_scanner.GetEntryPositions();
+    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= positions.size())
+        return false;
+    SelectLineAt(text, positions[static_cast<std::size_t>(nIndex)]);
+    return true;
 }
 
 bool CSyntaxWindowDoc::OnSaveDocument(const std::string& path)

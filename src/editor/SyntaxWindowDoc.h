@@ -21,7 +21,8 @@ public:
     CJavaProjectDoc* GetOpenProject() const;
 
     // Scans the current text: the function list, and the classes of the open project's entry
-    // for this file, which its tree then shows.
+    // for this file, which its tree then shows. The document's windows then show the new list:
+    // this is how anything refreshes the function list.
     void ScanSource();
     const CJavaScanner& GetScanner() const { return m_scanner; }
 
@@ -30,6 +31,8 @@ public:
     void GoToLine(int nLine);
     // The same for the line that holds byte nPos.
     void GoToPosition(TextPos nPos);
+    // Selects in text the line of entry nIndex of the function list; false for no such entry.
+    bool GoToEntry(CTextModel& text, int nIndex) const;
 
     // Export as HTML: the text with the colours its window shows, as a page written where the
     // user chooses. False when nothing was written.

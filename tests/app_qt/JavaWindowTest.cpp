@@ -3,6 +3,8 @@
 #include "editor/ColourClass.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/TextModel.h"
+#include "editor/qt/ChildFrame.h"
+#include "editor/qt/FunctionList.h"
 #include "editor/qt/SyntaxWindowView.h"
 #include "app/AppResources.h"
 #include "framework/CommandIds.h"
@@ -11,10 +13,14 @@
 #include "project/JavaClass.h"
 #include "project/JavaFile.h"
 
+#include "support/QtWait.h"
+
 #include <Qsci/qsciscintilla.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QShortcut>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -50,6 +56,15 @@ protected:
             view->GetEditor()->setFocus();
         }
         return view;
+    }
+
+    static std::vector<std::string> Listed(const CSyntaxWindowView& view)
+    {
+        std::vector<std::string> entries;
+        const CFunctionList* list = static_cast<CChildFrame*>(view.GetParentFrame())->GetFunctionList();
+        for (int i = 0; i < list->count(); ++i)
+            entries.push_back(list->itemText(i).toStdString());
+        return entries;
     }
 
     static std::string Shown(CSyntaxWindowView& view)
@@ -213,4 +228,64 @@ TEST_F(JavaWindowTest, UndoOfAnIndentGivesEveryLineItsColoursBack)
     QCoreApplication::processEvents();
     EXPECT_EQ(std::string(view->GetTextModel().GetAllBytes()), "int a;\n// b\nint c;\n");
     EXPECT_EQ(Shown(*view), before);
+// The drop-down lists what the scanner finds: on opening, after F2, as it opens and as the file
+// is saved, never merely because the text changed. Choosing an entry selects its line and the
+// keys still go to the text.
+TEST_F(JavaWindowTest, FunctionDropDownFollowsTheTextAndGoesToTheChosenLine)
+{
+    Start();
+    CSyntaxWindowView* view = Open(m_home.Dir().Write(
+        "Shape.java", "class Shape {\r\n    void draw() {\r\n        if (x) { }\r\n    }\r\n"
+                      "    int area(int w,\r\n             int h) {\r\n    }\r\n}\r\n"));
+    ASSERT_NE(view, nullptr);
+    auto* frame = static_cast<CChildFrame*>(view->GetParentFrame());
+    CFunctionList* list = frame->GetFunctionList();
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(Listed(*view), (std::vector<std::string> {"Shape", "Shape.draw()", "Shape.area(int w, int h)"}));
+
+    CTextModel& text = view->GetTextModel();
+    text.Replace(text.GetLength(), text.GetLength(), "class Other {\r\n}\r\n");
+    EXPECT_EQ(Listed(*view).size(), 3u) << "typing alone rescans nothing";
+    QTest::keyClick(view->GetEditor(), Qt::Key_F2);
+    EXPECT_EQ(Listed(*view).back(), "Other");
+
+    text.Replace(0, 0, "class First {\r\n}\r\n");
+    list->showPopup();
+    const std::vector<std::string> opened = Listed(*view);
+    ASSERT_EQ(opened.size(), 5u);
+    EXPECT_EQ(opened.front(), "First") << "opening the list rescans first";
+    list->view()->setCurrentIndex(list->model()->index(3, 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    const int nLine = 6;  // "    int area(int w,"
+    EXPECT_EQ(text.GetSelection().nStart, text.LineStart(nLine));
+    EXPECT_EQ(text.GetSelection().nEnd, text.LineEnd(nLine));
+    EXPECT_SOON_EQ(QApplication::focusWidget(), static_cast<QWidget*>(view->GetEditor()));
+    EXPECT_SOON_EQ(m_app->GetMainFrame()->GetPane(1)->text().toStdString(), std::string("Line: 7"));
+
+    text.Replace(0, text.LineStart(2), "");
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_SAVE));
+    EXPECT_EQ(Listed(*view).front(), "Shape") << "saving rescans";
+}
+
+// Without the drop-down shown the list is still kept, so F2 still rebuilds it. F1 hands the
+// help file of the settings to the desktop.
+TEST_F(JavaWindowTest, HiddenFunctionDropDownStillRefreshesAndF1OpensTheHelpFile)
+{
+    const std::string help = m_home.Dir().Write("jdkhelp.html", "<html></html>");
+    WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\Tip]\n\"StartUp\"=dword:00000001\n"
+                  "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n\"SHOWDROPS\"=dword:00000000\n"
+                  "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\PATHS]\n\"HELPPATH\"=\"" + help + "\"\n");
+    Start();
+    CSyntaxWindowView* view = Open(m_home.Dir().Write("A.java", "class A {\r\n}\r\n"));
+    ASSERT_NE(view, nullptr);
+    const CFunctionList* list = static_cast<CChildFrame*>(view->GetParentFrame())->GetFunctionList();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(view->GetEditor()->isVisible());
+    view->GetTextModel().Replace(0, 0, "class B {}\r\n");
+    QTest::keyClick(view->GetEditor(), Qt::Key_F2);
+    EXPECT_EQ(Listed(*view), (std::vector<std::string> {"B", "A"}));
+
+    view->GetTextModel().SetSelection(6, 7);
+    QTest::keyClick(view->GetEditor(), Qt::Key_F1);
+    EXPECT_EQ(m_shell.m_opened, std::vector {help});
 }

@@ -122,12 +122,13 @@ void CQuarnelApp::RegisterDocTemplates()
     docs.AddDocTemplate(std::make_unique<CDocTemplate>(
         Res::IDR_JAVATYPE, kJavaDescription, [this] { return std::make_unique<CSyntaxWindowDoc>(GetUi(), m_projectHost); },
         [this](CDocument& doc) -> CMDIChildWnd* {
-            auto* frame = new CChildFrame(GetDocManager(), doc);
+            const CEditorSettings settings = MakeEditorSettings();
+            auto* frame = new CChildFrame(GetDocManager(), doc, settings.nShowDrops != 0);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
-            auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), MakeEditorSettings());
+            auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), settings, m_shell);
             view->SetSpaceTabsSource([this] { return m_settings.m_nSpaceTabs != 0; });
             view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
-            frame->SetView(view);
+            frame->SetSourceView(view);
             return frame;
         }));
     m_pProjectTemplate = &docs.AddDocTemplate(std::make_unique<CDocTemplate>(
@@ -164,6 +165,8 @@ CEditorSettings CQuarnelApp::MakeEditorSettings() const
     editor.crComment = m_settings.m_crCommentColor;
     editor.crString = m_settings.m_crStringColor;
     editor.crTag = m_settings.m_crTagColor;
+    editor.nShowDrops = m_settings.m_nShowDrops;
+    editor.strHelpPath = m_settings.GetHelpFilePath();
     return editor;
 }
 

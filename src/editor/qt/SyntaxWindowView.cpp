@@ -1,10 +1,13 @@
 #include "SyntaxWindowView.h"
 
+#include "ChildFrame.h"
+#include "FunctionList.h"
 #include "ScintillaTextModel.h"
 #include "SourceKeyFilter.h"
 
 #include "editor/ColourClass.h"
 #include "editor/SourceEditing.h"
+#include "editor/JdkHelp.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -24,14 +27,17 @@ using Sci = QsciScintillaBase;
 
 }  // namespace
 
-CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSettings& settings, QWidget* parent)
-    : CTextEditView(doc, parent), m_settings(settings), m_colourer(GetTextModel())
+CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSettings& settings, CDesktopShell& shell,
+                                     QWidget* parent)
+    : CTextEditView(doc, parent), m_settings(settings), m_shell(shell), m_colourer(GetTextModel())
 {
     ApplySettings();
     OnCommand(Cmd::ID_BUILD_COMPILE, [this] { OnCompile(); });
     OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
     OnCommand(Cmd::ID_FILE_EXPORTHTML, [this] { GetSyntaxDocument()->ExportAsHtml(m_settings); });
     InstallEditingCommands();
+    OnCommand(Cmd::ID_EDIT_REFRESHFUNCTIONS, [this] { RefreshFunctionList(); });
+    OnCommand(Cmd::ID_HELP_JDKHELP, [this] { OnJdkHelp(); });
 
     // The lines a change of the user's touched are coloured once it is complete, however many
     // pieces the editor reports it in: the caret's line after typing, every line of a paste,
@@ -206,4 +212,42 @@ void CSyntaxWindowView::OnAddWindowToProject()
     // The scan fills the new entry's classes, which the project's views then show.
     doc->ScanSource();
     project->RefreshViews();
+}
+
+void CSyntaxWindowView::OnUpdate()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    auto* frame = qobject_cast<CChildFrame*>(GetParentFrame());
+    if (doc == nullptr || frame == nullptr || frame->GetFunctionList() == nullptr)
+        return;
+    CFunctionList* list = frame->GetFunctionList();
+    list->clear();
+    for (const std::string& entry : doc->GetScanner().GetEntries())
+        list->addItem(QString::fromStdString(entry));
+    list->setCurrentIndex(-1);
+}
+
+void CSyntaxWindowView::RefreshFunctionList()
+{
+    if (CSyntaxWindowDoc* doc = GetSyntaxDocument(); doc != nullptr && GetParentFrame() != nullptr)
+        doc->ScanSource();
+}
+
+void CSyntaxWindowView::GoToFunction(int nIndex)
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr || !doc->GoToEntry(GetTextModel(), nIndex))
+        return;
+    GetEditor()->setFocus();
+}
+
+void CSyntaxWindowView::OnJdkHelp()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    if (doc == nullptr)
+        return;
+    const CTextRange selection = GetTextModel().GetSelection();
+    const std::string selected(
+        GetTextModel().GetBytes(std::min(selection.nStart, selection.nEnd), std::max(selection.nStart, selection.nEnd)));
+    JdkHelp::Show(doc->GetUi(), m_shell, m_settings.strHelpPath, selected);
 }

@@ -14,10 +14,10 @@ CMDIChildWnd::CMDIChildWnd(CDocManager& manager, CDocument& doc, QWidget* parent
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void CMDIChildWnd::SetView(CView* view)
+void CMDIChildWnd::SetView(CView* view, QWidget* content)
 {
     m_pView = view;
-    setWidget(view);
+    setWidget(content != nullptr ? content : view);
     UpdateTitle();
 }
 

@@ -14,8 +14,9 @@ class CMDIChildWnd : public QMdiSubWindow, public CCmdTarget {
 public:
     CMDIChildWnd(CDocManager& manager, CDocument& doc, QWidget* parent = nullptr);
 
-    // Takes the view into the frame.
-    void SetView(CView* view);
+    // Takes the view into the frame; content, when given, is what the frame shows, holding the
+    // view among other parts.
+    void SetView(CView* view, QWidget* content = nullptr);
     CView* GetActiveView() const { return m_pView; }
     CDocument* GetDocument() const { return m_pDocument; }
     int GetResourceId() const;
