@@ -228,6 +228,8 @@ TEST_F(JavaWindowTest, UndoOfAnIndentGivesEveryLineItsColoursBack)
     QCoreApplication::processEvents();
     EXPECT_EQ(std::string(view->GetTextModel().GetAllBytes()), "int a;\n// b\nint c;\n");
     EXPECT_EQ(Shown(*view), before);
+}
+
 // The drop-down lists what the scanner finds: on opening, after F2, as it opens and as the file
 // is saved, never merely because the text changed. Choosing an entry selects its line and the
 // keys still go to the text.
