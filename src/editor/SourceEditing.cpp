@@ -162,15 +162,24 @@ void ConvertLinebreaks(CTextModel& text)
     std::string converted;
     converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\r')) +
                       static_cast<std::size_t>(std::count(held.begin(), held.end(), '\n')));
-    for (std::size_t i = 0; i < held.size(); ++i) {
-        const char c = held[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < held.size() && held[i + 1] == '\n')
-                ++i;
-            converted += "\r\n";
-        } else {
-            converted += c;
+    // Whole runs between line breaks are copied at once; the next CR and the next LF are each
+    // looked for again only once passed, so the text is read once whichever ends its lines.
+    std::size_t nNextCr = held.find('\r');
+    std::size_t nNextLf = held.find('\n');
+    std::size_t i = 0;
+    while (i < held.size()) {
+        if (nNextCr != std::string_view::npos && nNextCr < i)
+            nNextCr = held.find('\r', i);
+        if (nNextLf != std::string_view::npos && nNextLf < i)
+            nNextLf = held.find('\n', i);
+        const std::size_t nBreak = std::min(nNextCr, nNextLf);
+        if (nBreak == std::string_view::npos) {
+            converted.append(held.substr(i));
+            break;
         }
+        converted.append(held.substr(i, nBreak - i));
+        converted += "\r\n";
+        i = nBreak + (held[nBreak] == '\r' && nBreak + 1 < held.size() && held[nBreak + 1] == '\n' ? 2 : 1);
     }
     const CUndoStep step(text);
     ReplaceDifference(text, converted);
@@ -183,11 +192,14 @@ void ConvertTabsToSpaces(CTextModel& text, int nTabWidth)
     const std::string_view held = text.GetAllBytes();
     std::string converted;
     converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\t')) * unit.size());
-    for (char c : held) {
-        if (c == '\t')
-            converted += unit;
-        else
-            converted += c;
+    std::size_t i = 0;
+    while (i < held.size()) {
+        const std::size_t nTab = held.find('\t', i);
+        converted.append(held.substr(i, nTab == std::string_view::npos ? std::string_view::npos : nTab - i));
+        if (nTab == std::string_view::npos)
+            break;
+        converted += unit;
+        i = nTab + 1;
     }
     const CUndoStep step(text);
     ReplaceDifference(text, converted);
