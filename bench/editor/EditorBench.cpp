@@ -3,6 +3,7 @@
 // large file until its first paint with the memory it takes, on the offscreen platform.
 #include "scanner/JavaSourceGenerator.h"
 
+#include "editor/SourceEditing.h"
 #include "editor/SyntaxColourer.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/qt/ScintillaTextModel.h"
@@ -18,6 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -131,6 +133,32 @@ void BM_KeystrokeOnLastLine(benchmark::State& state)
     }
 }
 BENCHMARK(BM_KeystrokeOnLastLine)->Arg(10 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+
+// Convert Linebreaks and Convert Tabs to Spaces in the editor itself, at two sizes ten times
+// apart.
+template <int nCommand>
+void BM_ConvertInEditor(benchmark::State& state)
+{
+    std::string text = JavaText(static_cast<std::size_t>(state.range(0)));
+    std::replace(text.begin(), text.end(), ' ', '\t');
+    QsciScintilla editor;
+    CScintillaTextModel model(editor);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Load(editor, text);
+        editor.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
+        state.ResumeTiming();
+        if (nCommand == 0)
+            SourceEditing::ConvertLinebreaks(model);
+        else
+            SourceEditing::ConvertTabsToSpaces(model, 3);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(text.size()));
+}
+BENCHMARK(BM_ConvertInEditor<0>)->Name("BM_ConvertLinebreaksInEditor")->Arg(1 << 20)->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertInEditor<1>)->Name("BM_ConvertTabsInEditor")->Arg(1 << 20)->Arg(10 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 // A 10 MB file from its bytes to the first paint of its window, with the scan of its classes;
 // the colours of the text below the first stretch are written afterwards while the program is
