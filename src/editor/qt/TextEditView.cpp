@@ -74,8 +74,15 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
     OnCommand(Cmd::ID_EDIT_REPLACE, [this] { CFindReplaceDlg::Of(*this).Open(*this, true); });
     OnCommand(Cmd::ID_EDIT_REPEAT, [this] { FindNext(CFindReplaceDlg::Of(*this).Model()); });
     OnUpdateUI(Cmd::ID_EDIT_REPEAT, [this](CCmdUI& ui) { ui.Enable(CFindReplaceDlg::Of(*this).Model().HasSearch()); });
-    OnCommand(Cmd::ID_FILE_PRINT, [this] { CTextPrinter::PrintWithDialog(*m_pEditor, PrintName(), this); });
-    OnCommand(Cmd::ID_FILE_PRINT_PREVIEW, [this] { CTextPrinter::Preview(*m_pEditor, PrintName(), this); });
+    // Pages show every colour, also those of a large text still being written while idle.
+    OnCommand(Cmd::ID_FILE_PRINT, [this] {
+        m_pText->WriteAllClasses();
+        CTextPrinter::PrintWithDialog(*m_pEditor, PrintName(), this);
+    });
+    OnCommand(Cmd::ID_FILE_PRINT_PREVIEW, [this] {
+        m_pText->WriteAllClasses();
+        CTextPrinter::Preview(*m_pEditor, PrintName(), this);
+    });
     OnCommand(Cmd::ID_FILE_PRINT_SETUP, [this] { CTextPrinter::PageSetup(this); });
 }
 
@@ -237,5 +244,6 @@ QString CTextEditView::PrintName() const
 
 bool CTextEditView::PrintToPdf(const QString& strPath)
 {
+    m_pText->WriteAllClasses();
     return CTextPrinter::PrintToPdf(*m_pEditor, PrintName(), strPath);
 }
