@@ -7,6 +7,7 @@
 #include "framework/qt/MDIFrameWnd.h"
 #include "framework/qt/QtDesktopShell.h"
 #include "framework/qt/QtUi.h"
+#include "platform/MemoryPolicy.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@
 
 int main(int argc, char* argv[])
 {
+    MemoryPolicy::KeepLargeBlocksForReuse();
     // Help, builds, runs and exports need no display, so they are answered before Qt looks for one.
     const CCommandLineInfo rawInfo = CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
     if (rawInfo.bHelp) {

@@ -10,6 +10,7 @@
 #include "editor/qt/SyntaxWindowView.h"
 #include "framework/ConsoleUi.h"
 #include "framework/qt/QtDesktopShell.h"
+#include "platform/MemoryPolicy.h"
 #include "project/ProjectHost.h"
 
 #include <Qsci/qscilexerjava.h>
@@ -215,6 +216,8 @@ BENCHMARK(BM_OpenBareQsci10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
+    // As the program itself starts.
+    MemoryPolicy::KeepLargeBlocksForReuse();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

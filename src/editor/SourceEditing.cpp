@@ -27,11 +27,11 @@ void ReplaceKeepingClasses(CTextModel& text, TextPos nStart, TextPos nEnd, std::
     text.SetClasses(nStart, classes);
 }
 
-// The smallest range of text whose replacement by some of converted makes the whole text
-// converted, replaced as one change; nothing when the two are equal.
-void ReplaceDifference(CTextModel& text, std::string_view converted)
+// The smallest range of held, the text from nStart on, whose replacement by some of converted
+// makes that text converted, replaced as one change; nothing when the two are equal. held is
+// read before anything changes.
+void ReplaceDifference(CTextModel& text, TextPos nStart, std::string_view held, std::string_view converted)
 {
-    const std::string_view held = text.GetAllBytes();
     const std::size_t nShorter = std::min(held.size(), converted.size());
     std::size_t nPrefix = 0;
     while (nPrefix < nShorter && held[nPrefix] == converted[nPrefix])
@@ -41,8 +41,35 @@ void ReplaceDifference(CTextModel& text, std::string_view converted)
     std::size_t nSuffix = 0;
     while (nSuffix < nShorter - nPrefix && held[held.size() - 1 - nSuffix] == converted[converted.size() - 1 - nSuffix])
         ++nSuffix;
-    const TextPos nEnd = static_cast<TextPos>(held.size() - nSuffix);
-    text.Replace(static_cast<TextPos>(nPrefix), nEnd, converted.substr(nPrefix, converted.size() - nSuffix - nPrefix));
+    const TextPos nEnd = nStart + static_cast<TextPos>(held.size() - nSuffix);
+    text.Replace(nStart + static_cast<TextPos>(nPrefix), nEnd,
+                 converted.substr(nPrefix, converted.size() - nSuffix - nPrefix));
+}
+
+// Puts what convert makes of the text in its place a stretch of about a megabyte at a time, as
+// one undo step with the caret at the start. The editor then never holds a second copy of the
+// whole text, in its buffers or its undo history, and each stretch goes in where the last one
+// ended. A stretch never ends between the CR and the LF of a pair, so convert sees every line
+// break whole.
+template <class Convert>
+void ConvertByStretches(CTextModel& text, Convert convert)
+{
+    constexpr TextPos kStretch = TextPos {1} << 20;
+    const CUndoStep step(text);
+    std::string converted;
+    TextPos nPos = 0;
+    while (nPos < text.GetLength()) {
+        const TextPos nLength = text.GetLength();
+        TextPos nEnd = std::min(nPos + kStretch, nLength);
+        if (nEnd < nLength && text.GetBytes(nEnd - 1, nEnd + 1) == "\r\n")
+            ++nEnd;
+        const std::string_view held = text.GetBytes(nPos, nEnd);
+        converted.clear();
+        convert(held, converted);
+        ReplaceDifference(text, nPos, held, converted);
+        nPos += static_cast<TextPos>(converted.size());
+    }
+    text.SetSelection(0, 0);
 }
 
 }  // namespace
@@ -158,52 +185,44 @@ void AutoIndent(CTextModel& text)
 
 void ConvertLinebreaks(CTextModel& text)
 {
-    const std::string_view held = text.GetAllBytes();
-    std::string converted;
-    converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\r')) +
-                      static_cast<std::size_t>(std::count(held.begin(), held.end(), '\n')));
-    // Whole runs between line breaks are copied at once; the next CR and the next LF are each
-    // looked for again only once passed, so the text is read once whichever ends its lines.
-    std::size_t nNextCr = held.find('\r');
-    std::size_t nNextLf = held.find('\n');
-    std::size_t i = 0;
-    while (i < held.size()) {
-        if (nNextCr != std::string_view::npos && nNextCr < i)
-            nNextCr = held.find('\r', i);
-        if (nNextLf != std::string_view::npos && nNextLf < i)
-            nNextLf = held.find('\n', i);
-        const std::size_t nBreak = std::min(nNextCr, nNextLf);
-        if (nBreak == std::string_view::npos) {
-            converted.append(held.substr(i));
-            break;
+    ConvertByStretches(text, [](std::string_view held, std::string& converted) {
+        // Whole runs between line breaks are copied at once; the next CR and the next LF are
+        // each looked for again only once passed, so the text is read once whichever ends its
+        // lines.
+        std::size_t nNextCr = held.find('\r');
+        std::size_t nNextLf = held.find('\n');
+        std::size_t i = 0;
+        while (i < held.size()) {
+            if (nNextCr != std::string_view::npos && nNextCr < i)
+                nNextCr = held.find('\r', i);
+            if (nNextLf != std::string_view::npos && nNextLf < i)
+                nNextLf = held.find('\n', i);
+            const std::size_t nBreak = std::min(nNextCr, nNextLf);
+            if (nBreak == std::string_view::npos) {
+                converted.append(held.substr(i));
+                break;
+            }
+            converted.append(held.substr(i, nBreak - i));
+            converted += "\r\n";
+            i = nBreak + (held[nBreak] == '\r' && nBreak + 1 < held.size() && held[nBreak + 1] == '\n' ? 2 : 1);
         }
-        converted.append(held.substr(i, nBreak - i));
-        converted += "\r\n";
-        i = nBreak + (held[nBreak] == '\r' && nBreak + 1 < held.size() && held[nBreak + 1] == '\n' ? 2 : 1);
-    }
-    const CUndoStep step(text);
-    ReplaceDifference(text, converted);
-    text.SetSelection(0, 0);
+    });
 }
 
 void ConvertTabsToSpaces(CTextModel& text, int nTabWidth)
 {
     const std::string unit = TabUnit(nTabWidth, true);
-    const std::string_view held = text.GetAllBytes();
-    std::string converted;
-    converted.reserve(held.size() + static_cast<std::size_t>(std::count(held.begin(), held.end(), '\t')) * unit.size());
-    std::size_t i = 0;
-    while (i < held.size()) {
-        const std::size_t nTab = held.find('\t', i);
-        converted.append(held.substr(i, nTab == std::string_view::npos ? std::string_view::npos : nTab - i));
-        if (nTab == std::string_view::npos)
-            break;
-        converted += unit;
-        i = nTab + 1;
-    }
-    const CUndoStep step(text);
-    ReplaceDifference(text, converted);
-    text.SetSelection(0, 0);
+    ConvertByStretches(text, [&unit](std::string_view held, std::string& converted) {
+        std::size_t i = 0;
+        while (i < held.size()) {
+            const std::size_t nTab = held.find('\t', i);
+            converted.append(held.substr(i, nTab == std::string_view::npos ? std::string_view::npos : nTab - i));
+            if (nTab == std::string_view::npos)
+                break;
+            converted += unit;
+            i = nTab + 1;
+        }
+    });
 }
 
 }  // namespace SourceEditing

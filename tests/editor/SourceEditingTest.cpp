@@ -21,6 +21,14 @@ struct CEditCase {
     CTextRange expectedSelection;
 };
 
+std::string Repeated(std::string_view piece, std::size_t nTimes)
+{
+    std::string text;
+    for (std::size_t i = 0; i < nTimes; ++i)
+        text += piece;
+    return text;
+}
+
 }  // namespace
 
 // Each command on a text and selection: the text after it, the selection it leaves, and one
@@ -59,6 +67,12 @@ TEST(SourceEditingTest, CommandsGiveTheirTextAndSelectionAsOneUndoStep)
          "a\r\nb\r\n", {0, 0}},
         {"Convert Tabs with width 3 inside a word", "ab\tcd\r\n\t", {0, 0},
          [&](CTextModel& t) { ConvertTabsToSpaces(t, 3); }, "ab   cd\r\n   ", {0, 0}},
+        // Large texts are converted a megabyte at a time.
+        {"Convert Linebreaks with a CR LF across the first megabyte", std::string((1 << 20) - 1, 'a') + "\r\nb\rc\n",
+         {0, 0}, [&](CTextModel& t) { ConvertLinebreaks(t); },
+         std::string((1 << 20) - 1, 'a') + "\r\nb\r\nc\r\n", {0, 0}},
+        {"Convert Tabs over three megabytes", Repeated("x\ty", 1 << 20), {0, 0},
+         [&](CTextModel& t) { ConvertTabsToSpaces(t, 2); }, Repeated("x  y", 1 << 20), {0, 0}},
     };
     for (const CEditCase& c : cases) {
         CStringTextModel text(c.text);
