@@ -1,6 +1,8 @@
 #include "JavaColouring.h"
 
 #include "ColourClass.h"
+#include "LineRules.h"
+#include "WordMarker.h"
 
 #include <algorithm>
 #include <array>
@@ -20,49 +22,7 @@ constexpr std::string_view kKeywordParts[] = {
     "switch;var;void;volatile;while;",
 };
 
-constexpr std::array<bool, 256> MakeWordCharTable()
-{
-    std::array<bool, 256> table{};
-    for (char c : kIdentifierAlphabet)
-        table[static_cast<unsigned char>(c)] = true;
-    return table;
-}
-
-constexpr std::array<bool, 256> kWordChar = MakeWordCharTable();
-
-bool IsWordChar(char c)
-{
-    return kWordChar[static_cast<unsigned char>(c)];
-}
-
-// Every keyword is made of alphabet letters only, so a keyword whose neighbours are outside the
-// alphabet is exactly a maximal run of alphabet letters that equals it. Runs are looked up by first
-// letter, then length; no bucket holds more than a handful of words.
-class CKeywordLookup {
-public:
-    CKeywordLookup()
-    {
-        for (const std::string& word : Keywords())
-            m_byFirst[static_cast<unsigned char>(word[0])].push_back(word);
-    }
-
-    bool IsKeyword(std::string_view run) const
-    {
-        const std::vector<std::string_view>& bucket = m_byFirst[static_cast<unsigned char>(run[0])];
-        return std::find(bucket.begin(), bucket.end(), run) != bucket.end();
-    }
-
-private:
-    std::array<std::vector<std::string_view>, 256> m_byFirst;
-};
-
-void Fill(std::string& classes, std::size_t nFrom, std::size_t nTo, char code)
-{
-    nTo = std::min(nTo, classes.size());
-    if (nFrom < nTo)
-        std::fill(classes.begin() + static_cast<std::ptrdiff_t>(nFrom),
-                  classes.begin() + static_cast<std::ptrdiff_t>(nTo), code);
-}
+using LineRules::Fill;
 
 // Where a line comment of the whole-text pass ends: at a LF (the LF of a CR LF pair, so the comment
 // covers the CR), or at a CR that no LF follows.
@@ -77,39 +37,16 @@ enum class EState { Code, LineComment, BlockComment, StringJustOpened, String };
 
 const std::vector<std::string>& Keywords()
 {
-    static const std::vector<std::string> keywords = [] {
-        std::string joined;
-        for (std::string_view part : kKeywordParts)
-            joined += part;
-        std::vector<std::string> words;
-        std::size_t nStart = 0;
-        for (std::size_t nSemicolon; (nSemicolon = joined.find(';', nStart)) != std::string::npos;
-             nStart = nSemicolon + 1)
-            words.push_back(joined.substr(nStart, nSemicolon - nStart));
-        if (nStart < joined.size())
-            words.push_back(joined.substr(nStart));
-        return words;
-    }();
+    static const std::vector<std::string> keywords = CWordMarker::SplitList(kKeywordParts);
     return keywords;
 }
 
 void MarkKeywords(std::string_view text, std::string& classes)
 {
-    static const CKeywordLookup lookup;
-    const std::size_t n = std::min(text.size(), classes.size());
-    std::size_t i = 0;
-    while (i < n) {
-        if (!IsWordChar(text[i])) {
-            ++i;
-            continue;
-        }
-        std::size_t nEnd = i + 1;
-        while (nEnd < text.size() && IsWordChar(text[nEnd]))
-            ++nEnd;
-        if (lookup.IsKeyword(text.substr(i, nEnd - i)))
-            Fill(classes, i, nEnd, ColourClass::kKeyword);
-        i = nEnd;
-    }
+    static const CWordMarker marker(Keywords(), kIdentifierAlphabet);
+    marker.ForEach(text, [&classes](std::size_t nStart, std::size_t nLength) {
+        Fill(classes, nStart, nStart + nLength, ColourClass::kKeyword);
+    });
 }
 
 std::string FullPass(std::string_view text)
@@ -176,45 +113,17 @@ std::string LinePass(std::string_view line, bool bOpenCommentAbove)
     std::string classes(m, ColourClass::kNormal);
     MarkKeywords(line, classes);
 
-    // Strings: a quote after a backslash that is not itself escaped does not close; an unclosed
-    // string runs to the line's end; the byte after a closing quote never opens the next one.
-    for (std::size_t nOpen = line.find('"'); nOpen != npos;) {
-        std::size_t nClose = line.find('"', nOpen + 1);
-        while (nClose != npos && nClose > 1 && line[nClose - 1] == '\\' && line[nClose - 2] != '\\')
-            nClose = line.find('"', nClose + 1);
-        const std::size_t nEnd = nClose == npos ? m : nClose + 1;
-        Fill(classes, nOpen, nEnd, ColourClass::kString);
-        nOpen = line.find('"', nEnd + 1);
-    }
+    LineRules::MarkStrings(line, classes);
 
-    // A line comment starts at the first "//" outside a string.
+    // A line comment starts at the first "//" outside a string; block comments are found by
+    // search, strings or not.
     std::size_t nSlashes = line.find("//");
     while (nSlashes != npos && classes[nSlashes] == ColourClass::kString)
         nSlashes = line.find("//", nSlashes + 1);
     if (nSlashes != npos)
         Fill(classes, nSlashes, m, ColourClass::kComment);
 
-    // Block comments are found by search, strings or not; one left open above covers the line
-    // unless the line closes it.
-    const std::size_t nFirstCloser = line.find("*/");
-    if (nFirstCloser == npos && bOpenCommentAbove)
-        Fill(classes, 0, m, ColourClass::kComment);
-    std::size_t nFrom = 0;
-    for (;;) {
-        const std::size_t nOpener = line.find("/*", nFrom);
-        if (nOpener == npos) {
-            if (nFirstCloser != npos && bOpenCommentAbove)
-                Fill(classes, 0, nFirstCloser + 2, ColourClass::kComment);
-            break;
-        }
-        const std::size_t nCloser = line.find("*/", nOpener);
-        if (nCloser == npos) {
-            Fill(classes, nOpener, m, ColourClass::kComment);
-            break;
-        }
-        Fill(classes, nOpener, nCloser + 2, ColourClass::kComment);
-        nFrom = nCloser;
-    }
+    LineRules::MarkBlockComments(line, classes, "/*", "*/", bOpenCommentAbove);
     return classes;
 }
 
