@@ -2,14 +2,22 @@
 
 #include "OpenCommentIndex.h"
 
+#include <optional>
+
 class CTextModel;
 
-// Colours a Java window's text: the whole text, or one line after a keystroke. Only bytes
-// whose colour changes are written to the editor; neither pass touches the selection or the
-// modified flag.
+// Which window's rules colour a text.
+enum class EColouring { Java, Html };
+
+// Colours a source window's text by its rules: the whole text, or one line after a keystroke.
+// Only bytes whose colour changes are written to the editor; neither pass touches the selection
+// or the modified flag.
 class CSyntaxColourer {
 public:
-    explicit CSyntaxColourer(CTextModel& text);
+    explicit CSyntaxColourer(CTextModel& text, EColouring rules = EColouring::Java);
+
+    // The whole-text pass of the given rules.
+    static std::string FullPass(EColouring rules, std::string_view text);
 
     void ColourAll();
     // Line nLine only, by the line rules: the lines below keep their colours even when a
@@ -20,5 +28,8 @@ public:
 
 private:
     CTextModel& m_text;
+    EColouring m_rules;
     COpenCommentIndex m_openComments;
+    // Whether the text above a line ends inside a tag, for pages only.
+    std::optional<COpenCommentIndex> m_openTags;
 };

@@ -202,7 +202,7 @@ inline std::string WithLineBreaks(std::string_view text, std::string_view lineBr
     return out;
 }
 
-// One letter per byte (n normal, k keyword, c comment, s string, ? anything else), with CR and LF
+// One letter per byte (n normal, k keyword, c comment, s string, t tag, ? anything else), with CR and LF
 // bytes standing as themselves so the letters read line by line beside the text.
 inline std::string Letters(std::string_view text, std::string_view classes)
 {
@@ -219,6 +219,8 @@ inline std::string Letters(std::string_view text, std::string_view classes)
             letters += 'c';
         else if (classes[i] == ColourClass::kString)
             letters += 's';
+        else if (classes[i] == ColourClass::kTag)
+            letters += 't';
         else
             letters += '?';
     }

@@ -2,6 +2,7 @@
 
 #include "editor/JavaColouring.h"
 #include "editor/OpenCommentIndex.h"
+#include "support/Golden.h"
 #include "support/StringTextModel.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,6 @@
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // What the caret line's pass gives each line in turn, asking the index what is open above it as the
 // window does.
 std::string LinePassClasses(const std::string& text)
@@ -39,22 +32,6 @@ std::string LinePassClasses(const std::string& text)
         std::copy(line.begin(), line.end(), classes.begin() + nStart);
     }
     return classes;
-}
-
-// Compares letters with the stored file; on a difference writes them beside it as NAME.new and
-// fails. After reviewing the difference, accept it by moving NAME.new over NAME.
-void ExpectGolden(const std::filesystem::path& path, const std::string& letters)
-{
-    const std::string stored = ReadFile(path);
-    if (stored == letters)
-        return;
-    std::ofstream(path.string() + ".new", std::ios::binary) << letters;
-    std::size_t nAt = 0;
-    while (nAt < std::min(stored.size(), letters.size()) && stored[nAt] == letters[nAt])
-        ++nAt;
-    const std::size_t nLine = 1 + std::count(letters.begin(), letters.begin() + nAt, '\n');
-    ADD_FAILURE() << path.string() << " differs from the passes' classes from line " << nLine << " on; they are in "
-                  << path.string() << ".new";
 }
 
 // Each golden source beside NAME.classes (the whole-text pass) and NAME.lines (the caret line's
