@@ -44,8 +44,8 @@ CMenuItem FileMenu(const CMenuLayout& menu)
                                     ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT, kSep, ID_TOOLS_PREFERENCES, kSep,
                                     ID_FILE_PRINT_SETUP, kSep, ID_FILE_MRU_FILE1, kSep, ID_APP_EXIT});
     std::vector<int> ids{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_SAVEALL};
-    // Only the Java window exports its coloured text.
-    if (menu.Is(Res::IDR_JAVATYPE))
+    // The source windows export their coloured text.
+    if (menu.Is(Res::IDR_JAVATYPE) || menu.Is(Res::IDR_HTMLTYPE))
         ids.push_back(ID_FILE_EXPORTHTML);
     ids.insert(ids.end(), {kSep, ID_FILE_NEWPROJECT, ID_FILE_OPENPROJECT, ID_FILE_RECENTPROJECTS, ID_FILE_CLOSEPROJECT,
                            kSep, ID_TOOLS_PREFERENCES, kSep, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP,

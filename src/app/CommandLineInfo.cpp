@@ -62,5 +62,5 @@ const char* CCommandLineInfo::Usage()
     return "usage: ondrik [-nologo] [--new-instance] [--help] [Qt options] [--] [FILE...]\n"
            "       ondrik --build PROJECT.jpr                build the project as Build (F7) does\n"
            "       ondrik --run PROJECT.jpr [-- ARGS]        run its main class as Run Application (F5) does\n"
-           "       ondrik --export-html FILE.java OUT.html   write the file, coloured, as an HTML page";
+           "       ondrik --export-html FILE OUT.html        write a .java or .html file, coloured, as an HTML page";
 }

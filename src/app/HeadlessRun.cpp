@@ -19,7 +19,8 @@
 
 namespace {
 
-// The page takes the source windows' colours; its normal text is black, as a page is read
+// A page is coloured by the page window's rules, any other file by the Java window's. The page
+// takes the source windows' colours; its normal text is black, as a page is read
 // on white whatever the desktop's colours.
 int ExportHtml(const CCommandLineInfo& cmdInfo, const CQuarnelSettings& settings, std::ostream& err)
 {
@@ -34,8 +35,10 @@ int ExportHtml(const CCommandLineInfo& cmdInfo, const CQuarnelSettings& settings
     colours.crKeyword = settings.m_crKeyColor;
     colours.crComment = settings.m_crCommentColor;
     colours.crString = settings.m_crStringColor;
-    const FileIo::FileStatus status = HtmlExport::ExportJavaFile(source.bytes, cmdInfo.strExportPage, colours,
-                                                                 Paths::NameOf(cmdInfo.strExportSource));
+    colours.crTag = settings.m_crTagColor;
+    const FileIo::FileStatus status =
+        HtmlExport::ExportFile(source.bytes, CSyntaxColourer::RulesFor(cmdInfo.strExportSource), cmdInfo.strExportPage,
+                               colours, Paths::NameOf(cmdInfo.strExportSource));
     if (status != FileIo::FileStatus::Ok) {
         err << CDocument::FileErrorText(status, FileIo::FileDirection::Writing, cmdInfo.strExportPage) << '\n';
         return 1;

@@ -1,7 +1,7 @@
 #include "HtmlExport.h"
 
 #include "ColourClass.h"
-#include "JavaColouring.h"
+#include "SyntaxColourer.h"
 
 #include <cstdint>
 
@@ -9,11 +9,9 @@ namespace HtmlExport {
 
 namespace {
 
-// The class a byte is written in: tags are normal text, since the Java window has none.
 char PageClass(char code)
 {
-    const char shown = ColourClass::Shown(code);
-    return shown == ColourClass::kTag ? ColourClass::kNormal : shown;
+    return ColourClass::Shown(code);
 }
 
 // The span of a page class; nullptr for normal text, which stands outside any span.
@@ -23,6 +21,7 @@ const char* SpanName(char pageClass)
     case ColourClass::kKeyword: return "keyword";
     case ColourClass::kComment: return "comment";
     case ColourClass::kString: return "string";
+    case ColourClass::kTag: return "tag";
     default: return nullptr;
     }
 }
@@ -66,6 +65,7 @@ std::string MakePage(std::string_view text, std::string_view classes, const CEdi
     page += ".keyword { color: " + CssColour(colours.crKeyword) + "; }\n";
     page += ".comment { color: " + CssColour(colours.crComment) + "; }\n";
     page += ".string { color: " + CssColour(colours.crString) + "; }\n";
+    page += ".tag { color: " + CssColour(colours.crTag) + "; }\n";
     page += "</style>\n</head>\n<body>\n<pre>";
     if (!text.empty() && (text.front() == '\n' || text.front() == '\r'))
         page += '\n';  // the one a reader drops, so the text's own line break is kept
@@ -91,10 +91,10 @@ std::string MakePage(std::string_view text, std::string_view classes, const CEdi
     return page;
 }
 
-FileIo::FileStatus ExportJavaFile(std::string_view text, const std::string& outPath, const CEditorSettings& colours,
-                                  std::string_view title)
+FileIo::FileStatus ExportFile(std::string_view text, EColouring rules, const std::string& outPath,
+                              const CEditorSettings& colours, std::string_view title)
 {
-    return FileIo::WriteFileReplacing(outPath, MakePage(text, JavaColouring::FullPass(text), colours, title));
+    return FileIo::WriteFileReplacing(outPath, MakePage(text, CSyntaxColourer::FullPass(rules, text), colours, title));
 }
 
 }  // namespace HtmlExport

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditorSettings.h"
+#include "SyntaxColourer.h"
 
 #include "platform/FileIo.h"
 
@@ -8,10 +9,10 @@
 #include <string_view>
 
 // A coloured text written as a complete HTML page in a fixed form other programs can read:
-// one <pre> holding the text, each maximal run of keyword, comment or string bytes inside
-// <span class="keyword">, <span class="comment"> or <span class="string">, normal text
-// outside any span, only &, < and > escaped, and a style sheet giving each class its colour.
-// Tag bytes are normal text. Every other byte is written as it stands, line breaks, NULs and
+// one <pre> holding the text, each maximal run of keyword, comment, string or tag bytes inside
+// <span class="keyword">, <span class="comment">, <span class="string"> or <span class="tag">,
+// normal text outside any span, only &, < and > escaped, and a style sheet giving each class its
+// colour. Every other byte is written as it stands, line breaks, NULs and
 // bytes that are not UTF-8 included. The page, line by line (colours as #rrggbb, lower case):
 //
 //   <!DOCTYPE html>
@@ -24,6 +25,7 @@
 //   .keyword { color: KEYWORD; }
 //   .comment { color: COMMENT; }
 //   .string { color: STRING; }
+//   .tag { color: TAG; }
 //   </style>
 //   </head>
 //   <body>
@@ -39,9 +41,9 @@ namespace HtmlExport {
 std::string MakePage(std::string_view text, std::string_view classes, const CEditorSettings& colours,
                      std::string_view title);
 
-// Colours the file's bytes by the Java window's full pass and writes the page to outPath
-// through a temporary file, so a failed write leaves nothing half-written there.
-FileIo::FileStatus ExportJavaFile(std::string_view text, const std::string& outPath, const CEditorSettings& colours,
-                                  std::string_view title);
+// Colours the file's bytes by the whole-text pass of the given rules and writes the page to
+// outPath through a temporary file, so a failed write leaves nothing half-written there.
+FileIo::FileStatus ExportFile(std::string_view text, EColouring rules, const std::string& outPath,
+                              const CEditorSettings& colours, std::string_view title);
 
 }  // namespace HtmlExport

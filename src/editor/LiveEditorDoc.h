@@ -2,8 +2,17 @@
 
 #include "TextDocument.h"
 
-// The document of an HTML page window.
+class CJavaProjectDoc;
+class CProjectHost;
+
+// The document of an HTML page window: the page's bytes, nothing scanned.
 class CLiveEditorDoc : public CTextDocument {
 public:
-    using CTextDocument::CTextDocument;
+    CLiveEditorDoc(CUi& ui, CProjectHost& projects) : CTextDocument(ui), m_projects(projects) {}
+
+    // The one open project, or none: the page's applet commands work through it.
+    CJavaProjectDoc* GetOpenProject() const;
+
+private:
+    CProjectHost& m_projects;
 };

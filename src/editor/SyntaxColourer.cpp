@@ -4,6 +4,8 @@
 #include "JavaColouring.h"
 #include "TextModel.h"
 
+#include "platform/Paths.h"
+
 CSyntaxColourer::CSyntaxColourer(CTextModel& text, EColouring rules)
     : m_text(text),
       m_rules(rules),
@@ -16,6 +18,14 @@ CSyntaxColourer::CSyntaxColourer(CTextModel& text, EColouring rules)
 std::string CSyntaxColourer::FullPass(EColouring rules, std::string_view text)
 {
     return rules == EColouring::Html ? HtmlColouring::FullPass(text) : JavaColouring::FullPass(text);
+}
+
+EColouring CSyntaxColourer::RulesFor(std::string_view path)
+{
+    std::string extension = Paths::ExtensionOf(path);
+    for (char& c : extension)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return extension == "html" || extension == "htm" ? EColouring::Html : EColouring::Java;
 }
 
 void CSyntaxColourer::ColourAll()

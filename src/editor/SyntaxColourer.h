@@ -18,6 +18,8 @@ public:
 
     // The whole-text pass of the given rules.
     static std::string FullPass(EColouring rules, std::string_view text);
+    // A page's rules for a file named .html or .htm in any case, else a source's.
+    static EColouring RulesFor(std::string_view path);
 
     void ColourAll();
     // Line nLine only, by the line rules: the lines below keep their colours even when a

@@ -66,30 +66,3 @@ bool CSyntaxWindowDoc::OnSaveDocument(const std::string& path)
     return CTextDocument::OnSaveDocument(path);
 }
 
-bool CSyntaxWindowDoc::ExportAsHtml(const CEditorSettings& colours)
-{
-    CFileDialogSpec request;
-    request.title = "Export as HTML";
-    request.defaultExtension = "html";
-    std::string name = GetTitle();
-    if (const auto dot = name.rfind('.'); dot != std::string::npos)
-        name.erase(dot);
-    request.initialName = name + ".html";
-    request.initialFolder = GetPathName().empty() ? std::string() : Paths::FolderOf(GetPathName());
-    request.filter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
-    request.hideReadOnly = true;
-    request.promptOverwrite = true;
-    const auto path = Ui().GetSaveFileName(request);
-    if (!path)
-        return false;
-    const std::string text = GetText();
-    const std::string classes = GetTextModel() != nullptr ? GetTextModel()->GetClasses(0, GetTextModel()->GetLength())
-                                                          : std::string(text.size(), ColourClass::kNormal);
-    const FileIo::FileStatus status =
-        FileIo::WriteFileReplacing(*path, HtmlExport::MakePage(text, classes, colours, GetTitle()));
-    if (status != FileIo::FileStatus::Ok) {
-        Ui().MessageBox(FileErrorText(status, FileIo::FileDirection::Writing, *path));
-        return false;
-    }
-    return true;
-}

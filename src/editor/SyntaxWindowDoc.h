@@ -34,10 +34,6 @@ public:
     // Selects in text the line of entry nIndex of the function list; false for no such entry.
     bool GoToEntry(CTextModel& text, int nIndex) const;
 
-    // Export as HTML: the text with the colours its window shows, as a page written where the
-    // user chooses. False when nothing was written.
-    bool ExportAsHtml(const CEditorSettings& colours);
-
     // The classes are brought up to date before the file is written.
     bool OnSaveDocument(const std::string& path) override;
 

@@ -1,8 +1,13 @@
 #include "TextDocument.h"
 
+#include "ColourClass.h"
+#include "HtmlExport.h"
 #include "TextModel.h"
 
 #include "framework/Archive.h"
+#include "framework/Ui.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
 
 std::string CTextDocument::GetText() const
 {
@@ -17,4 +22,34 @@ void CTextDocument::Serialize(CArchive& ar)
     } else {
         m_strText = ar.ReadRemaining();
     }
+}
+
+bool CTextDocument::ExportAsHtml(const CEditorSettings& colours)
+{
+    CFileDialogSpec request;
+    request.title = "Export as HTML";
+    request.defaultExtension = "html";
+    std::string name = GetTitle();
+    if (const auto dot = name.rfind('.'); dot != std::string::npos)
+        name.erase(dot);
+    // A page's own name would offer to write over the page itself.
+    const bool bOwnName = name + ".html" == GetTitle();
+    request.initialName = name + (bOwnName ? "-coloured.html" : ".html");
+    request.initialFolder = GetPathName().empty() ? std::string() : Paths::FolderOf(GetPathName());
+    request.filter = "HTML Files (*.html)|*.html|All Files (*.*)|*.*||";
+    request.hideReadOnly = true;
+    request.promptOverwrite = true;
+    const auto path = Ui().GetSaveFileName(request);
+    if (!path)
+        return false;
+    const std::string text = GetText();
+    const std::string classes = GetTextModel() != nullptr ? GetTextModel()->GetClasses(0, GetTextModel()->GetLength())
+                                                          : std::string(text.size(), ColourClass::kNormal);
+    const FileIo::FileStatus status =
+        FileIo::WriteFileReplacing(*path, HtmlExport::MakePage(text, classes, colours, GetTitle()));
+    if (status != FileIo::FileStatus::Ok) {
+        Ui().MessageBox(FileErrorText(status, FileIo::FileDirection::Writing, *path));
+        return false;
+    }
+    return true;
 }

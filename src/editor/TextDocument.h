@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EditorSettings.h"
+
 #include "framework/Document.h"
 
 #include <string>
@@ -26,6 +28,10 @@ public:
     // document.
     CTextModel* GetTextModel() const { return m_pTextModel; }
     void SetTextModel(CTextModel* text) { m_pTextModel = text; }
+
+    // Export as HTML: the text with the colours its window shows, as a page written where the
+    // user chooses. False when nothing was written.
+    bool ExportAsHtml(const CEditorSettings& colours);
 
 protected:
     void DeleteContents() override { m_strText.clear(); }

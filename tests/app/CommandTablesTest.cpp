@@ -226,7 +226,7 @@ TEST(CommandTablesTest, MenusReadAsTheSystemsMenus)
     EXPECT_EQ(MenusHolding(32825), (std::set<int>{kHtml}));
     EXPECT_EQ(MenusHolding(32836), (std::set<int>{kHtml}));
     EXPECT_EQ(MenusHolding(32837), (std::set<int>{kJava, kProject}));
-    EXPECT_EQ(MenusHolding(32850), (std::set<int>{kJava}));
+    EXPECT_EQ(MenusHolding(32850), (std::set<int>{kJava, kHtml}));
     std::vector<int> javaFile = PopupIds(kJava, "File");
     const auto exportItem = std::find(javaFile.begin(), javaFile.end(), 32850);
     ASSERT_TRUE(exportItem != javaFile.begin() && exportItem != javaFile.end());

@@ -3,6 +3,7 @@
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
 #include "app/HeadlessRun.h"
+#include "editor/HtmlColouring.h"
 #include "editor/HtmlExport.h"
 #include "editor/JavaColouring.h"
 #include "project/JavaProjectDoc.h"
@@ -142,7 +143,8 @@ std::set<std::string> FilesIn(const std::string& folder)
 
 }  // namespace
 
-// Catches the page coloured by anything but the Java window's full pass or in colours other
+// Catches a page coloured by anything but its window's full pass (a Java file by the Java
+// window's, a page named in capitals by the page window's) or in colours other
 // than the settings', output on standard output, a failure reported as success, the wrong file
 // named in a message, and a page or a temporary file left where the write failed or an old page
 // changed. Each row runs as a user whom the locked folder and its page refuse.
@@ -152,14 +154,18 @@ TEST_F(HeadlessRunTest, ExportHtmlWritesTheColouredPageOrSaysWhyNot)
                        "Windows Registry Editor Version 5.00\n\n"
                        "[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\OPTIONS]\n"
                        "\"KEYCOLOR\"=dword:00123456\n\"COMMENTCOLOR\"=dword:00abcdef\n"
-                       "\"STRINGCOLOR\"=dword:00fedcba\n");
+                       "\"STRINGCOLOR\"=dword:00fedcba\n\"TAGCOLOR\"=dword:00aabbcc\n");
     const std::string text = "/* a<b & c */\r\nclass A {\n\tString s = \"x>y\"; // \"no\"\n}\n";
     const std::string source = m_home.Dir().Write("src/A.java", text);
     CEditorSettings colours;
     colours.crKeyword = 0x00123456;
     colours.crComment = 0x00ABCDEF;
     colours.crString = 0x00FEDCBA;
+    colours.crTag = 0x00AABBCC;
     const std::string page = HtmlExport::MakePage(text, JavaColouring::FullPass(text), colours, "A.java");
+    const std::string pageText = "<P>/* class */ <!-- \"x\" -->\r\n";
+    const std::string pageSource = m_home.Dir().Write("src/P.HTM", pageText);
+    const std::string pagePage = HtmlExport::MakePage(pageText, HtmlColouring::FullPass(pageText), colours, "P.HTM");
 
     const std::string free = m_home.Dir().File("free");
     const std::string locked = m_home.Dir().File("locked");
@@ -180,6 +186,7 @@ TEST_F(HeadlessRunTest, ExportHtmlWritesTheColouredPageOrSaysWhyNot)
     const std::string missing = m_home.Dir().File("src/Gone.java");
     const Row rows[] = {
         {source, free + "/A.html", 0, "", page},
+        {pageSource, free + "/P.html", 0, "", pagePage},
         {missing, free + "/Gone.html", 1,
          missing + "\nCannot find this file.\nPlease verify that the correct path and file name are given.\n",
          std::nullopt},
@@ -202,6 +209,6 @@ TEST_F(HeadlessRunTest, ExportHtmlWritesTheColouredPageOrSaysWhyNot)
             EXPECT_EQ(CTempDir::Read(row.out), *row.pageAfter);
         }
     }
-    EXPECT_EQ(FilesIn(free), std::set<std::string>{"A.html"});
+    EXPECT_EQ(FilesIn(free), (std::set<std::string>{"A.html", "P.html"}));
     EXPECT_EQ(FilesIn(locked), std::set<std::string>{"old.html"});
 }

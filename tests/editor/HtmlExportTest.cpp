@@ -48,7 +48,7 @@ std::string PreOf(const std::string& page)
 
 // Catches a span split inside a run or run across two classes, a run at either end lost, a
 // byte escaped that must stand (CR LF, NUL, not UTF-8, quotes) or one of &, < and > not
-// escaped, a tag shown as a span, a colour's bytes swapped, and the title left unescaped.
+// escaped, a tag outside its span, a colour's bytes swapped, and the title left unescaped.
 // On a difference the page is written beside the stored one as export.html.new.
 TEST(HtmlExportTest, PageHoldsTheTextInMaximalRunsOfItsClasses)
 {

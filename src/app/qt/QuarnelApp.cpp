@@ -140,11 +140,11 @@ void CQuarnelApp::RegisterDocTemplates()
             return frame;
         }));
     docs.AddDocTemplate(std::make_unique<CDocTemplate>(
-        Res::IDR_HTMLTYPE, kHtmlDescription, [this] { return std::make_unique<CLiveEditorDoc>(GetUi()); },
+        Res::IDR_HTMLTYPE, kHtmlDescription, [this] { return std::make_unique<CLiveEditorDoc>(GetUi(), m_projectHost); },
         [this](CDocument& doc) -> CMDIChildWnd* {
             auto* frame = new CWebFrame(GetDocManager(), doc);
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kHtmlPage));
-            auto* view = new CLiveHTMLView(static_cast<CLiveEditorDoc&>(doc));
+            auto* view = new CLiveHTMLView(static_cast<CLiveEditorDoc&>(doc), MakeEditorSettings(), m_shell);
             view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
             frame->SetView(view);
             return frame;

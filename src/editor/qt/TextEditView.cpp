@@ -141,6 +141,13 @@ void CTextEditView::OnInitialUpdate()
     } else {
         SetText(doc->GetLoadedText());
         doc->SetTextModel(m_pText);
+        // Enter ends a line as the file's first line ends, so the file keeps one kind of line
+        // break; a file of one line takes this platform's.
+        const std::string_view lineBreak =
+            m_pText->GetLineCount() > 1 ? m_pText->GetBytes(m_pText->LineEnd(0), m_pText->LineStart(1)) : "\n";
+        m_pEditor->setEolMode(lineBreak == "\r\n" ? QsciScintilla::EolWindows
+                              : lineBreak == "\r"  ? QsciScintilla::EolMac
+                                                    : QsciScintilla::EolUnix);
     }
     ClearKeysOfAccelerators();
     CView::OnInitialUpdate();

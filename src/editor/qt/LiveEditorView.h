@@ -1,0 +1,52 @@
+#pragma once
+
+#include "TextEditView.h"
+
+#include "editor/EditorSettings.h"
+#include "editor/SyntaxColourer.h"
+
+class CDesktopShell;
+
+// What the two source views share: the text's styles in the colours and font of the settings the
+// window was created with, the whole text coloured when the window first shows and on Syntax
+// Colour Update, after each change the user makes the lines it touched, the Tab, Shift+Tab and
+// Enter keys, and the indent and line-break commands. The rules that colour are the window's own.
+class CLiveEditorView : public CTextEditView {
+    Q_OBJECT
+public:
+    CLiveEditorView(CTextDocument& doc, const CEditorSettings& settings, CDesktopShell& shell, EColouring rules,
+                    QWidget* parent = nullptr);
+
+    const CEditorSettings& GetSettings() const { return m_settings; }
+
+    void OnInitialUpdate() override;
+    // Syntax Colour Update: the whole text; the modified flag stays as it was.
+    void OnSyntaxColourUpdate();
+
+protected:
+    // What one Tab inserts, and Increase Indent puts before each line.
+    virtual std::string TabUnit() const = 0;
+    CDesktopShell& GetShell() const { return m_shell; }
+    // A whole-text command: the file counts as changed even when nothing in it was, and the
+    // whole text is coloured again.
+    void OnConvert(void (*convert)(CTextModel&, int));
+
+private:
+    void ApplySettings();
+
+    CEditorSettings m_settings;
+    CDesktopShell& m_shell;
+    CSyntaxColourer m_colourer;
+    // The text a change of the user's touched, noted as its pieces come.
+    struct CChangedRange {
+        bool bSet = false;
+        TextPos nFrom = 0;
+        TextPos nTo = 0;
+
+        void Note(TextPos nPos, TextPos nLength, bool bInsert);
+    };
+    void ColourChangedLines();
+
+    bool m_bLinePassPending = false;
+    CChangedRange m_changed;
+};
