@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrefsValues.h"
+#include "prefs/PrefsValues.h"
 
 #include "platform/JdkRegistryView.h"
 #include "platform/SettingsStore.h"

@@ -12,6 +12,8 @@
 #include "app/RecentProjectsDlg.h"
 #include "app/TipOfTheDayDlg.h"
 #include "framework/qt/QtUi.h"
+#include "prefs/PrefsSheet.h"
+#include "prefs/qt/PrefsSheetView.h"
 #include "run/ArgumentsDlg.h"
 #include "run/qt/ArgumentsDlgQt.h"
 
@@ -23,4 +25,5 @@ void InstallDialogViews(CQtUi& ui)
     ui.AddDialogView<CTipOfTheDayDlg>(&CTipOfTheDayDlgView::Show);
     ui.AddDialogView<CAboutDlg>(&CAboutDlgView::Show);
     ui.AddDialogView<CArgumentsDlg>(&CArgumentsDlgQt::Show);
+    ui.AddDialogView<CPrefsSheet>(&CPrefsSheetView::Show);
 }

@@ -23,6 +23,7 @@
 #include "framework/Ui.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "prefs/PrefsSheet.h"
 #include "project/JavaProjectDoc.h"
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectFrame.h"
@@ -127,6 +128,7 @@ void CQuarnelApp::RegisterDocTemplates()
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
             auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), settings, m_shell);
             view->SetSpaceTabsSource([this] { return m_settings.m_nSpaceTabs != 0; });
+            view->SetFontCommand([this] { ShowPreferences(CPrefsSheet::kFormatPage); });
             view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
             frame->SetSourceView(view);
             return frame;
@@ -186,6 +188,7 @@ void CQuarnelApp::RegisterCommands()
     OnCommand(ID_HELP_HELP, [this] { OnHelp(); });
     OnCommand(ID_HELP_TIPOFTHEDAY, [this] { OnTipOfTheDay(); });
     OnCommand(ID_APP_ABOUT, [this] { OnAbout(); });
+    OnCommand(ID_TOOLS_PREFERENCES, [this] { ShowPreferences(CPrefsSheet::kIdePage); });
 
     // Compile and Run Application are enabled only where a window on the route (or, for the
     // run, the open project) takes them, and never while a captured run is active.
@@ -252,6 +255,14 @@ void CQuarnelApp::ShowTipAtStartup()
     CTipOfTheDayDlg dlg(GetUi(), m_profile, GetTipsFilePath());
     if (dlg.m_bStartup)
         GetUi().DoModal(dlg);
+}
+
+void CQuarnelApp::ShowPreferences(int nPage)
+{
+    CPrefsSheet sheet(GetUi(), nPage);
+    sheet.Fill(m_settings.GetPreferenceValues());
+    if (GetUi().DoModal(sheet) == kIdOk)
+        m_settings.ApplyPreferences(sheet.GetValues());
 }
 
 void CQuarnelApp::OnFileNew()

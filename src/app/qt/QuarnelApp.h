@@ -36,6 +36,8 @@ public:
     CDocument* OpenDocumentFile(const std::string& path);
     bool QueryCloseProject(const std::string* path);
     void ShowTipAtStartup();
+    // The Preferences sheet on page nPage (0 "IDE", 1 "Source Windows"); OK stores every value.
+    void ShowPreferences(int nPage);
 
     CJavaProjectDoc* GetOpenProject() const { return m_projectHost.GetOpenProject(); }
     CDocTemplate* GetProjectTemplate() const { return m_pProjectTemplate; }

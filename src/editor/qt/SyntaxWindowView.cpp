@@ -114,6 +114,11 @@ void CSyntaxWindowView::GoToFunction(int nIndex)
     GetEditor()->setFocus();
 }
 
+void CSyntaxWindowView::SetFontCommand(std::function<void()> showFontSettings)
+{
+    OnCommand(Cmd::ID_VIEW_SOURCEFONT, std::move(showFontSettings));
+}
+
 void CSyntaxWindowView::OnJdkHelp()
 {
     CSyntaxWindowDoc* doc = GetSyntaxDocument();

@@ -22,6 +22,8 @@ public:
     // Where Tab learns, at each press, whether it inserts spaces; without it, the settings the
     // window was created with say.
     void SetSpaceTabsSource(std::function<bool()> spaceTabs) { m_spaceTabs = std::move(spaceTabs); }
+    // The Font command: the window has it only once it is told how to open the font settings.
+    void SetFontCommand(std::function<void()> showFontSettings);
 
     // The document scanned: the drop-down shows its list afresh, nothing chosen.
     void OnUpdate() override;
