@@ -40,6 +40,30 @@ std::string JavaText(std::size_t bytes)
     return text;
 }
 
+// A page of paragraphs, tables, links, applets and comments, its tags in either case, until it
+// holds bytes bytes.
+std::string HtmlText(std::size_t bytes)
+{
+    static const char* const kBlocks[] = {
+        "<p>Some running text with a table and the word code in it, <b>bold</b> and <i>slanted</i>.</p>\n",
+        "<TABLE BORDER=1 WIDTH=\"100%\">\n<TR><TD ALIGN=\"left\">cell</TD><TD>another</TD></TR>\n</TABLE>\n",
+        "<!-- a comment\n     over two lines -->\n",
+        "<a href=\"page.html#top\" title=\"say \\\"hi\\\"\">a link</a><br>\n",
+        "<APPLET CODE=\"Hello.class\" WIDTH=300 HEIGHT=300>\n<param name=\"n\" value=\"1\">\n</APPLET>\n",
+        "<h2>Heading</h2>\n<ul>\n\t<li>one</li>\n\t<li>two</li>\n</ul>\n",
+    };
+    std::string text = "<HTML>\n<HEAD><TITLE>Generated</TITLE></HEAD>\n<BODY>\n";
+    for (std::size_t i = 0; text.size() < bytes; ++i)
+        text += kBlocks[(i * 7 + i / 6) % std::size(kBlocks)];
+    text.resize(bytes);
+    return text;
+}
+
+std::string SourceText(EColouring rules, std::size_t bytes)
+{
+    return rules == EColouring::Html ? HtmlText(bytes) : JavaText(bytes);
+}
+
 void Load(QsciScintilla& editor, const std::string& text)
 {
     editor.SendScintilla(Sci::SCI_CLEARALL);
@@ -75,14 +99,16 @@ public:
     CConsoleUi m_ui {std::cerr};
 };
 
-// The whole-text pass, classes found and written to the editor's styles.
+// The whole-text pass of a Java source or a page, classes found and written to the editor's
+// styles.
+template <EColouring rules>
 void BM_FullPass1MB(benchmark::State& state)
 {
-    const std::string text = JavaText(1 << 20);
+    const std::string text = SourceText(rules, 1 << 20);
     QsciScintilla editor;
     Load(editor, text);
     CScintillaTextModel model(editor);
-    CSyntaxColourer colourer(model);
+    CSyntaxColourer colourer(model, rules);
     for (auto _ : state) {
         state.PauseTiming();
         ClearStyles(editor);
@@ -92,7 +118,8 @@ void BM_FullPass1MB(benchmark::State& state)
     }
     state.SetBytesProcessed(state.iterations() * static_cast<long>(text.size()));
 }
-BENCHMARK(BM_FullPass1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullPass1MB<EColouring::Java>)->Name("BM_FullPass1MB")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullPass1MB<EColouring::Html>)->Name("BM_HtmlFullPass1MB")->Unit(benchmark::kMillisecond);
 
 // The editor's own Java lexer over the same text, forced over all of it.
 void BM_QsciLexerJava1MB(benchmark::State& state)
@@ -114,14 +141,16 @@ BENCHMARK(BM_QsciLexerJava1MB)->Unit(benchmark::kMillisecond);
 
 // One typed character on the last line and the line pass that follows it; the character
 // replaces the line's last one, so the line keeps its length.
+template <EColouring rules>
 void BM_KeystrokeOnLastLine(benchmark::State& state)
 {
-    std::string text = JavaText(static_cast<std::size_t>(state.range(0)));
-    text += "    int last = 0; /* still open";
+    std::string text = SourceText(rules, static_cast<std::size_t>(state.range(0)));
+    text += rules == EColouring::Html ? "\n<p class=\"last\">text <b>table</b> <!-- still open"
+                                      : "    int last = 0; /* still open";
     QsciScintilla editor;
     Load(editor, text);
     CScintillaTextModel model(editor);
-    CSyntaxColourer colourer(model);
+    CSyntaxColourer colourer(model, rules);
     colourer.ColourAll();
     model.WriteAllClasses();
     colourer.ColourCaretLine();
@@ -133,7 +162,10 @@ void BM_KeystrokeOnLastLine(benchmark::State& state)
         colourer.ColourCaretLine();
     }
 }
-BENCHMARK(BM_KeystrokeOnLastLine)->Arg(10 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeOnLastLine<EColouring::Java>)->Name("BM_KeystrokeOnLastLine")->Arg(10 << 10)->Arg(10 << 20)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeOnLastLine<EColouring::Html>)->Name("BM_HtmlKeystrokeOnLastLine")->Arg(10 << 10)->Arg(10 << 20)
+    ->Unit(benchmark::kMicrosecond);
 
 // Convert Linebreaks and Convert Tabs to Spaces in the editor itself, at two sizes ten times
 // apart.
