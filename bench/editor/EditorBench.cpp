@@ -4,6 +4,8 @@
 #include "scanner/JavaSourceGenerator.h"
 
 #include "editor/SourceEditing.h"
+#include "editor/HtmlColouring.h"
+#include "editor/JavaColouring.h"
 #include "editor/SyntaxColourer.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/qt/ScintillaTextModel.h"
@@ -120,6 +122,23 @@ void BM_FullPass1MB(benchmark::State& state)
 }
 BENCHMARK(BM_FullPass1MB<EColouring::Java>)->Name("BM_FullPass1MB")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FullPass1MB<EColouring::Html>)->Name("BM_HtmlFullPass1MB")->Unit(benchmark::kMillisecond);
+
+// The passes alone, without the editor: what the two kinds of window differ by.
+void BM_JavaPassOnly1MB(benchmark::State& state)
+{
+    const std::string text = JavaText(1 << 20);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(JavaColouring::FullPass(text));
+}
+BENCHMARK(BM_JavaPassOnly1MB)->Unit(benchmark::kMillisecond);
+
+void BM_HtmlPassOnly1MB(benchmark::State& state)
+{
+    const std::string text = HtmlText(1 << 20);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HtmlColouring::FullPass(text));
+}
+BENCHMARK(BM_HtmlPassOnly1MB)->Unit(benchmark::kMillisecond);
 
 // The editor's own Java lexer over the same text, forced over all of it.
 void BM_QsciLexerJava1MB(benchmark::State& state)

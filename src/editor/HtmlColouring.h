@@ -7,7 +7,7 @@
 // The HTML page window's two colouring passes: plain functions from text to one colour class per
 // byte (see ColourClass.h). Tags, the tag names inside them, quoted strings and comments are
 // found by the window's own rules, which are not HTML's grammar; the differences are part of how
-// the window colours. Tag names match in any case.
+// the window colours. Tag names match in any case; nothing else the passes look for has letters.
 namespace HtmlColouring {
 
 // The tag names in table order, lower case.

@@ -2,17 +2,7 @@
 
 #include "ColourClass.h"
 
-#include <algorithm>
-
 namespace LineRules {
-
-void Fill(std::string& classes, std::size_t nFrom, std::size_t nTo, char code)
-{
-    nTo = std::min(nTo, classes.size());
-    if (nFrom < nTo)
-        std::fill(classes.begin() + static_cast<std::ptrdiff_t>(nFrom),
-                  classes.begin() + static_cast<std::ptrdiff_t>(nTo), code);
-}
 
 void MarkStrings(std::string_view line, std::string& classes)
 {
