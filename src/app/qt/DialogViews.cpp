@@ -12,6 +12,8 @@
 #include "app/RecentProjectsDlg.h"
 #include "app/TipOfTheDayDlg.h"
 #include "framework/qt/QtUi.h"
+#include "projectwindow/FilePropertiesDlg.h"
+#include "projectwindow/qt/FilePropertiesDlgView.h"
 #include "run/ArgumentsDlg.h"
 #include "run/qt/ArgumentsDlgQt.h"
 
@@ -23,4 +25,5 @@ void InstallDialogViews(CQtUi& ui)
     ui.AddDialogView<CTipOfTheDayDlg>(&CTipOfTheDayDlgView::Show);
     ui.AddDialogView<CAboutDlg>(&CAboutDlgView::Show);
     ui.AddDialogView<CArgumentsDlg>(&CArgumentsDlgQt::Show);
+    ui.AddDialogView<CFilePropertiesDlg>(&FilePropertiesDlgView::Show);
 }
