@@ -29,7 +29,6 @@ CProjectTreePane::CProjectTreePane(CJavaProjectDoc& project, CProjectTreeHost& h
     m_pTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTree->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTree->setExpandsOnDoubleClick(false);
     m_pTree->setFrameShape(QFrame::StyledPanel);
     m_pTree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_pTree->setStyleSheet("QTreeView::item:selected:!active { background: palette(highlight); color: palette(highlighted-text); }");
