@@ -4,7 +4,7 @@
 
 #include "framework/CmdUI.h"
 
-#include <QFont>
+#include <QHeaderView>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QTreeWidget>
@@ -26,6 +26,10 @@ CProjectTreePane::CProjectTreePane(CJavaProjectDoc& project, CProjectTreeHost& h
     m_pTree->setColumnCount(1);
     m_pTree->setRootIsDecorated(true);
     m_pTree->setIconSize(QSize(16, 16));
+    // Long signatures scroll sideways rather than lose their ends.
+    m_pTree->setTextElideMode(Qt::ElideNone);
+    m_pTree->header()->setStretchLastSection(false);
+    m_pTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_pTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTree->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
