@@ -82,6 +82,7 @@ TEST_F(ProjectTreeAppTest, ItemsOpenTheirFileAtTheClassOrMethodTheyName)
     EXPECT_EQ(OpenedLine({"Shapes.java"}), 0);
     ASSERT_EQ(m_pTree->topLevelItem(0)->childCount(), 2);
     EXPECT_EQ(m_pTree->topLevelItem(0)->child(0)->text(0), "Box");
+    EXPECT_TRUE(m_pTree->topLevelItem(0)->isSelected()) << "the selection outlives the refresh";
 
     EXPECT_EQ(OpenedLine({"Shapes.java", "Box", "draw()"}), 9) << "the method of its own class";
     EXPECT_EQ(OpenedLine({"Shapes.java", "Shapes", "draw()"}), 1);
