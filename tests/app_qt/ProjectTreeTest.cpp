@@ -114,7 +114,7 @@ TEST_F(ProjectTreeAppTest, PropertiesOpensTheFilesFolderWithTheDesktopsHandler)
     EXPECT_EQ(m_shell.m_opened[0], "file://" + m_home.Dir().File("Shapes"));
 }
 
-TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectAndItsSetButtonsStoreTheSwitches)
+TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectItsKeysReachTheTreeAndSetStoresTheSwitches)
 {
     CJavaProjectDoc& project = *m_app->GetOpenProject();
     CProjectFormView* form = nullptr;
@@ -136,6 +136,16 @@ TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectAndItsSetButtonsStoreTheSwitche
     EXPECT_EQ(project.GetMainJavaFile(), "Aux.java");
     EXPECT_EQ(Item({"Aux.java"})->GetImage(), CProjectTreeItem::kMainJavaFile);
     EXPECT_EQ(Item({"Shapes.java"})->GetImage(), CProjectTreeItem::kJavaFile);
+
+    // The project window's F8 and Del reach the tree's Set as Main and Remove.
+    m_pPanel->GetTree().Select(Item({"Shapes.java"}));
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_PROJECT_SETMAIN));
+    EXPECT_EQ(project.GetMainJavaFile(), "Shapes.java");
+    EXPECT_EQ(form->GetMainJavaList()->currentText(), "Shapes.java");
+    m_pPanel->GetTree().Select(Item({"Aux.java"}));
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_PROJECT_REMOVEFILE));
+    EXPECT_EQ(Item({"Aux.java"}), nullptr);
+    EXPECT_EQ(form->GetMainJavaList()->count(), 1);
 
     QPushButton* set = form->GetSetJavacButton();
     EXPECT_FALSE(set->isEnabled());
