@@ -5,6 +5,8 @@
 #include "framework/CmdUI.h"
 
 #include <QHeaderView>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QMenu>
 #include <QResizeEvent>
 #include <QTreeWidget>
@@ -22,6 +24,11 @@ CProjectTreePane::CProjectTreePane(CJavaProjectDoc& project, CProjectTreeHost& h
     for (int i = 0; i < CProjectTreeItem::kImageCount; i += 2)
         m_icons[static_cast<std::size_t>(i)] = TreeImages::ItemIcon(i);
     m_pTree->setObjectName("Tree1");
+    // The tree draws its lines and its plus and minus buttons.
+    if (QStyle* lined = QStyleFactory::create("Windows")) {
+        lined->setParent(this);
+        m_pTree->setStyle(lined);
+    }
     m_pTree->setHeaderHidden(true);
     m_pTree->setColumnCount(1);
     m_pTree->setRootIsDecorated(true);
