@@ -185,7 +185,11 @@ void CJavaProjectDoc::SetMainHtmlFile(const std::string& name)
 
 CJavaFile* CJavaProjectDoc::FindScannedFile(const std::string& path) const
 {
-    return m_javaFiles.FindByPath(path);
+    // Every caller is about to change the entry's classes.
+    CJavaFile* file = m_javaFiles.FindByPath(path);
+    if (file != nullptr)
+        file->Touch();
+    return file;
 }
 
 void CJavaProjectDoc::BeginFileScan(const std::string& path)

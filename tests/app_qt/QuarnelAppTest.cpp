@@ -32,6 +32,7 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QStatusBar>
+#include <QTreeWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -198,7 +199,7 @@ TEST_F(QuarnelAppTest, NewApplicationProjectWritesItsFilesByteForByte)
     EXPECT_EQ(app.GetDocManager().GetRecentFiles()[1], jpr) << "the saved project is in the File menu's list";
     const auto* windows = static_cast<CProjectWindowsQt*>(project->GetWindows());
     EXPECT_EQ(windows->GetProjectBar()->windowTitle(), "Foo.jpr") << "the bar made while untitled is renamed";
-    EXPECT_EQ(windows->GetProjectFiles()->topLevelItem(0)->child(0)->text(0), "Foo.java");
+    EXPECT_EQ(windows->GetProjectTree()->GetTreeControl()->topLevelItem(0)->text(0), "Foo.java");
 
     // The project file on disk holds the source and names it as the main file.
     CTestProjectHost host;
@@ -563,12 +564,12 @@ TEST_F(QuarnelAppTest, OpeningAProjectDocksItsProjectWindowBarAtTheLeft)
     EXPECT_EQ(bar->windowTitle(), "Bars.jpr");
     EXPECT_TRUE(app.GetOpenProject()->IsProjectWindowShown());
     // The bar's child shows what the project holds, and follows its changes.
-    QTreeWidgetItem* javaFiles = windows->GetProjectFiles()->topLevelItem(0);
-    ASSERT_EQ(javaFiles->childCount(), 1);
-    EXPECT_EQ(javaFiles->child(0)->text(0), "Bars.java");
+    QTreeWidget* tree = windows->GetProjectTree()->GetTreeControl();
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Bars.java");
     app.GetOpenProject()->AddPlainFile(m_home.Dir().File("Bars/page.html"));
     app.GetOpenProject()->RefreshViews();
-    EXPECT_EQ(windows->GetProjectFiles()->topLevelItem(1)->child(0)->text(0), "page.html");
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "page.html");
 
     // The toolbar button and the menu item hide and show the same bar.
     EXPECT_FALSE(bar->isHidden());

@@ -49,7 +49,7 @@ std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjec
     // The main frame is made before any document and outlives every one.
     if (m_app.GetMainFrame() == nullptr)
         return nullptr;
-    return std::make_unique<CProjectWindowsQt>(*m_app.GetMainFrame(), project, *this);
+    return std::make_unique<CProjectWindowsQt>(*m_app.GetMainFrame(), project, *this, *this);
 }
 
 std::unique_ptr<CCmdTarget> CAppProjectHost::MakeProjectCommands(CJavaProjectDoc& project)
@@ -111,4 +111,31 @@ void CAppProjectHost::SetMessagePaneText(const std::string& text)
 {
     if (CMainFrame* frame = m_app.GetMainFrame())
         frame->SetMessagePaneText(QString::fromStdString(text));
+}
+
+CDocument* CAppProjectHost::OpenDocumentFile(const std::string& path)
+{
+    return m_app.OpenDocumentFile(path);
+}
+
+bool CAppProjectHost::IsJavaSource(const CDocument& doc) const
+{
+    return dynamic_cast<const CSyntaxWindowDoc*>(&doc) != nullptr;
+}
+
+std::int32_t CAppProjectHost::FindEntryPosition(const CDocument& doc, const std::string& entry) const
+{
+    const auto* source = dynamic_cast<const CSyntaxWindowDoc*>(&doc);
+    return source != nullptr ? source->GetScanner().FindEntryPosition(entry) : -1;
+}
+
+void CAppProjectHost::GoToPosition(CDocument& doc, std::int32_t nPos)
+{
+    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(&doc))
+        source->GoToPosition(nPos);
+}
+
+CDesktopShell& CAppProjectHost::GetShell()
+{
+    return m_app.GetShell();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/ProjectHost.h"
+#include "projectwindow/ProjectTreeHost.h"
 #include "run/ProcessWindowHost.h"
 #include "run/RunHost.h"
 
@@ -8,8 +9,9 @@ class CQuarnelApp;
 
 // The application as its projects, their build and run commands and their Process Windows see
 // it: the settings they read, the one open project, the recent projects, the process caption,
-// Save All, the status bar's message pane, and the windows and run commands each project owns.
-class CAppProjectHost : public CProjectHost, public CRunHost, public CProcessWindowHost {
+// Save All, the status bar's message pane, the windows and run commands each project owns, and
+// what its project tree opens.
+class CAppProjectHost : public CProjectHost, public CRunHost, public CProcessWindowHost, public CProjectTreeHost {
 public:
     explicit CAppProjectHost(CQuarnelApp& app) : m_app(app) {}
 
@@ -39,6 +41,13 @@ public:
     int GetProcessFontSize() const override;
     void SaveWindowBox(const CWindowBox& box) override;
     void SetMessagePaneText(const std::string& text) override;
+
+    // CProjectTreeHost
+    CDocument* OpenDocumentFile(const std::string& path) override;
+    bool IsJavaSource(const CDocument& doc) const override;
+    std::int32_t FindEntryPosition(const CDocument& doc, const std::string& entry) const override;
+    void GoToPosition(CDocument& doc, std::int32_t nPos) override;
+    CDesktopShell& GetShell() override;
 
 private:
     CQuarnelApp& m_app;

@@ -14,6 +14,8 @@
 #include "framework/qt/QtUi.h"
 #include "prefs/PrefsSheet.h"
 #include "prefs/qt/PrefsSheetView.h"
+#include "projectwindow/FilePropertiesDlg.h"
+#include "projectwindow/qt/FilePropertiesDlgView.h"
 #include "run/ArgumentsDlg.h"
 #include "run/qt/ArgumentsDlgQt.h"
 
@@ -26,4 +28,5 @@ void InstallDialogViews(CQtUi& ui)
     ui.AddDialogView<CAboutDlg>(&CAboutDlgView::Show);
     ui.AddDialogView<CArgumentsDlg>(&CArgumentsDlgQt::Show);
     ui.AddDialogView<CPrefsSheet>(&CPrefsSheetView::Show);
+    ui.AddDialogView<CFilePropertiesDlg>(&FilePropertiesDlgView::Show);
 }

@@ -53,6 +53,7 @@ public:
     CEditorSettings MakeEditorSettings() const;
     CProfile& Profile() { return m_profile; }
     CProjectHost& ProjectHost() { return m_projectHost; }
+    CDesktopShell& GetShell() { return m_shell; }
     // The one captured run of the program.
     CCapturedRun& GetCapturedRun() { return m_capturedRun; }
 

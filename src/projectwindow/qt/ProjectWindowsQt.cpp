@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 
-CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost)
-    : m_pFrame(&frame), m_project(project), m_processHost(processHost), m_pProcessBar(new CProcessWindowBar),
+CProjectWindowsQt::CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost,
+                                     CProjectTreeHost& treeHost)
+    : m_pFrame(&frame), m_project(project), m_processHost(processHost), m_treeHost(treeHost),
+      m_pProcessBar(new CProcessWindowBar),
       m_pProjectBar(new CProjectWindowBar)
 {
     m_project.AddObserver(this);
@@ -83,12 +85,12 @@ bool CProjectWindowsQt::CreateProjectBar()
 {
     if (m_bProjectBarMade || m_pProjectBar == nullptr || m_pFrame == nullptr)
         return false;
-    auto* files = new CProjectFilesPane(m_project);
-    if (!m_pProjectBar->Create(*m_pFrame, files, QString::fromStdString(m_project.GetTitle()))) {
-        delete files;
+    auto* tree = new CProjectTreePane(m_project, m_treeHost);
+    if (!m_pProjectBar->Create(*m_pFrame, tree, QString::fromStdString(m_project.GetTitle()))) {
+        delete tree;
         return false;
     }
-    m_pProjectFiles = files;
+    m_pProjectTree = tree;
     m_bProjectBarMade = true;
     return true;
 }
@@ -112,6 +114,6 @@ void CProjectWindowsQt::OnDocumentTitleChanged(CDocument& doc)
 
 void CProjectWindowsQt::OnDocumentUpdate(CDocument&)
 {
-    if (m_project.IsProjectWindowShown() && m_pProjectFiles != nullptr)
-        m_pProjectFiles->Rebuild();
+    if (m_project.IsProjectWindowShown() && m_pProjectTree != nullptr)
+        m_pProjectTree->GetPanel().RefreshTree();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProjectFilesPane.h"
+#include "ProjectTreePane.h"
 
 #include "bars/qt/ProcessWindowBar.h"
 #include "bars/qt/ProjectWindowBar.h"
@@ -14,6 +14,7 @@
 
 class CJavaProjectDoc;
 class CProcessWindowHost;
+class CProjectTreeHost;
 class QMainWindow;
 
 // A project's two bars in the main frame. Both bar objects are made with the project and go
@@ -26,8 +27,10 @@ class CProjectWindowsQt : public CProjectWindows,
                           public CProcessWindowOwner,
                           public CDocumentObserver {
 public:
-    // processHost gives the Process Window what it takes from the application.
-    CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost);
+    // processHost gives the Process Window what it takes from the application, treeHost the
+    // project tree.
+    CProjectWindowsQt(QMainWindow& frame, CJavaProjectDoc& project, CProcessWindowHost& processHost,
+                      CProjectTreeHost& treeHost);
     ~CProjectWindowsQt() override;
     CProjectWindowsQt(const CProjectWindowsQt&) = delete;
     CProjectWindowsQt& operator=(const CProjectWindowsQt&) = delete;
@@ -49,7 +52,7 @@ public:
     bool IsProjectBarVisible() const override;
     void ShowProjectBar(bool bShow) override;
 
-    // The project's lists changed: the tree follows once the project window has been shown.
+    // The project's lists changed: the tree follows once the project window has been made.
     void OnDocumentUpdate(CDocument& doc) override;
     // The project window bar keeps the project's title, also after Save As names the project.
     void OnDocumentTitleChanged(CDocument& doc) override;
@@ -57,17 +60,20 @@ public:
     CProcessWindowBar* GetProcessBar() const { return m_pProcessBar; }
     CProjectWindowBar* GetProjectBar() const { return m_pProjectBar; }
     CProcessWindowDlgQt* GetProcessWindow() const { return m_pProcessWindow; }
-    CProjectFilesPane* GetProjectFiles() const { return m_pProjectFiles; }
+    CProjectTreePane* GetProjectTree() const { return m_pProjectTree; }
+    // The tree's commands, once the project window bar is made.
+    CProjectTreePanel* GetTreePanel() const { return m_pProjectTree ? &m_pProjectTree->GetPanel() : nullptr; }
 
 private:
     QPointer<QMainWindow> m_pFrame;
     CJavaProjectDoc& m_project;
     CProcessWindowHost& m_processHost;
+    CProjectTreeHost& m_treeHost;
     // The frame owns a bar once it is docked there and may delete it first, when it closes.
     QPointer<CProcessWindowBar> m_pProcessBar;
     QPointer<CProjectWindowBar> m_pProjectBar;
     QPointer<CProcessWindowDlgQt> m_pProcessWindow;
-    QPointer<CProjectFilesPane> m_pProjectFiles;
+    QPointer<CProjectTreePane> m_pProjectTree;
     bool m_bProcessBarMade = false;
     bool m_bProjectBarMade = false;
 };
