@@ -54,7 +54,7 @@ protected:
         m_panel.RefreshTree();
     }
 
-    CProjectTreeItem* Item(std::initializer_list<std::string> path)
+    CProjectTreeItem* Item(const std::vector<std::string>& path)
     {
         const CProjectTreeItem* item = &m_panel.GetTree().GetRoot();
         for (const std::string& text : path)
@@ -180,7 +180,7 @@ TEST_F(ProjectTreePanelTest, PropertiesShowsTheItemAndOpensItsFolderAsAFileAddre
     m_project.AddJavaFile("/p/my code/50% done/Odd#.java");
     m_panel.RefreshTree();
     struct CCase {
-        std::initializer_list<std::string> item;
+        std::vector<std::string> item;
         std::string strPath;
         std::string strFolderUrl;
     };
@@ -193,7 +193,7 @@ TEST_F(ProjectTreePanelTest, PropertiesShowsTheItemAndOpensItsFolderAsAFileAddre
         m_panel.GetTree().Select(Item(c.item));
         m_host.m_ui.ExpectDialog("Properties", [&](CModalDialog& dialog) {
             auto& properties = dynamic_cast<CFilePropertiesDlg&>(dialog);
-            EXPECT_EQ(properties.GetFileName(), *(c.item.end() - 1));
+            EXPECT_EQ(properties.GetFileName(), c.item.back());
             EXPECT_EQ(properties.GetFullPath(), c.strPath);
             EXPECT_EQ(properties.FolderUrl(), c.strFolderUrl);
             EXPECT_EQ(properties.OnOpenFolder(), !c.strFolderUrl.empty());
