@@ -74,6 +74,15 @@ void ConvertByStretches(CTextModel& text, Convert convert)
 
 }  // namespace
 
+// The editor itself leaves a caret standing where the bytes go in before them.
+void ReplaceAsTyped(CTextModel& text, CTextRange selection, std::string_view bytes)
+{
+    const TextPos nStart = std::min(selection.nStart, selection.nEnd);
+    text.Replace(nStart, std::max(selection.nStart, selection.nEnd), bytes);
+    const TextPos nCaret = nStart + static_cast<TextPos>(bytes.size());
+    text.SetSelection(nCaret, nCaret);
+}
+
 std::string TabUnit(int nTabWidth, bool bSpaceTabs)
 {
     return bSpaceTabs ? std::string(static_cast<std::size_t>(std::max(nTabWidth, 1)), ' ') : std::string("\t");
@@ -150,7 +159,7 @@ void TypeTab(CTextModel& text, bool bShift, std::string_view unit)
 {
     const CTextRange selection = text.GetSelection();
     if (selection.nEnd - selection.nStart <= 0) {
-        text.Replace(selection.nStart, selection.nEnd, unit);
+        ReplaceAsTyped(text, selection, unit);
         return;
     }
     if (bShift)
@@ -180,7 +189,7 @@ void AutoIndent(CTextModel& text)
     }
     if (nTabs + nSpaces == 0)
         return;
-    text.Replace(selection.nStart, selection.nEnd, std::string(nTabs, '\t') + std::string(nSpaces, ' '));
+    ReplaceAsTyped(text, selection, std::string(nTabs, '\t') + std::string(nSpaces, ' '));
 }
 
 void ConvertLinebreaks(CTextModel& text)

@@ -27,6 +27,9 @@ void TypeTab(CTextModel& text, bool bShift, std::string_view unit);
 // at the caret, all the TABs first.
 void AutoIndent(CTextModel& text);
 
+// Puts bytes in place of the selection as typing does: the caret ends after them.
+void ReplaceAsTyped(CTextModel& text, CTextRange selection, std::string_view bytes);
+
 // Every CR LF, lone CR and lone LF becomes CR LF.
 void ConvertLinebreaks(CTextModel& text);
 // Every TAB becomes nTabWidth spaces (at least one), whatever its column.

@@ -79,7 +79,7 @@ TEST_F(HtmlWindowTest, PageOpensColouredAndACommentTypedOverTwoLinesIsColouredAs
 
 // Every key of the page window's table reaches its command from the editor; TAB with nothing
 // selected puts in a TAB even when Java windows indent with spaces, and with lines selected
-// indents them with a TAB.
+// indents them with a TAB; Enter indents the new line as the one above.
 TEST_F(HtmlWindowTest, KeysReachTheirCommandsAndTabAlwaysPutsInATab)
 {
     WriteSettings("[HKEY_CURRENT_USER\\Software\\Kestrune\\Ondrik\\Tip]\n\"StartUp\"=dword:00000001\n"
@@ -103,12 +103,18 @@ TEST_F(HtmlWindowTest, KeysReachTheirCommandsAndTabAlwaysPutsInATab)
     }
     ASSERT_EQ(Text(*view), "<p>a\n<p>b\n") << "no key of the table changed the text";
 
+    // What is typed next goes after the TAB, and after the indentation Enter gives.
     view->GetEditor()->setCursorPosition(0, 3);
     QTest::keyClick(view->GetEditor(), Qt::Key_Tab);
-    EXPECT_EQ(Text(*view), "<p>\ta\n<p>b\n");
+    QTest::keyClicks(view->GetEditor(), "x");
+    EXPECT_EQ(Text(*view), "<p>\txa\n<p>b\n");
     view->GetTextModel().SetSelection(0, view->GetTextModel().GetLength());
     QTest::keyClick(view->GetEditor(), Qt::Key_Tab);
-    EXPECT_EQ(Text(*view), "\t<p>\ta\n\t<p>b\n");
+    EXPECT_EQ(Text(*view), "\t<p>\txa\n\t<p>b\n");
+    view->GetEditor()->setCursorPosition(1, 5);
+    QTest::keyClick(view->GetEditor(), Qt::Key_Return);
+    QTest::keyClicks(view->GetEditor(), "c");
+    EXPECT_EQ(Text(*view), "\t<p>\txa\n\t<p>b\n\tc\n");
 }
 
 // Insert Applet puts the project's main class in an APPLET tag, with the page's own line
@@ -128,6 +134,7 @@ TEST_F(HtmlWindowTest, InsertAppletWritesTheMainClassesTagInThePagesLineBreaks)
         ASSERT_NE(view, nullptr);
         view->GetTextModel().SetSelection(6, 6);
         ASSERT_TRUE(m_app->SendCommand(Cmd::ID_HTML_INSERTAPPLET));
+        QCoreApplication::processEvents();  // nothing queued may recolour the tag's lines
         const std::string tag = br + "<APPLET CODE=\"Hello.class\" " + br + "\tWIDTH=300" + br + "\tHEIGHT=300>" + br +
                                 "Applet Hello.class" + br + "</APPLET>" + br;
         EXPECT_EQ(Text(*view), "<body>" + tag + br + "</body>" + br) << name;

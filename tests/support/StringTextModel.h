@@ -67,7 +67,16 @@ public:
         ++m_nChanges;
         if (m_nUndoDepth == 0)
             ++m_nUndoSteps;
-        m_selection = {static_cast<TextPos>(s + bytes.size()), static_cast<TextPos>(s + bytes.size())};
+        // The selection moves as the editor's does: an end past the replaced range moves with
+        // the text after it, one inside it or at its end goes to its start, and the inserted
+        // bytes go in after an end standing at that start.
+        const auto moved = [&](TextPos nPos) {
+            const auto p = static_cast<std::size_t>(nPos);
+            if (p <= s)
+                return nPos;
+            return static_cast<TextPos>(p > e ? p - (e - s) + bytes.size() : s);
+        };
+        m_selection = {moved(m_selection.nStart), moved(m_selection.nEnd)};
         NotifyTextChanged(static_cast<TextPos>(s));
     }
 

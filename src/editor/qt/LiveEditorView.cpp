@@ -76,10 +76,10 @@ void CLiveEditorView::CChangedRange::Note(TextPos nPos, TextPos nLength, bool bI
 
 void CLiveEditorView::ColourChangedLines()
 {
-    if (!m_changed.bSet) {
-        m_colourer.ColourCaretLine();
+    // A whole-text pass since the change has coloured it already, by the rules for the whole
+    // text, which the line rules would undo where they differ (a tag over several lines).
+    if (!m_changed.bSet)
         return;
-    }
     CTextModel& text = GetTextModel();
     const int nFirst = text.LineFromPosition(m_changed.nFrom);
     const int nLast = text.LineFromPosition(m_changed.nTo);
@@ -141,6 +141,7 @@ void CLiveEditorView::OnSyntaxColourUpdate()
         return;
     const CWaitCursor wait(doc->GetUi());
     m_colourer.ColourAll();
+    m_changed = {};
 }
 
 void CLiveEditorView::OnConvert(void (*convert)(CTextModel&, int))
@@ -151,5 +152,5 @@ void CLiveEditorView::OnConvert(void (*convert)(CTextModel&, int))
     const CWaitCursor wait(doc->GetUi());
     convert(GetTextModel(), m_settings.nTabWidth);
     doc->SetModifiedFlag();
-    m_colourer.ColourAll();
+    OnSyntaxColourUpdate();
 }

@@ -2,6 +2,7 @@
 
 #include "editor/HtmlEditing.h"
 #include "editor/LiveEditorDoc.h"
+#include "editor/SourceEditing.h"
 #include "editor/TextModel.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -61,9 +62,7 @@ void CLiveHTMLView::OnInsertApplet()
         const QsciScintilla::EolMode mode = GetEditor()->eolMode();
         lineBreak = mode == QsciScintilla::EolWindows ? "\r\n" : mode == QsciScintilla::EolMac ? "\r" : "\n";
     }
-    const CTextRange selection = text.GetSelection();
-    text.Replace(std::min(selection.nStart, selection.nEnd), std::max(selection.nStart, selection.nEnd),
-                 HtmlEditing::AppletTag(project->GetMainJavaFile(), lineBreak));
+    SourceEditing::ReplaceAsTyped(text, text.GetSelection(), HtmlEditing::AppletTag(project->GetMainJavaFile(), lineBreak));
     OnSyntaxColourUpdate();
 }
 
