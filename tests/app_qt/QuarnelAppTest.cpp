@@ -281,6 +281,7 @@ TEST_F(QuarnelAppTest, ProjectCommandsAreEnabledOnlyWithAProject)
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_SHOWARCHIVE).IsEnabled());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_COMPILE).IsEnabled());
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_BUILD_BUILD).IsEnabled()) << "not built yet: stays disabled";
+    EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_FILE_PRINT_SETUP).IsEnabled()) << "no project nor window needed";
     app.OpenDocumentFile(project);
     app.OpenDocumentFile(m_home.Dir().File("Cmds/Cmds.java"));
     EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_PROJECT_ADDHTMLFILE).IsEnabled());

@@ -15,6 +15,7 @@
 #include "editor/qt/ChildFrame.h"
 #include "editor/qt/LiveHTMLView.h"
 #include "editor/qt/SyntaxWindowView.h"
+#include "editor/qt/TextPrinter.h"
 #include "editor/qt/WebFrame.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
@@ -176,6 +177,8 @@ void CQuarnelApp::RegisterCommands()
 {
     OnCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     OnCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    // The one page setup every window prints with, also before any window is open.
+    OnCommand(ID_FILE_PRINT_SETUP, [this] { CTextPrinter::PageSetup(GetMainWnd()); });
     OnCommandRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, [this](int id) { OnRecentFile(id); });
     OnUpdateUIRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, [this](CCmdUI& ui) {
         ui.Enable(ui.GetId() - ID_FILE_MRU_FILE1 < GetDocManager().GetRecentFiles().GetSize());

@@ -83,7 +83,6 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
         m_pText->WriteAllClasses();
         CTextPrinter::Preview(*m_pEditor, PrintName(), this);
     });
-    OnCommand(Cmd::ID_FILE_PRINT_SETUP, [this] { CTextPrinter::PageSetup(this); });
 }
 
 CTextEditView::~CTextEditView()
