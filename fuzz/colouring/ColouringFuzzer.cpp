@@ -1,6 +1,7 @@
-// Feeds arbitrary text to the Java window's colouring passes and to their literal, slow forms.
+// Feeds arbitrary text to both windows' colouring passes and to their literal, slow forms.
 // A class count other than one per byte, any difference from the slow forms, or classes that
 // change with the kind of line break is a fault.
+#include "editor/HtmlColouringOracle.h"
 #include "editor/JavaColouringOracle.h"
 
 #include "editor/JavaColouring.h"
@@ -31,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("the whole-text pass gives other than one class per byte");
     if (JavaColouring::LinePass(text, true).size() != size || JavaColouring::LinePass(text, false).size() != size)
         Fail("the line pass gives other than one class per byte");
-    for (const std::string& difference :
-         {oracle::FullPassDifference(text), oracle::LinePassDifference(text), oracle::LineBreakDifference(text)}) {
+    for (const std::string& difference : {oracle::FullPassDifference(text), oracle::LinePassDifference(text),
+                                          oracle::LineBreakDifference(text), oracle::HtmlDifference(text)}) {
         if (!difference.empty())
             Fail(difference);
     }

@@ -23,6 +23,24 @@ inline int ReverseFind(const std::string& s, const std::string& what)
     return pos == std::string::npos ? -1 : static_cast<int>(pos);
 }
 
+// The pieces of joined between semicolons; a trailing empty piece is dropped.
+inline std::vector<std::string> SplitAtSemicolons(const std::string& joined)
+{
+    std::vector<std::string> words;
+    std::string piece;
+    for (char c : joined) {
+        if (c == ';') {
+            words.push_back(piece);
+            piece.clear();
+        } else {
+            piece += c;
+        }
+    }
+    if (!piece.empty())
+        words.push_back(piece);
+    return words;
+}
+
 inline const std::vector<std::string>& KeywordTable()
 {
     static const std::vector<std::string> table = [] {
@@ -33,19 +51,7 @@ inline const std::vector<std::string>& KeywordTable()
                                    "true;try;catch;char;class;const;continue;finally;float;for;future;" +
                                    "generic;interface;long;native;new;null;return;short;static;super;" +
                                    "switch;var;void;volatile;while;";
-        std::vector<std::string> words;
-        std::string piece;
-        for (char c : joined) {
-            if (c == ';') {
-                words.push_back(piece);
-                piece.clear();
-            } else {
-                piece += c;
-            }
-        }
-        if (!piece.empty())
-            words.push_back(piece);
-        return words;
+        return SplitAtSemicolons(joined);
     }();
     return table;
 }
