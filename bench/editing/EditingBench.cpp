@@ -2,6 +2,7 @@
 // text, and the line-break and tab conversions of a whole text, at two sizes ten times apart;
 // each should take about ten times as long at the larger size.
 #include "editor/SourceEditing.h"
+#include "platform/MemoryPolicy.h"
 
 #include "support/StringTextModel.h"
 
@@ -78,4 +79,12 @@ BENCHMARK(BM_Convert<ConvertTabs>)->Name("BM_ConvertTabsToSpaces")->Arg(1 << 20)
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    // As the program itself starts.
+    MemoryPolicy::KeepLargeBlocksForReuse();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
