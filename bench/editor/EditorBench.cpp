@@ -10,10 +10,9 @@
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/qt/ScintillaTextModel.h"
 #include "editor/qt/SyntaxWindowView.h"
-#include "framework/ConsoleUi.h"
 #include "framework/qt/QtDesktopShell.h"
-#include "platform/MemoryPolicy.h"
-#include "project/ProjectHost.h"
+#include "support/BenchProjectHost.h"
+#include "support/QtBenchMain.h"
 
 #include <Qsci/qscilexerjava.h>
 #include <Qsci/qsciscintilla.h>
@@ -86,20 +85,6 @@ long ResidentKilobytes()
     statm >> nPages >> nResident;
     return nResident * (sysconf(_SC_PAGESIZE) / 1024);
 }
-
-class CBenchProjectHost : public CProjectHost {
-public:
-    CUi& GetUi() override { return m_ui; }
-    std::string GetDefaultJavaOptions() const override { return {}; }
-    std::string GetDefaultJavacSwitches() const override { return {}; }
-    std::string GetJavaBin() const override { return {}; }
-    void SetOpenProject(CJavaProjectDoc*) override {}
-    CJavaProjectDoc* GetOpenProject() const override { return nullptr; }
-    void AddRecentProject(const std::string&) override {}
-    void SaveRecentProjects(const std::string&) override {}
-
-    CConsoleUi m_ui {std::cerr};
-};
 
 // The whole-text pass of a Java source or a page, classes found and written to the editor's
 // styles.
@@ -267,12 +252,5 @@ BENCHMARK(BM_OpenBareQsci10MB)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
 {
-    // As the program itself starts.
-    MemoryPolicy::KeepLargeBlocksForReuse();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -4,6 +4,7 @@
 
 #include "editor/TextSearch.h"
 #include "editor/qt/ScintillaTextModel.h"
+#include "support/QtBenchMain.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -66,10 +67,5 @@ BENCHMARK(BM_BareQsciSearch10MB)->ArgName("matchCase")->Arg(1)->Arg(0)->Unit(ben
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
