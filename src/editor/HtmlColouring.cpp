@@ -58,8 +58,9 @@ const CWordMarker& TagNameMarker()
     return marker;
 }
 
-// Comments run through the next "-->", searched from the "<!--" itself, or to nEnd. The rare
-// "!" is looked for rather than the "<" of every tag.
+// Gives mark(nOpen, nClose) each comment: its "<!--", and the next "-->" searched from the
+// "<!--" itself, npos when none follows; mark says whether to look for more. The rare "!" is
+// looked for rather than the "<" of every tag.
 template <class Mark>
 void FindComments(std::string_view text, Mark mark)
 {

@@ -36,13 +36,8 @@ std::uint32_t& CFormatPage::ColourMember(Colour which)
 
 std::uint32_t CFormatPage::GetColour(Colour which) const
 {
-    switch (which) {
-    case Colour::Keyword: return m_crKeyColor;
-    case Colour::Comment: return m_crCommentColor;
-    case Colour::String: return m_crStringColor;
-    case Colour::Tag: break;
-    }
-    return m_crTagColor;
+    // The one table of which member holds which colour.
+    return const_cast<CFormatPage*>(this)->ColourMember(which);
 }
 
 bool CFormatPage::OnChooseColour(Colour which)

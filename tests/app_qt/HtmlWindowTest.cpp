@@ -8,29 +8,17 @@
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/Resources.h"
-#include "framework/qt/MDIChildWnd.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QApplication>
-#include <QShortcut>
 #include <QTest>
 
 namespace {
 
 class HtmlWindowTest : public QuarnelAppTest {
 protected:
-    CLiveHTMLView* Open(const std::string& path)
-    {
-        m_app->OpenDocumentFile(path);
-        CMDIChildWnd* frame = m_app->GetMainWnd()->GetActiveFrame();
-        auto* view = frame != nullptr ? dynamic_cast<CLiveHTMLView*>(frame->GetActiveView()) : nullptr;
-        if (view != nullptr) {
-            QApplication::setActiveWindow(m_app->GetMainWnd());
-            view->GetEditor()->setFocus();
-        }
-        return view;
-    }
+    CLiveHTMLView* Open(const std::string& path) { return OpenView<CLiveHTMLView>(path); }
 
     static std::string Text(CLiveHTMLView& view) { return std::string(view.GetTextModel().GetAllBytes()); }
     static std::string Classes(CLiveHTMLView& view)
@@ -87,20 +75,7 @@ TEST_F(HtmlWindowTest, KeysReachTheirCommandsAndTabAlwaysPutsInATab)
     Start();
     CLiveHTMLView* view = Open(m_home.Dir().Write("Keys.html", "<p>a\n<p>b\n"));
     ASSERT_NE(view, nullptr);
-    std::vector<QString> reached;
-    for (QShortcut* shortcut : m_app->GetMainWnd()->findChildren<QShortcut*>()) {
-        if (shortcut->isEnabled())
-            QObject::connect(shortcut, &QShortcut::activated, m_app->GetMainWnd(),
-                             [&reached, shortcut] { reached.push_back(shortcut->key().toString()); });
-    }
-    const auto* accels = m_app->GetResources().GetAccelerators(Res::IDR_HTMLTYPE);
-    ASSERT_NE(accels, nullptr);
-    for (const CAccelerator& accel : *accels) {
-        const QKeySequence key(QString::fromStdString(accel.keys));
-        reached.clear();
-        QTest::keySequence(view->GetEditor(), key);
-        EXPECT_EQ(reached, std::vector<QString>{key.toString()}) << accel.keys;
-    }
+    ExpectEveryKeyReachesItsCommand(view->GetEditor(), Res::IDR_HTMLTYPE);
     ASSERT_EQ(Text(*view), "<p>a\n<p>b\n") << "no key of the table changed the text";
 
     // What is typed next goes after the TAB, and after the indentation Enter gives.

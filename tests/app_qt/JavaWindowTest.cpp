@@ -19,7 +19,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QShortcut>
 #include <QLabel>
 #include <QTest>
 
@@ -46,17 +45,7 @@ std::string Letters(std::string_view text, std::string_view classes)
 
 class JavaWindowTest : public QuarnelAppTest {
 protected:
-    CSyntaxWindowView* Open(const std::string& path)
-    {
-        m_app->OpenDocumentFile(path);
-        CMDIChildWnd* frame = m_app->GetMainWnd()->GetActiveFrame();
-        auto* view = frame != nullptr ? dynamic_cast<CSyntaxWindowView*>(frame->GetActiveView()) : nullptr;
-        if (view != nullptr) {
-            QApplication::setActiveWindow(m_app->GetMainWnd());
-            view->GetEditor()->setFocus();
-        }
-        return view;
-    }
+    CSyntaxWindowView* Open(const std::string& path) { return OpenView<CSyntaxWindowView>(path); }
 
     static std::vector<std::string> Listed(const CSyntaxWindowView& view)
     {
@@ -160,23 +149,9 @@ TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
     Start();
     CSyntaxWindowView* view = Open(m_home.Dir().Write("Keys.java", "int a;\nint b;\n"));
     ASSERT_NE(view, nullptr);
-    std::vector<QString> reached;
-    for (QShortcut* shortcut : m_app->GetMainWnd()->findChildren<QShortcut*>()) {
-        if (shortcut->isEnabled())
-            QObject::connect(shortcut, &QShortcut::activated, m_app->GetMainWnd(),
-                             [&reached, shortcut] { reached.push_back(shortcut->key().toString()); });
-    }
     // Inside the first line: the commands change it, where at its start they would not.
     view->GetEditor()->setCursorPosition(0, 2);
-    const auto* accels = m_app->GetResources().GetAccelerators(Res::IDR_JAVATYPE);
-    ASSERT_NE(accels, nullptr);
-    ASSERT_FALSE(accels->empty());
-    for (const CAccelerator& accel : *accels) {
-        const QKeySequence key(QString::fromStdString(accel.keys));
-        reached.clear();
-        QTest::keySequence(view->GetEditor(), key);
-        EXPECT_EQ(reached, std::vector<QString>{key.toString()}) << accel.keys;
-    }
+    ExpectEveryKeyReachesItsCommand(view->GetEditor(), Res::IDR_JAVATYPE);
     EXPECT_EQ(view->GetEditor()->text(), "int a;\nint b;\n") << "Ctrl+[ undid Ctrl+]; no other key changed the text";
     QTest::keySequence(view->GetEditor(), QKeySequence(QStringLiteral("Ctrl+]")));
     EXPECT_EQ(view->GetEditor()->text(), "\tint a;\nint b;\n");

@@ -2,6 +2,8 @@
 
 #include "app/qt/MainFrame.h"
 #include "app/qt/QuarnelApp.h"
+#include "framework/Resources.h"
+#include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "project/JavaProjectDoc.h"
 
@@ -9,13 +11,16 @@
 #include "support/RecordingShell.h"
 #include "support/ScriptedUi.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMdiArea>
+#include <QShortcut>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QuarnelAppTest : public ::testing::Test {
 protected:
@@ -60,6 +65,44 @@ protected:
         project.SetMainJavaFile(name + ".java");
         EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));
         return project.GetPathName();
+    }
+
+    // Opens path; when the active window's view is a View, its editor has the keyboard, as a click
+    // in it would give.
+    template <class View>
+    View* OpenView(const std::string& path)
+    {
+        m_app->OpenDocumentFile(path);
+        CMDIChildWnd* frame = m_app->GetMainWnd()->GetActiveFrame();
+        auto* view = frame != nullptr ? dynamic_cast<View*>(frame->GetActiveView()) : nullptr;
+        if (view != nullptr) {
+            QApplication::setActiveWindow(m_app->GetMainWnd());
+            view->GetEditor()->setFocus();
+        }
+        return view;
+    }
+
+    // Types each key of accelerator table nTable into target and expects it to fire its own
+    // shortcut, and only that one.
+    void ExpectEveryKeyReachesItsCommand(QWidget* target, int nTable)
+    {
+        std::vector<QString> reached;
+        // The connections end with this, so none outlives reached.
+        const QObject listening;
+        for (QShortcut* shortcut : m_app->GetMainWnd()->findChildren<QShortcut*>()) {
+            if (shortcut->isEnabled())
+                QObject::connect(shortcut, &QShortcut::activated, &listening,
+                                 [&reached, shortcut] { reached.push_back(shortcut->key().toString()); });
+        }
+        const auto* accels = m_app->GetResources().GetAccelerators(nTable);
+        ASSERT_NE(accels, nullptr);
+        ASSERT_FALSE(accels->empty());
+        for (const CAccelerator& accel : *accels) {
+            const QKeySequence key(QString::fromStdString(accel.keys));
+            reached.clear();
+            QTest::keySequence(target, key);
+            EXPECT_EQ(reached, std::vector<QString>{key.toString()}) << accel.keys;
+        }
     }
 
     void ProcessDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

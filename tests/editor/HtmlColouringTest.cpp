@@ -3,12 +3,12 @@
 #include "editor/HtmlColouring.h"
 #include "editor/SyntaxColourer.h"
 #include "support/Golden.h"
+#include "support/PieceTexts.h"
 #include "support/StringTextModel.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -31,27 +31,10 @@ std::string LinePassClasses(const std::string& text)
 TEST(HtmlColouringTest, BothPassesAgreeWithTheOracle)
 {
     const std::string few[] = {"<", ">", "\"", "\\", "<!--", "-->", "B", "h1", "\r\n"};
-    std::vector<std::string> texts = {""};
-    for (std::size_t nFrom = 0, nLength = 0; nLength < 5; ++nLength) {
-        const std::size_t nTo = texts.size();
-        for (std::size_t i = nFrom; i < nTo; ++i) {
-            for (const std::string& piece : few)
-                texts.push_back(texts[i] + piece);
-        }
-        nFrom = nTo;
-    }
     const std::string pieces[] = {"<", ">", "\"", "\"", "\\", "\\\"", "<!--", "-->", "--", "!", " ", "=", "\r\n",
                                   "\n", "\r", "x", "_", "1", "h1", "H6x", "td", "TABLE", "table", "applet", "CODE",
                                   "code", "a", "bodyx", "&", "$p", "-"};
-    std::mt19937 random(1711);
-    std::uniform_int_distribution<std::size_t> count(0, 70);
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
-    for (int n = 0; n < 3000; ++n) {
-        std::string text;
-        for (std::size_t k = count(random); k > 0; --k)
-            text += pieces[pick(random)];
-        texts.push_back(text);
-    }
+    const std::vector<std::string> texts = PieceTexts(few, 5, pieces, 3000, 70, 1711);
     for (const std::string& text : texts) {
         const std::string found = oracle::HtmlDifference(text);
         ASSERT_EQ(found, "");
@@ -64,18 +47,15 @@ TEST(HtmlColouringTest, BothPassesAgreeWithTheOracle)
 // text and as attributes, comments over several lines, an unclosed quote, with CR LF and LF.
 TEST(HtmlColouringTest, GoldenPagesGiveTheirStoredClasses)
 {
-    int nPages = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(ONDRIK_EDITOR_GOLDEN_DIR)) {
-        if (entry.path().extension() != ".htm")
-            continue;
-        ++nPages;
-        const std::string text = ReadFile(entry.path());
-        std::filesystem::path stem = entry.path();
+    const std::vector<std::filesystem::path> pages = GoldenFiles(ONDRIK_EDITOR_GOLDEN_DIR, ".htm");
+    ASSERT_GE(pages.size(), 2u) << "golden pages missing from " << ONDRIK_EDITOR_GOLDEN_DIR;
+    for (const std::filesystem::path& page : pages) {
+        const std::string text = ReadFile(page);
+        std::filesystem::path stem = page;
         stem.replace_extension();
         ExpectGolden(stem.string() + ".page-classes", oracle::Letters(text, HtmlColouring::FullPass(text)));
         ExpectGolden(stem.string() + ".page-lines", oracle::Letters(text, LinePassClasses(text)));
     }
-    EXPECT_GE(nPages, 2) << "golden pages missing from " << ONDRIK_EDITOR_GOLDEN_DIR;
 }
 
 // Typing a comment over several lines, and a tag whose attributes go on below: each line is

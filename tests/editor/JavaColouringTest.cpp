@@ -3,6 +3,7 @@
 #include "editor/JavaColouring.h"
 #include "editor/OpenCommentIndex.h"
 #include "support/Golden.h"
+#include "support/PieceTexts.h"
 #include "support/StringTextModel.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,12 +42,7 @@ std::string LinePassClasses(const std::string& text)
 // letter.
 TEST(JavaColouringTest, GoldenSourcesGiveTheirStoredClasses)
 {
-    std::vector<std::filesystem::path> sources;
-    for (const auto& entry : std::filesystem::directory_iterator(ONDRIK_EDITOR_GOLDEN_DIR)) {
-        if (entry.path().extension() == ".java")
-            sources.push_back(entry.path());
-    }
-    std::sort(sources.begin(), sources.end());
+    const std::vector<std::filesystem::path> sources = GoldenFiles(ONDRIK_EDITOR_GOLDEN_DIR, ".java");
     ASSERT_GE(sources.size(), 3u) << "golden sources missing from " << ONDRIK_EDITOR_GOLDEN_DIR;
     for (const std::filesystem::path& source : sources) {
         const std::string text = ReadFile(source);
@@ -81,28 +76,9 @@ const std::vector<std::string>& Pieces()
 // quotes, escapes and markers can meet), then on random texts of the full set.
 std::string FirstDifference(const std::function<std::string(std::string_view)>& difference)
 {
-    const std::string few[] = {"\"", "\\", "/", "*", "int", "x", "2", "\r\n"};
-    std::vector<std::string> texts = {""};
-    for (std::size_t nFrom = 0, nLength = 0; nLength < 5; ++nLength) {
-        const std::size_t nTo = texts.size();
-        for (std::size_t i = nFrom; i < nTo; ++i) {
-            for (const std::string& piece : few)
-                texts.push_back(texts[i] + piece);
-        }
-        nFrom = nTo;
-    }
+    static const std::string few[] = {"\"", "\\", "/", "*", "int", "x", "2", "\r\n"};
+    static const std::vector<std::string> texts = PieceTexts(few, 5, Pieces(), 4000, 90, 4242);
     for (const std::string& text : texts) {
-        if (std::string found = difference(text); !found.empty())
-            return found;
-    }
-
-    std::mt19937 random(4242);
-    std::uniform_int_distribution<std::size_t> count(0, 90);
-    std::uniform_int_distribution<std::size_t> pick(0, Pieces().size() - 1);
-    for (int n = 0; n < 4000; ++n) {
-        std::string text;
-        for (std::size_t k = count(random); k > 0; --k)
-            text += Pieces()[pick(random)];
         if (std::string found = difference(text); !found.empty())
             return found;
     }

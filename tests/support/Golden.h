@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 inline std::string ReadFile(const std::filesystem::path& path)
 {
@@ -32,4 +33,16 @@ inline void ExpectGolden(const std::filesystem::path& path, const std::string& l
     const std::size_t nLine = 1 + std::count(letters.begin(), letters.begin() + nAt, '\n');
     ADD_FAILURE() << path.string() << " differs from the passes' classes from line " << nLine << " on; they are in "
                   << path.string() << ".new";
+}
+
+// The files of folder whose names end in extension (".java"), in name order.
+inline std::vector<std::filesystem::path> GoldenFiles(const std::filesystem::path& folder, const std::string& extension)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() == extension)
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
