@@ -138,3 +138,18 @@ TEST_F(HtmlWindowTest, OpenInWebBrowserOpensTheSavedPageOnly)
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_HTML_OPENINBROWSER));
     EXPECT_EQ(m_shell.m_opened.size(), 1u);
 }
+
+// Export as HTML from a page writes its tags in their own span, and offers a name other than the
+// page's own, which would write over the page.
+TEST_F(HtmlWindowTest, ExportOfAPageOffersANameBesideThePage)
+{
+    Start();
+    ASSERT_NE(Open(m_home.Dir().Write("Shown.html", "<b>x</b>\n")), nullptr);
+    const std::string out = m_home.Dir().File("out.html");
+    m_ui.ExpectSaveFile(out);
+    ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_EXPORTHTML));
+    ASSERT_FALSE(m_ui.FileDialogs().empty());
+    EXPECT_EQ(m_ui.FileDialogs().back().initialName, "Shown-coloured.html");
+    EXPECT_NE(CTempDir::Read(out).find("<span class=\"tag\">&lt;</span><span class=\"keyword\">b</span>"),
+              std::string::npos);
+}
