@@ -32,11 +32,16 @@ public:
     {
         if (m_nError != 0)
             return m_nError;
-        Check(::posix_spawn_file_actions_addopen(&m_actions, 0, "/dev/null", O_RDONLY, 0));
+        if (request.nInputFd >= 0)
+            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nInputFd, 0));
+        else
+            Check(::posix_spawn_file_actions_addopen(&m_actions, 0, "/dev/null", O_RDONLY, 0));
         if (request.nOutputFd >= 0) {
             Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nOutputFd, 1));
             Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nOutputFd, 2));
         }
+        if (request.nErrorFd >= 0)
+            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nErrorFd, 2));
         if (!request.strFolder.empty())
             Check(::posix_spawn_file_actions_addchdir_np(&m_actions, request.strFolder.c_str()));
         // Descriptors other libraries opened without close-on-exec must not reach the tool
@@ -86,9 +91,11 @@ int CChildProcess::Start(const CSpawnRequest& request)
     if (request.argv.empty())
         return EINVAL;
     // A duplication onto the same number would keep close-on-exec and leave the child
-    // without its output, so the output must not sit on a standard descriptor.
-    if (request.nOutputFd >= 0 && request.nOutputFd <= 2)
-        return EINVAL;
+    // without that stream, so none of them may sit on a standard descriptor.
+    for (const int fd : {request.nOutputFd, request.nInputFd, request.nErrorFd}) {
+        if (fd >= 0 && fd <= 2)
+            return EINVAL;
+    }
 
     CSpawnSetup setup;
     if (const int nError = setup.Prepare(request); nError != 0)

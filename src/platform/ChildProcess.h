@@ -9,13 +9,15 @@
 #include <string>
 #include <vector>
 
-// What a child is started with. Standard input is always /dev/null and the child leads a new
-// session of its own, so it has no controlling terminal and its descendants form its group.
+// What a child is started with. The child leads a new session of its own, so it has no
+// controlling terminal and its descendants form its group.
 struct CSpawnRequest {
     std::string strApplication;     // path of the executable; no search on PATH
     std::vector<std::string> argv;  // argv[0] is the name the tool is called by
     std::string strFolder;          // working folder; "" keeps the current one
     int nOutputFd = -1;             // standard output and error; -1 keeps the program's own
+    int nInputFd = -1;              // standard input; -1 gives /dev/null
+    int nErrorFd = -1;              // standard error apart from the output; -1 keeps it with the output
 };
 
 // One child process. Only its standard descriptors are inherited: everything else is closed

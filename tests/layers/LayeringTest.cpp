@@ -1,5 +1,5 @@
 // The source tree's layers point one way: platform <- framework <- project <- run <- editor,
-// projectwindow, prefs, bars <- app, tools <- main. Qt stays in qt/ folders and main.cpp.
+// projectwindow, prefs, bars <- debug <- app, tools <- main. Qt stays in qt/ folders and main.cpp.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,9 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The debugger sits above the runner and below the application; its Debug bar docks like the
+// other bars and marks lines in the editors.
 const std::map<std::string, int> kLayers = {
     {"platform", 0}, {"framework", 1}, {"project", 2},       {"run", 3},   {"editor", 4},
-    {"prefs", 4},    {"bars", 4},      {"projectwindow", 4}, {"app", 5},   {"tools", 5},
+    {"prefs", 4},    {"bars", 4},      {"projectwindow", 4}, {"debug", 5}, {"app", 6},
+    {"tools", 6},
 };
 
 struct CSourceFile {
@@ -46,7 +49,7 @@ std::vector<CSourceFile> SourceFiles()
 int RankOf(const std::string& layer)
 {
     const auto it = kLayers.find(layer);
-    return it == kLayers.end() ? 6 : it->second;  // main.cpp sits on top
+    return it == kLayers.end() ? 7 : it->second;  // main.cpp sits on top
 }
 
 // One rule broken, as "file:line: what".
