@@ -19,24 +19,32 @@ inline constexpr int kVersion = 1;
 struct CHello {
     int nProtocol = 0;
     std::string strVm;
+    bool operator==(const CHello&) const = default;
 };
 struct CStarted {
     std::int64_t nPid = 0;
+    bool operator==(const CStarted&) const = default;
 };
 struct CBreakpointResolved {
     CDebugBreakpoint breakpoint;
+    bool operator==(const CBreakpointResolved&) const = default;
 };
-struct CResumed {};
+struct CResumed {
+    bool operator==(const CResumed&) const = default;
+};
 struct COutput {
     DebugStream stream = DebugStream::Out;
     std::string strBytes;
+    bool operator==(const COutput&) const = default;
 };
 struct CExited {
     int nCode = 0;
+    bool operator==(const CExited&) const = default;
 };
 struct CError {
     std::string strMessage;
     std::string strCommand;  // the command it answers; "" for a message that was not understood
+    bool operator==(const CError&) const = default;
 };
 
 using CEvent = std::variant<CHello, CStarted, CBreakpointResolved, CDebugStop, CResumed, CDebugVariables, CDebugChildren,

@@ -48,6 +48,8 @@ struct CDebugStop {
     int nDepth = 0;                      // how many frames the stack has in all
     std::string strExceptionType;        // for an uncaught exception
     std::string strExceptionMessage;
+
+    bool operator==(const CDebugStop&) const = default;
 };
 
 // One row of the variables: a local, `this`, a field, an array element or a collection entry.
@@ -64,12 +66,16 @@ struct CDebugVariables {
     int nFrame = 0;
     std::vector<CDebugVariable> variables;
     bool bLocalsAvailable = true;  // false for code compiled without -g, and native frames
+
+    bool operator==(const CDebugVariables&) const = default;
 };
 
 struct CDebugChildren {
     std::int64_t nRef = 0;
     std::vector<CDebugVariable> variables;
     int nMore = 0;  // entries left out past the first 100
+
+    bool operator==(const CDebugChildren&) const = default;
 };
 
 struct CDebugBreakpoint {
