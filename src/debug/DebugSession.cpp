@@ -17,7 +17,7 @@ namespace {
 
 // The debugger's JVM does little computing and should come up fast: no optimising compiler,
 // the simplest collector.
-const std::vector<std::string> kDebuggerJvmOptions = {"-XX:TieredStopAtLevel=1", "-XX:+UseSerialGC", "-Xshare:auto"};
+const std::vector<std::string> kDebuggerJvmOptions = {"-XX:TieredStopAtLevel=1", "-XX:+UseSerialGC"};
 
 bool MakePipe(CUniqueFd& readEnd, CUniqueFd& writeEnd)
 {
