@@ -49,7 +49,8 @@ final class OndrikDebugSession {
     private final OndrikChannel channel;
     private final OndrikBreakpoints breakpoints = new OndrikBreakpoints();
     private VirtualMachine vm;
-    private Process process;
+    // Read without the lock by the shutdown hook, which must never wait for it.
+    private volatile Process process;
     private OndrikProgramIo io;
     private ThreadReference stoppedThread;  // null while the program runs
     private ThreadReference lastThread;
@@ -288,10 +289,7 @@ final class OndrikDebugSession {
 
     /** Ends the program's JVM, whatever state it is in; for the end of the input and shutdown. */
     void endProgram() {
-        Process program;
-        synchronized (this) {
-            program = process;
-        }
+        Process program = process;
         if (program == null || !program.isAlive())
             return;
         program.destroyForcibly();

@@ -30,7 +30,7 @@ public class Main {
         int count = 3;
         String greeting = "Hi \"there\"";
         int[] numbers = {4, 5, 6};
-        List<String> names = new ArrayList<>(List.of("ada", "bob"));
+        List<String> names = new ArrayList<>(List.of("ada", "bob")); // @names
         Helper helper = new Helper(count); // @new-helper
         int total = helper.sum(numbers); // @call-sum
         System.out.println("total " + total); // @print-total
@@ -104,7 +104,7 @@ protected:
     {
         const std::size_t nSeen = m_seenStops;
         const bool bStopped = DispatchUntil(m_session, [&] {
-            return m_events.stops.size() > nSeen && m_events.variables.size() > nSeen || m_events.bEnded;
+            return (m_events.stops.size() > nSeen && m_events.variables.size() > nSeen) || m_events.bEnded;
         });
         if (!bStopped || m_events.stops.size() <= nSeen) {
             ADD_FAILURE() << "no stop; errors: " << Joined(m_events.errors) << "; output: " << m_events.err;
@@ -180,12 +180,16 @@ TEST_F(DebugSession, BreakpointsInMainAndInALaterClassOfAnotherPackageAreBothHit
 // JDK, or a step out that does not come back to the caller.
 TEST_F(DebugSession, StepOverIntoAndOut)
 {
-    Start("", {s_program->At(kMain, "@new-helper")});
+    Start("", {s_program->At(kMain, "@names")});
     NextStop();
-    m_session.Step(DebugStepKind::Over);
+    m_session.Step(DebugStepKind::Into);
     EXPECT_EQ(m_session.State(), DebugState::Running);
+    const CDebugStop throughJdk = NextStop();
+    EXPECT_EQ(throughJdk.reason, DebugStopReason::Step);
+    EXPECT_EQ(throughJdk.location, (CDebugLocation {kMain, "app.Main", "main", s_program->LineOf(kMain, "@new-helper")}));
+
+    m_session.Step(DebugStepKind::Over);
     const CDebugStop over = NextStop();
-    EXPECT_EQ(over.reason, DebugStopReason::Step);
     EXPECT_EQ(over.location.nLine, s_program->LineOf(kMain, "@call-sum"));
 
     m_session.Step(DebugStepKind::Into);

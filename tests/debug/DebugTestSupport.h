@@ -13,10 +13,21 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
+
+// Readable failures.
+inline void PrintTo(const CDebugLocation& location, std::ostream* out)
+{
+    *out << location.strFile << ":" << location.nLine << " (" << location.strClass << "." << location.strMethod << ")";
+}
+inline void PrintTo(const CDebugVariable& variable, std::ostream* out)
+{
+    *out << variable.strName << " : " << variable.strType << " = " << variable.strValue << " ref " << variable.nRef;
+}
 
 namespace DebugTest {
 
