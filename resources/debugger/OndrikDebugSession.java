@@ -311,11 +311,12 @@ final class OndrikDebugSession {
             throw new OndrikDebugger.CommandException("The program is not stopped.");
     }
 
+    // Said before the program runs on, so that what it writes comes after it.
     private void resumeProgram() {
         stoppedThread = null;
         values = new OndrikValues();
-        vm.resume();
         channel.send(OndrikChannel.event("resumed"));
+        vm.resume();
     }
 
     private void readEvents() {

@@ -30,6 +30,10 @@ public class Main {
         int count = 3;
         String greeting = "Hi \"there\"";
         int[] numbers = {4, 5, 6};
+        List<Integer> many = new ArrayList<>();
+        for (int i = 0; i < 150; ++i)
+            many.add(i);
+        java.util.Map<String, Integer> ages = new java.util.TreeMap<>(java.util.Map.of("bob", 7, "ada", 9));
         List<String> names = new ArrayList<>(List.of("ada", "bob")); // @names
         Helper helper = new Helper(count); // @new-helper
         int total = helper.sum(numbers); // @call-sum
@@ -204,7 +208,8 @@ TEST_F(DebugSession, StepOverIntoAndOut)
 }
 
 // Would fail on values rendered wrongly (a string unquoted, a number as an object), on objects
-// that do not expand into their fields, arrays into their elements or lists into their entries.
+// that do not expand into their fields, arrays into their elements, or collections into their
+// first 100 entries (a map's named by their keys).
 TEST_F(DebugSession, LocalsFieldsAnArrayAStringAndAList)
 {
     Start("", {s_program->At(kHelper, "@sum-loop")});
@@ -239,6 +244,20 @@ TEST_F(DebugSession, LocalsFieldsAnArrayAStringAndAList)
     const CDebugChildren entries = ExpandAndWait(names->nRef);
     ASSERT_EQ(entries.variables.size(), 2u);
     EXPECT_EQ(entries.variables[1].strValue, "\"bob\"");
+
+    const CDebugVariable* many = Variable(inMain.variables, "many");
+    const CDebugVariable* ages = Variable(inMain.variables, "ages");
+    ASSERT_TRUE(many && ages);
+    const CDebugChildren first100 = ExpandAndWait(many->nRef);
+    ASSERT_EQ(first100.variables.size(), 100u);
+    EXPECT_EQ(first100.nMore, 50);
+    EXPECT_EQ(first100.variables[99].strName, "[99]");
+    EXPECT_NE(first100.variables[99].strValue.find("java.lang.Integer (id="), std::string::npos);
+    EXPECT_EQ(first100.variables[99].strValue.substr(first100.variables[99].strValue.size() - 3), " 99");
+    const CDebugChildren byKey = ExpandAndWait(ages->nRef);
+    ASSERT_EQ(byKey.variables.size(), 2u);
+    EXPECT_EQ(byKey.variables[0].strName, "[\"ada\"]");
+    EXPECT_EQ(byKey.variables[0].strValue.substr(byKey.variables[0].strValue.size() - 2), " 9");
 }
 
 // Would fail if an uncaught exception ran the program to its end instead of stopping where it
