@@ -3,7 +3,9 @@
 #include "platform/CommandLine.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -194,9 +196,10 @@ bool CDebugSession::WaitForEvents(std::chrono::milliseconds limit) const
     if (!m_notifyRead.IsValid())
         return false;
     pollfd fd {m_notifyRead.Get(), POLLIN, 0};
+    const auto nTimeout = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(limit.count(), 0, INT_MAX));
     int nReady = 0;
     do {
-        nReady = ::poll(&fd, 1, static_cast<int>(limit.count()));
+        nReady = ::poll(&fd, 1, nTimeout);
     } while (nReady < 0 && errno == EINTR);
     return nReady > 0;
 }

@@ -65,6 +65,8 @@ public:
     // Waits up to limit for events to wait; true when some do.
     bool WaitForEvents(std::chrono::milliseconds limit) const;
 
+    // The debugger's file name, in the program's folder.
+    static constexpr const char* kDebuggerJar = "debugger.jar";
     // How long the debugger has to end by itself once its input has closed.
     static constexpr std::chrono::milliseconds kEndGrace {3000};
     // A line from the debugger longer than this is dropped as unreadable.
