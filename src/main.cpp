@@ -13,24 +13,19 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <string_view>
 
 int main(int argc, char* argv[])
 {
     MemoryPolicy::KeepLargeBlocksForReuse();
-    // Help, builds, runs and exports need no display, so they are answered before Qt looks for one.
+    // Help, the version, a wrong line, builds, runs and exports need no display, so they are
+    // answered before Qt looks for one.
     const CCommandLineInfo rawInfo = CCommandLineInfo::Parse(std::vector<std::string>(argv + 1, argv + argc));
-    if (rawInfo.bHelp) {
-        std::cout << CCommandLineInfo::Usage() << "\n";
-        return 0;
-    }
-    if (rawInfo.nAction != CCommandLineInfo::Action::Open) {
-        if (!rawInfo.strError.empty()) {
-            std::cerr << "ondrik: " << rawInfo.strError << "\n" << CCommandLineInfo::Usage() << "\n";
-            return 2;
-        }
+    if (const std::optional<int> exitCode = rawInfo.AnswerAtOnce(std::cout, std::cerr))
+        return *exitCode;
+    if (rawInfo.nAction != CCommandLineInfo::Action::Open)
         return RunHeadless(rawInfo, CAppEnvironment::FromProcess(), std::cout, std::cerr);
-    }
 
     // Qt takes its own options (-style, -platform, -geometry, ...) from what stands before "--"
     // and leaves the rest in its argument array; the arguments are read from there rather than
@@ -45,10 +40,8 @@ int main(int argc, char* argv[])
     args.insert(args.end(), optionsEnd, argv + argc);
 
     const CCommandLineInfo cmdInfo = CCommandLineInfo::Parse(args);
-    if (!cmdInfo.strError.empty()) {
-        std::cerr << "ondrik: " << cmdInfo.strError << "\n" << CCommandLineInfo::Usage() << "\n";
-        return 2;
-    }
+    if (const std::optional<int> exitCode = cmdInfo.AnswerAtOnce(std::cout, std::cerr))
+        return *exitCode;
 
     CSingleInstance instance;
     if (!cmdInfo.bNewInstance) {
@@ -62,6 +55,7 @@ int main(int argc, char* argv[])
 
     QApplication::setApplicationName("Ondrik");
     QApplication::setOrganizationName("Kestrune");
+    QApplication::setDesktopFileName("ondrik");  // the desktop matches the windows to the menu entry
     CQtUi ui;
     InstallDialogViews(ui);
     CQtDesktopShell shell;

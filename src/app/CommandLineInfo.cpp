@@ -1,6 +1,33 @@
 #include "CommandLineInfo.h"
 
+#include "AboutDlg.h"
+
+#include <algorithm>
+#include <ostream>
+#include <string_view>
+
 namespace {
+
+// Qt's own options, which QApplication takes from the line (with one dash or two): those that
+// take the next argument, those that stand alone, and those that carry their value after "=".
+constexpr std::string_view kToolkitOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+    "qwindowtitle", "session", "display", "geometry", "title", "icon", "name", "visual", "style", "stylesheet"};
+constexpr std::string_view kToolkitFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+constexpr std::string_view kToolkitJoinedOptions[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+// How many arguments the Qt option at the front takes up; 0 when it is not one of Qt's.
+int ToolkitOptionLength(std::string_view arg)
+{
+    const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+    auto named = [name](std::string_view option) { return name == option; };
+    if (std::ranges::any_of(kToolkitOptionsWithValue, named))
+        return 2;
+    if (std::ranges::any_of(kToolkitFlags, named) ||
+        std::ranges::any_of(kToolkitJoinedOptions, [name](std::string_view option) { return name.starts_with(option); }))
+        return 1;
+    return 0;
+}
 
 void SetError(CCommandLineInfo& info, std::string text)
 {
@@ -48,6 +75,10 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
             info.bNewInstance = true;
         } else if (arg == "--help" || arg == "-h") {
             info.bHelp = true;
+        } else if (arg == "--version") {
+            info.bVersion = true;
+        } else if (const int length = ToolkitOptionLength(arg); length > 0) {
+            i += static_cast<std::size_t>(length - 1);  // Qt has taken it, or will
         } else {
             SetError(info, "unknown option '" + arg + "'");
         }
@@ -59,8 +90,39 @@ CCommandLineInfo CCommandLineInfo::Parse(const std::vector<std::string>& args)
 
 const char* CCommandLineInfo::Usage()
 {
-    return "usage: ondrik [-nologo] [--new-instance] [--help] [Qt options] [--] [FILE...]\n"
+    return "usage: ondrik [-nologo] [--new-instance] [Qt options] [--] [FILE...]\n"
            "       ondrik --build PROJECT.jpr                build the project as Build (F7) does\n"
            "       ondrik --run PROJECT.jpr [-- ARGS]        run its main class as Run Application (F5) does\n"
-           "       ondrik --export-html FILE OUT.html        write a .java or .html file, coloured, as an HTML page";
+           "       ondrik --export-html FILE OUT.html        write a .java or .html file, coloured, as an HTML page\n"
+           "\n"
+           "Opens each FILE (Java source, HTML page or .jpr project) in the running Ondrik, or starts it.\n"
+           "The three commands above need no display; they write what the Process Window would show.\n"
+           "  -nologo            start without the Tip of the Day\n"
+           "  --new-instance     start a separate Ondrik instead of handing the files to the running one\n"
+           "  --help, -h         show this help\n"
+           "  --version          show the version\n"
+           "  Qt options         Qt's own, such as -style fusion or -platform offscreen, before \"--\"";
+}
+
+std::string CCommandLineInfo::Version()
+{
+    return CAboutDlg::ProductLine();
+}
+
+std::optional<int> CCommandLineInfo::AnswerAtOnce(std::ostream& out, std::ostream& err) const
+{
+    if (bHelp) {
+        out << Usage() << "\n";
+        return 0;
+    }
+    if (bVersion) {
+        out << Version() << "\n";
+        return 0;
+    }
+    if (!strError.empty()) {
+        const std::string_view usage = Usage();
+        err << "ondrik: " << strError << "\n" << usage.substr(0, usage.find('\n')) << "\n";
+        return 2;
+    }
+    return std::nullopt;
 }

@@ -36,6 +36,8 @@ int Usage(std::ostream& out, int code)
     out << "usage: ondrik-jpr VERB ARGS...\n";
     for (const auto& verb : Verbs())
         out << "  ondrik-jpr " << verb.usage << "\n";
+    out << "  ondrik-jpr --help, -h           show this help\n"
+           "  ondrik-jpr --version            show the version\n";
     return code;
 }
 
@@ -47,6 +49,10 @@ int main(int argc, char* argv[])
         return Usage(std::cerr, 2);
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
         return Usage(std::cout, 0);
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "Ondrik Version " ONDRIK_VERSION "\n";
+        return 0;
+    }
     const std::vector<std::string> args(argv + 2, argv + argc);
     for (const auto& verb : Verbs()) {
         if (verb.name == std::string_view(argv[1]))

@@ -1,7 +1,10 @@
+#include "app/AboutDlg.h"
 #include "app/CommandLineInfo.h"
 #include "app/ProjectTemplates.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 TEST(CommandLineInfo, FileOptionsAndErrors)
 {
@@ -24,8 +27,12 @@ TEST(CommandLineInfo, FileOptionsAndErrors)
         {{"", "a.java"}, {"a.java"}, false, false, false, false},
         {{"--help"}, {}, false, false, true, false},
         {{"--bogus"}, {}, false, false, false, true},
-        // Before Qt has taken its options they look unknown; help must still be seen.
-        {{"-style", "fusion", "-h"}, {"fusion"}, false, false, true, true},
+        {{"--bogus", "-h"}, {}, false, false, true, true},
+        // Qt's own options, with their values, are passed over before Qt has taken them.
+        {{"-style", "fusion", "-h"}, {}, false, false, true, false},
+        {{"--platform", "offscreen", "-reverse", "--stylesheet=a.qss", "a.java", "-geometry"}, {"a.java"},
+         false, false, false, false},
+        {{"-sync", "a.java"}, {"a.java"}, false, false, false, true},
     };
     for (const auto& row : rows) {
         const auto info = CCommandLineInfo::Parse(row.args);
@@ -64,6 +71,57 @@ TEST(CommandLineInfo, HeadlessActionsNameTheirFilesAndTheProgramsArguments)
           {"--export-html", "A.java", "A.html", "--build", "p.jpr"},
           {"--run", "p.jpr", "--export-html", "A.java", "A.html"}})
         EXPECT_NE(CCommandLineInfo::Parse(wrong).strError, "") << wrong.back();
+}
+
+// Catches a wrong line that needs a display before it is refused, the version or the help on
+// the wrong stream, and a help text naming an option the program does not take.
+TEST(CommandLineInfo, HelpVersionAndWrongLinesAreAnsweredAtOnce)
+{
+    const std::string usage = CCommandLineInfo::Usage();
+    const std::string synopsis = usage.substr(0, usage.find('\n'));
+    struct Row {
+        std::vector<std::string> args;
+        std::optional<int> exitCode;
+        std::string out;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{"--help", "--version"}, 0, usage + "\n", ""},
+        {{"-platform", "xcb", "--version"}, 0, CAboutDlg::ProductLine() + "\n", ""},
+        {{"a.java", "--bogus", "--build"}, 2, "", "ondrik: unknown option '--bogus'\n" + synopsis + "\n"},
+        {{"--build", "p.jpr"}, std::nullopt, "", ""},
+        {{"-style", "fusion", "a.java"}, std::nullopt, "", ""},
+    };
+    for (const Row& row : rows) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(CCommandLineInfo::Parse(row.args).AnswerAtOnce(out, err), row.exitCode) << row.args.back();
+        EXPECT_EQ(out.str(), row.out) << row.args.back();
+        EXPECT_EQ(err.str(), row.err) << row.args.back();
+    }
+
+    // Every option the help lists (first on an indented line, or after "ondrik") is taken.
+    std::istringstream lines(usage);
+    std::vector<std::string> listed;
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string word;
+        words >> word;
+        if (word == "ondrik")
+            words >> word;
+        while (word.starts_with('-')) {
+            const bool bMore = word.ends_with(',');
+            if (bMore)
+                word.pop_back();
+            listed.push_back(word);
+            if (!bMore || !(words >> word))
+                break;
+        }
+    }
+    for (const std::string& option : listed)
+        EXPECT_EQ(CCommandLineInfo::Parse({option, "x", "y"}).strError.find("unknown"), std::string::npos) << option;
+    EXPECT_EQ(listed, (std::vector<std::string>{"--build", "--run", "--export-html", "-nologo", "--new-instance",
+                                                "--help", "-h", "--version"}));
 }
 
 TEST(ProjectTemplates, NamesAreReplacedEverywhereAndLineFeedsBecomeCrLf)

@@ -1,5 +1,6 @@
 // --build and --run: the project's Build and Run Application without a window, from a shell;
 // --export-html: a Java file as a coloured page.
+#include "app/AboutDlg.h"
 #include "app/AppEnvironment.h"
 #include "app/CommandLineInfo.h"
 #include "app/HeadlessRun.h"
@@ -129,6 +130,40 @@ TEST_F(HeadlessRunTest, TheProgramBuildsWithoutADisplay)
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 4);
     EXPECT_EQ(CTempDir::Read(out), "compiled\nExit code: 4\nThere were errors\n");
+}
+
+// Catches a program that wants a display (or a window) before it answers, the two programs
+// showing other versions than the About box, and a wrong line reported as success.
+TEST_F(HeadlessRunTest, TheProgramsAnswerHelpVersionAndWrongLinesWithoutADisplay)
+{
+    struct Row {
+        std::string program;
+        std::string args;
+        int exitCode;
+        std::string out;  // the start of standard output
+        std::string err;  // the start of standard error
+    };
+    const std::string version = CAboutDlg::ProductLine() + "\n";
+    const Row rows[] = {
+        {ONDRIK_PROGRAM, "--version", 0, version, ""},
+        {ONDRIK_PROGRAM, "-platform xcb --help", 0, "usage: ondrik ", ""},
+        {ONDRIK_PROGRAM, "--bogus", 2, "", "ondrik: unknown option '--bogus'\nusage: ondrik "},
+        {ONDRIK_JPR_PROGRAM, "--version", 0, version, ""},
+        {ONDRIK_JPR_PROGRAM, "--help", 0, "usage: ondrik-jpr ", ""},
+    };
+    const std::string out = m_home.Dir().File("out.txt");
+    const std::string err = m_home.Dir().File("err.txt");
+    for (const Row& row : rows) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME='" +
+                                    m_home.Path() + "' '" + row.program + "' " + row.args + " > '" + out + "' 2> '" +
+                                    err + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << row.args;
+        EXPECT_EQ(WEXITSTATUS(status), row.exitCode) << row.args;
+        EXPECT_TRUE(CTempDir::Read(out).starts_with(row.out)) << row.args << ": " << CTempDir::Read(out);
+        EXPECT_TRUE(CTempDir::Read(err).starts_with(row.err)) << row.args << ": " << CTempDir::Read(err);
+        EXPECT_EQ(CTempDir::Read(row.out.empty() ? out : err), "") << row.args;
+    }
 }
 
 namespace {

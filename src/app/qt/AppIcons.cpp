@@ -75,20 +75,29 @@ QPixmap TipPicture()
 
 QPixmap ProductPicture()
 {
+    // The program's picture, as resources/desktop/ondrik.svg draws it for the desktop: the
+    // project's blue tile, a source's braces and the Run arrow, on a 16-pixel grid.
     QPixmap pixmap(64, 64);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    // A source page in braces on the project colour.
-    p.setPen(Qt::NoPen);
+    p.scale(4.0, 4.0);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(QColor(30, 90, 170));
-    p.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(34);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(2, 2, 60, 56), Qt::AlignCenter, "{ }");
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2.5, 2.5);
+    QPen brace(Qt::white, 1);
+    brace.setJoinStyle(Qt::RoundJoin);
+    p.setPen(brace);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(5.5, 2.5), QPointF(4.5, 2.5), QPointF(4.5, 7), QPointF(3, 8), QPointF(4.5, 9),
+                              QPointF(4.5, 13.5), QPointF(5.5, 13.5)}));
+    p.drawPolyline(QPolygonF({QPointF(10.5, 2.5), QPointF(11.5, 2.5), QPointF(11.5, 7), QPointF(13, 8),
+                              QPointF(11.5, 9), QPointF(11.5, 13.5), QPointF(10.5, 13.5)}));
+    QPen outline(QColor(20, 100, 40), 1);
+    outline.setJoinStyle(Qt::RoundJoin);
+    p.setPen(outline);
+    p.setBrush(QColor(60, 190, 90));
+    p.drawPolygon(QPolygonF({QPointF(6.5, 4.5), QPointF(10, 8), QPointF(6.5, 11.5)}));
     return pixmap;
 }
 

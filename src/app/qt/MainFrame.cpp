@@ -21,7 +21,8 @@ using namespace Cmd;
 
 CMainFrame::CMainFrame(CWinApp& app) : CMDIFrameWnd(app)
 {
-    setWindowIcon(QIcon::fromTheme("applications-development", AppIcons::DocumentIcon(AppIcons::kProject)));
+    // The installed picture from the icon theme; run from the build tree, the About box's.
+    setWindowIcon(QIcon::fromTheme("ondrik", QIcon(AppIcons::ProductPicture())));
     CreateToolBar();
     CreateStatusPanes();
 

@@ -1,0 +1,7 @@
+public class Foo
+{
+	public static void main(String args[])
+	{
+		System.out.println("Foo ran with " + String.join("|", args));
+	}
+}
