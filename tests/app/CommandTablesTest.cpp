@@ -156,6 +156,7 @@ const std::map<int, std::string> kMenuTexts = {
     {32836, "Run Applet\tShift+F5"},
     {32837, "Run &Applet\tShift+F5"},
     {32850, "Export as HTML..."},
+    {33000, "&Go to Line...\tCtrl+L"},
     {65535, "Recent Projects..."},
     {57600, "&New\tCtrl+N"},
     {57601, "&Open...\tCtrl+O"},
@@ -174,6 +175,7 @@ const std::map<int, std::string> kMenuTexts = {
     {57641, "R&eplace...\tCtrl+H"},
     {57642, "Select &All"},
     {57643, "&Undo\tCtrl+Z"},
+    {57644, "&Redo\tCtrl+Y"},
     {57648, "&New Window"},
     {57649, "&Arrange Icons"},
     {57650, "&Cascade"},
@@ -302,7 +304,7 @@ TEST(CommandTablesTest, PromptsKeepTheSystemsTexts)
             ++nOwn;
     }
     ExpectGolden("prompts.txt", dump);
-    EXPECT_EQ(nOwn, 35) << "the program's own commands with a prompt";
+    EXPECT_EQ(nOwn, 36) << "the program's own commands with a prompt";
     EXPECT_EQ(Built().GetStatusPrompt(ID_BUILD_COMPILE), "Compile the current file");
     EXPECT_EQ(Built().GetTooltip(ID_BUILD_COMPILE), "Compile File");
 }

@@ -149,13 +149,13 @@ TEST_F(DocManagerTest, ClosingTheLastWindowAsksToSaveAndCancelKeepsIt)
     doc->SetModifiedFlag();
     CMDIChildWnd* second = Docs().NewWindow(*doc);
     ASSERT_EQ(Docs().FramesOf(*doc).size(), 2u);
-    EXPECT_EQ(second->windowTitle(), "TextDoc1:2");
+    EXPECT_EQ(second->windowTitle(), "TextDoc1:2 *");
 
     EXPECT_TRUE(second->close()) << "another window still shows the document: no question";
     QApplication::processEvents();
     ASSERT_EQ(Docs().FramesOf(*doc).size(), 1u);
     CMDIChildWnd* last = Docs().FramesOf(*doc).front();
-    EXPECT_EQ(last->windowTitle(), "TextDoc1");
+    EXPECT_EQ(last->windowTitle(), "TextDoc1 *");
 
     m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel);
     EXPECT_FALSE(last->close());
