@@ -329,3 +329,33 @@ TEST(CommandTablesTest, ToolbarHoldsItsTwentyOneEntriesInOrder)
     }
     ExpectGolden("toolbar.txt", dump);
 }
+
+// Catches a tip that sends the person to a menu that does not hold the command it names, as
+// "Preferences... (Edit menu)" once did: every "NAME (X menu)" in the tips file names an item
+// of some X menu.
+TEST(CommandTablesTest, TipsNameEachCommandInTheMenuThatHoldsIt)
+{
+    std::ifstream tips(ONDRIK_TIPS_FILE);
+    ASSERT_TRUE(tips) << ONDRIK_TIPS_FILE;
+    int nChecked = 0;
+    for (std::string tip; std::getline(tips, tip);) {
+        for (std::size_t at = tip.find(" menu)"); at != std::string::npos; at = tip.find(" menu)", at + 1)) {
+            const std::size_t open = tip.rfind(" (", at);
+            ASSERT_NE(open, std::string::npos) << tip;
+            const std::string caption = tip.substr(open + 2, at - open - 2);
+            const std::string before = tip.substr(0, open);
+            bool bFound = false;
+            for (int menuId : {kFrame, kJava, kProject, kHtml}) {
+                for (int id : PopupIds(menuId, caption)) {
+                    std::string text = WithoutMnemonic(CommandTable::MenuText(id, menuId));
+                    text = text.substr(0, text.find('\t'));
+                    bFound = bFound || (!text.empty() && before.size() >= text.size() &&
+                                        before.compare(before.size() - text.size(), text.size(), text) == 0);
+                }
+            }
+            EXPECT_TRUE(bFound) << "no " << caption << " menu holds what this tip names: " << tip;
+            ++nChecked;
+        }
+    }
+    EXPECT_GE(nChecked, 8);
+}
