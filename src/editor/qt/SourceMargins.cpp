@@ -68,6 +68,8 @@ CSourceMargins::CSourceMargins(QsciScintilla& editor, bool bLineNumbers)
     Send(Sci::SCI_SETMARGINMASKN, kSymbolMargin, kSymbolMarkers);
     Send(Sci::SCI_SETMARGINTYPEN, kNumberMargin, Sci::SC_MARGIN_NUMBER);
     Send(Sci::SCI_SETMARGINMASKN, kNumberMargin, 0);
+    // A little room between the numbers and the text.
+    Send(Sci::SCI_SETMARGINLEFT, 0, 4);
     for (const auto& [nIndicator, nColour] : {std::pair{kErrorUnderline, kErrorColour}, {kWarningUnderline, kWarningColour}}) {
         Send(Sci::SCI_INDICSETSTYLE, static_cast<unsigned long>(nIndicator), Sci::INDIC_SQUIGGLEPIXMAP);
         Send(Sci::SCI_INDICSETFORE, static_cast<unsigned long>(nIndicator), nColour);
