@@ -60,7 +60,7 @@ QImage MarkerImage(EMarkerKind kind, int nSize)
 }  // namespace
 
 CSourceMargins::CSourceMargins(QsciScintilla& editor, bool bLineNumbers)
-    : QObject(&editor), m_editor(editor), m_bLineNumbers(bLineNumbers)
+    : QObject(&editor), m_editor(editor), m_pViewport(editor.viewport()), m_bLineNumbers(bLineNumbers)
 {
     for (int nMargin = 0; nMargin < 5; ++nMargin)
         Send(Sci::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(nMargin), 0);
@@ -74,7 +74,7 @@ CSourceMargins::CSourceMargins(QsciScintilla& editor, bool bLineNumbers)
         Send(Sci::SCI_INDICSETSTYLE, static_cast<unsigned long>(nIndicator), Sci::INDIC_SQUIGGLEPIXMAP);
         Send(Sci::SCI_INDICSETFORE, static_cast<unsigned long>(nIndicator), nColour);
     }
-    m_editor.viewport()->installEventFilter(this);
+    m_pViewport->installEventFilter(this);
 
     // A change of the number of lines may want another digit; the width follows once the
     // editor has painted the change, at most once however many it reports.
@@ -234,13 +234,14 @@ QString CSourceMargins::MessageAt(const QPoint& pos) const
 
 bool CSourceMargins::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_editor.viewport() || event->type() != QEvent::ToolTip)
+    // The editor may be going when its viewport hears of it; only a tooltip asks anything of it.
+    if (event->type() != QEvent::ToolTip || watched != m_pViewport)
         return false;
     const auto* help = static_cast<QHelpEvent*>(event);
     const QString message = MessageAt(help->pos());
     if (message.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), message, m_editor.viewport());
+        QToolTip::showText(help->globalPos(), message, m_pViewport);
     return true;
 }

@@ -9,6 +9,7 @@
 class QsciScintilla;
 class QPoint;
 class QString;
+class QWidget;
 
 // The margins at the left of a source editor and the marks a compile leaves in the text: a
 // margin of symbols (the debugger's breakpoint and current-line arrow, a compile's error and
@@ -57,6 +58,7 @@ private:
     QString MessageOfValue(long nValue) const;
 
     QsciScintilla& m_editor;
+    QWidget* m_pViewport;
     bool m_bLineNumbers;
     int m_nNumberDigits = 0;
     bool m_bFitPending = false;
