@@ -9,6 +9,7 @@
 #include "editor/SyntaxColourer.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/qt/ScintillaTextModel.h"
+#include "editor/qt/SourceMargins.h"
 #include "editor/qt/SyntaxWindowView.h"
 #include "framework/qt/QtDesktopShell.h"
 #include "support/BenchProjectHost.h"
@@ -144,14 +145,17 @@ void BM_QsciLexerJava1MB(benchmark::State& state)
 BENCHMARK(BM_QsciLexerJava1MB)->Unit(benchmark::kMillisecond);
 
 // One typed character on the last line and the line pass that follows it; the character
-// replaces the line's last one, so the line keeps its length.
-template <EColouring rules>
+// replaces the line's last one, so the line keeps its length. With the line numbers, the editor
+// has the margins of a source window, line numbers shown.
+template <EColouring rules, bool bLineNumbers = false>
 void BM_KeystrokeOnLastLine(benchmark::State& state)
 {
     std::string text = SourceText(rules, static_cast<std::size_t>(state.range(0)));
     text += rules == EColouring::Html ? "\n<p class=\"last\">text <b>table</b> <!-- still open"
                                       : "    int last = 0; /* still open";
     QsciScintilla editor;
+    if (bLineNumbers)
+        (new CSourceMargins(editor, true))->ApplyFont();
     Load(editor, text);
     CScintillaTextModel model(editor);
     CSyntaxColourer colourer(model, rules);
@@ -170,6 +174,8 @@ BENCHMARK(BM_KeystrokeOnLastLine<EColouring::Java>)->Name("BM_KeystrokeOnLastLin
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeOnLastLine<EColouring::Html>)->Name("BM_HtmlKeystrokeOnLastLine")->Arg(10 << 10)->Arg(10 << 20)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeOnLastLine<EColouring::Java, true>)->Name("BM_KeystrokeOnLastLineWithLineNumbers")
+    ->Arg(10 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 
 // Convert Linebreaks and Convert Tabs to Spaces in the editor itself, at two sizes ten times
 // apart.

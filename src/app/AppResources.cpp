@@ -56,15 +56,17 @@ CMenuItem FileMenu(const CMenuLayout& menu)
 CMenuItem EditMenu(const CMenuLayout& menu)
 {
     if (menu.Is(Res::IDR_PROJECTTYPE))
-        return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL});
+        return menu.Popup("&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                                    ID_EDIT_SELECT_ALL});
     if (menu.Is(Res::IDR_JAVATYPE))
-        return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL,
-                                    kSep, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE, kSep, ID_EDIT_INDENT,
-                                    ID_EDIT_OUTDENT, ID_EDIT_TABSTOSPACES, ID_EDIT_CONVERTLINEBREAKS, kSep,
-                                    ID_EDIT_REFRESHFUNCTIONS, ID_VIEW_SYNTAXCOLOUR});
-    return menu.Popup("&Edit", {ID_EDIT_UNDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, kSep,
-                                ID_EDIT_FIND, ID_EDIT_REPEAT, kSep, ID_EDIT_INDENT, ID_EDIT_OUTDENT,
-                                ID_EDIT_CONVERTLINEBREAKS, kSep, ID_VIEW_SYNTAXCOLOUR});
+        return menu.Popup("&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                                    ID_EDIT_SELECT_ALL, kSep, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_REPLACE,
+                                    ID_EDIT_GOTOLINE, kSep, ID_EDIT_INDENT, ID_EDIT_OUTDENT, ID_EDIT_TABSTOSPACES,
+                                    ID_EDIT_CONVERTLINEBREAKS, kSep, ID_EDIT_REFRESHFUNCTIONS, ID_VIEW_SYNTAXCOLOUR});
+    return menu.Popup("&Edit", {ID_EDIT_UNDO, ID_EDIT_REDO, kSep, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                                ID_EDIT_SELECT_ALL, kSep, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_EDIT_GOTOLINE, kSep,
+                                ID_EDIT_INDENT, ID_EDIT_OUTDENT, ID_EDIT_CONVERTLINEBREAKS, kSep,
+                                ID_VIEW_SYNTAXCOLOUR});
 }
 
 CMenuItem ViewMenu(const CMenuLayout& menu)

@@ -134,6 +134,11 @@ std::vector<CCommandInfo> MakeCommands()
          .menuText = "Export as HTML...",
          .prompt = "Write the coloured source as an HTML page\nExport as HTML"},
         {.id = ID_FILE_RECENTPROJECTS, .menuText = "Recent Projects..."},
+        // Ctrl+G is Find Next's, so Go to Line takes Ctrl+L.
+        {.id = ID_EDIT_GOTOLINE,
+         .menuText = "&Go to Line...\tCtrl+L",
+         .keys = {{kJava, "Ctrl+L"}, {kHtml, "Ctrl+L"}},
+         .prompt = "Move to the line of the given number\nGo to Line"},
 
         // The framework's standard commands, with its own texts and prompts.
         {.id = ID_FILE_NEW,
@@ -211,6 +216,10 @@ std::vector<CCommandInfo> MakeCommands()
          .variants = {{kContext, "&Undo"}},
          .keys = {{kFrame, "Ctrl+Z"}, {kFrame, "Alt+Backspace"}},
          .prompt = "Undo the last action\nUndo"},
+        {.id = ID_EDIT_REDO,
+         .menuText = "&Redo\tCtrl+Y",
+         .keys = {{kFrame, "Ctrl+Y"}, {kFrame, "Ctrl+Shift+Z"}},
+         .prompt = "Redo the previously undone action\nRedo"},
         {.id = ID_WINDOW_NEW,
          .menuText = "&New Window",
          .prompt = "Open another window for the active document\nNew Window"},
@@ -233,6 +242,8 @@ std::vector<CCommandInfo> MakeCommands()
         {.id = ID_VIEW_STATUS_BAR,
          .menuText = "&Status Bar",
          .prompt = "Show or hide the status bar\nToggle StatusBar"},
+        // The Window menu lists the open windows itself; every entry has this prompt.
+        {.id = ID_WINDOW_FIRST_MDICHILD, .prompt = "Activate this window"},
     };
 }
 #pragma GCC diagnostic pop

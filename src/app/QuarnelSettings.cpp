@@ -75,6 +75,7 @@ void CQuarnelSettings::LoadSettings()
     m_nShowArgs = GetInt(kOptions, "SHOWARGS", 0);
     m_nTabWidth = GetInt(kOptions, "TABWIDTH", 3);
     m_nSpaceTabs = GetInt(kOptions, "SPACETABS", 0);
+    m_nLineNumbers = GetInt(kOptions, "LINENUMBERS", 1);
 
     m_nRecentSize = std::clamp(GetInt(kOptions, "RECENTSIZE", 0), 0, kMaxStoredRecent);
     m_recentProjects.clear();
@@ -147,6 +148,7 @@ CPrefsValues CQuarnelSettings::GetPreferenceValues() const
     values.m_crStringColor = m_crStringColor;
     values.m_crTagColor = m_crTagColor;
     values.m_nSpaceTabs = m_nSpaceTabs;
+    values.m_nLineNumbers = m_nLineNumbers;
     values.m_strJavaBin = m_strJavaBin;
     values.m_nSaveComp = m_nSaveComp;
     values.m_nLoadLast = m_nLoadLast;
@@ -172,6 +174,7 @@ void CQuarnelSettings::ApplyPreferences(const CPrefsValues& values)
     m_crStringColor = values.m_crStringColor;
     m_crTagColor = values.m_crTagColor;
     m_nSpaceTabs = values.m_nSpaceTabs;
+    m_nLineNumbers = values.m_nLineNumbers;
     m_strJavaBin = values.m_strJavaBin;
     m_nSaveComp = values.m_nSaveComp;
     m_nLoadLast = values.m_nLoadLast;
@@ -204,4 +207,5 @@ void CQuarnelSettings::ApplyPreferences(const CPrefsValues& values)
     m_store.SetString(kOptions, "DLGFONTNAME", m_strDlgFontName);
     SetInt(kOptions, "DLGFONTSIZE", m_nDlgFontSize);
     m_store.SetString(kOptions, "JAVAOPTIONS", m_strJavaOptions);
+    SetInt(kOptions, "LINENUMBERS", m_nLineNumbers);
 }

@@ -55,6 +55,7 @@ public:
     int m_nSaveComp = 1;
     int m_nLoadLast = 1;
     int m_nShowDrops = 1;
+    int m_nLineNumbers = 1;
     int m_nShowArgs = 0;
     std::string m_strFontName = "Courier New";
     int m_nFontSize = 100;

@@ -17,5 +17,6 @@ struct CEditorSettings {
     std::uint32_t crString = 0x00006600;
     std::uint32_t crTag = 0x00001177;
     int nShowDrops = 1;        // the function drop-down above the text
+    int nLineNumbers = 1;      // the margin of line numbers
     std::string strHelpPath;   // what JDK Help opens: a help file, or a javadoc folder
 };

@@ -2,6 +2,7 @@
 
 #include "ColourClass.h"
 #include "HtmlExport.h"
+#include "SourceNavigation.h"
 #include "TextModel.h"
 
 #include "platform/FileIo.h"
@@ -9,21 +10,6 @@
 #include "project/ProjectHost.h"
 
 #include <algorithm>
-
-namespace {
-
-void SelectLine(CTextModel& text, int nLine)
-{
-    const int nTarget = std::clamp(nLine, 0, text.GetLineCount() - 1);
-    text.SetSelection(text.LineStart(nTarget), text.LineEnd(nTarget));
-}
-
-void SelectLineAt(CTextModel& text, TextPos nPos)
-{
-    SelectLine(text, text.LineFromPosition(std::clamp<TextPos>(nPos, 0, text.GetLength())));
-}
-
-}  // namespace
 
 CJavaProjectDoc* CSyntaxWindowDoc::GetOpenProject() const
 {
@@ -42,13 +28,13 @@ void CSyntaxWindowDoc::ScanSource()
 void CSyntaxWindowDoc::GoToLine(int nLine)
 {
     if (CTextModel* text = GetTextModel())
-        SelectLine(*text, nLine);
+        SourceNavigation::SelectLine(*text, nLine);
 }
 
 void CSyntaxWindowDoc::GoToPosition(TextPos nPos)
 {
     if (CTextModel* text = GetTextModel())
-        SelectLineAt(*text, nPos);
+        SourceNavigation::SelectLineAt(*text, nPos);
 }
 
 bool CSyntaxWindowDoc::GoToEntry(CTextModel& text, int nIndex) const
@@ -56,7 +42,7 @@ bool CSyntaxWindowDoc::GoToEntry(CTextModel& text, int nIndex) const
     const auto& positions = m_scanner.GetEntryPositions();
     if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= positions.size())
         return false;
-    SelectLineAt(text, positions[static_cast<std::size_t>(nIndex)]);
+    SourceNavigation::SelectLineAt(text, positions[static_cast<std::size_t>(nIndex)]);
     return true;
 }
 

@@ -2,12 +2,17 @@
 
 #include "ColourClass.h"
 #include "HtmlExport.h"
+#include "LineMarkerObserver.h"
+#include "SourceNavigation.h"
 #include "TextModel.h"
 
 #include "framework/Archive.h"
+#include "framework/DocumentObserver.h"
 #include "framework/Ui.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+
+#include <climits>
 
 std::string CTextDocument::GetText() const
 {
@@ -21,6 +26,18 @@ void CTextDocument::Serialize(CArchive& ar)
         ar.WriteBytes(m_strText);
     } else {
         m_strText = ar.ReadRemaining();
+    }
+}
+
+void CTextDocument::SetLineMarkers(const std::vector<CLineMarker>& markers)
+{
+    // Without a window the lines are counted when one places the marks.
+    const int nLineCount = m_pTextModel != nullptr ? m_pTextModel->GetLineCount() : INT_MAX;
+    m_markedLines = SourceNavigation::MarkersByLine(markers, nLineCount);
+    const auto observers = GetObservers();
+    for (CDocumentObserver* observer : observers) {
+        if (auto* marks = dynamic_cast<CLineMarkerObserver*>(observer))
+            marks->OnLineMarkersChanged(*this);
     }
 }
 

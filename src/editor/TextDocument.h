@@ -3,8 +3,10 @@
 #include "EditorSettings.h"
 
 #include "framework/Document.h"
+#include "project/LineMarker.h"
 
 #include <string>
+#include <vector>
 
 class CTextModel;
 
@@ -29,6 +31,15 @@ public:
     CTextModel* GetTextModel() const { return m_pTextModel; }
     void SetTextModel(CTextModel* text) { m_pTextModel = text; }
 
+    // Marks the lines a compile named in every window of the document, replacing the marks
+    // there were: a symbol in the margin and the line's text underlined, the message over
+    // either. The marks then move with the text as it is edited; a line past the end marks the
+    // last. Several messages on one line make one mark, an error when any of them is one.
+    void SetLineMarkers(const std::vector<CLineMarker>& markers);
+    void ClearLineMarkers() { SetLineMarkers({}); }
+    // One marker per marked line, in line order, as they were set.
+    const std::vector<CLineMarker>& GetMarkedLines() const { return m_markedLines; }
+
     // Export as HTML: the text with the colours its window shows, as a page written where the
     // user chooses. False when nothing was written.
     bool ExportAsHtml(const CEditorSettings& colours);
@@ -39,4 +50,5 @@ protected:
 private:
     std::string m_strText;
     CTextModel* m_pTextModel = nullptr;
+    std::vector<CLineMarker> m_markedLines;
 };

@@ -43,6 +43,7 @@ inline constexpr int ID_FILE_CLOSEPROJECT = 32827;
 inline constexpr int ID_HTML_RUNAPPLET = 32836;
 inline constexpr int ID_BUILD_RUNAPPLET = 32837;
 inline constexpr int ID_FILE_EXPORTHTML = 32850;
+inline constexpr int ID_EDIT_GOTOLINE = 33000;
 inline constexpr int ID_FILE_RECENTPROJECTS = 65535;
 
 // The framework's standard commands.
@@ -64,6 +65,7 @@ inline constexpr int ID_EDIT_REPEAT = 57640;
 inline constexpr int ID_EDIT_REPLACE = 57641;
 inline constexpr int ID_EDIT_SELECT_ALL = 57642;
 inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
 inline constexpr int ID_WINDOW_NEW = 57648;
 inline constexpr int ID_WINDOW_ARRANGE = 57649;
 inline constexpr int ID_WINDOW_CASCADE = 57650;
@@ -74,5 +76,8 @@ inline constexpr int ID_NEXT_PANE = 57680;
 inline constexpr int ID_PREV_PANE = 57681;
 inline constexpr int ID_VIEW_TOOLBAR = 59392;
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+// The Window menu's list of the open windows, one command each from the first upward.
+inline constexpr int ID_WINDOW_FIRST_MDICHILD = 0xFF00;
+inline constexpr int ID_WINDOW_LAST_MDICHILD = 0xFFFE;
 
 }  // namespace Cmd

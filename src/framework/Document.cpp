@@ -2,6 +2,7 @@
 
 #include "Archive.h"
 #include "CommandIds.h"
+#include "DocTemplate.h"
 #include "DocumentObserver.h"
 #include "DocumentOwner.h"
 
@@ -50,6 +51,16 @@ void CDocument::SetPathName(const std::string& path)
 {
     m_strPathName = path;
     SetTitle(Paths::NameOf(path));
+}
+
+void CDocument::SetModifiedFlag(bool bModified)
+{
+    if (m_bModified == bModified)
+        return;
+    m_bModified = bModified;
+    const auto observers = m_observers;
+    for (auto* observer : observers)
+        observer->OnDocumentModifiedChanged(*this);
 }
 
 void CDocument::SetTitle(const std::string& title)
@@ -154,6 +165,16 @@ CFileDialogSpec CDocument::SaveAsDialogSpec() const
     CFileDialogSpec request;
     request.initialName = m_strTitle;
     request.filter = "All Files (*.*)|*.*||";
+    // The document's type offers its own files first, and a name typed without an extension
+    // gets the type's.
+    const std::string extension =
+        m_pDocTemplate != nullptr ? m_pDocTemplate->GetDocString(CDocTemplate::filterExt) : std::string();
+    if (extension.size() > 1 && extension.front() == '.') {
+        request.defaultExtension = extension.substr(1);
+        request.filter = m_pDocTemplate->GetDocString(CDocTemplate::filterName) + "|*" + extension + "|" + request.filter;
+        if (Paths::ExtensionOf(request.initialName).empty())
+            request.initialName += extension;
+    }
     request.hideReadOnly = true;
     request.promptOverwrite = true;
     return request;

@@ -26,7 +26,8 @@ public:
     void SetTitle(const std::string& title);
 
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool bModified = true) { m_bModified = bModified; }
+    // Tells the views when the flag changes, so the window titles follow.
+    void SetModifiedFlag(bool bModified = true);
 
     // Stores or loads the whole content, by the archive's mode.
     virtual void Serialize(CArchive& ar) = 0;

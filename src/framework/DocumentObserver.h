@@ -8,6 +8,7 @@ public:
     virtual ~CDocumentObserver() = default;
     virtual void OnDocumentUpdate(CDocument& doc) = 0;
     virtual void OnDocumentTitleChanged(CDocument&) {}
+    virtual void OnDocumentModifiedChanged(CDocument&) {}
     // The document was written to its file: what is shown is now the saved state.
     virtual void OnDocumentSaved(CDocument&) {}
 };

@@ -1,12 +1,12 @@
 #include "FormatPage.h"
 
-#include "DataExchange.h"
+#include "framework/DataExchange.h"
 
 #include "framework/Ui.h"
 
 CFormatPage::CControls CFormatPage::ToControls() const
 {
-    return {std::to_string(m_nFontSize), std::to_string(m_nTabWidth), m_nSpaceTabs != 0};
+    return {std::to_string(m_nFontSize), std::to_string(m_nTabWidth), m_nSpaceTabs != 0, m_nLineNumbers != 0};
 }
 
 CFormatPage::Field CFormatPage::OnKillActive(const CControls& controls)
@@ -20,6 +20,7 @@ CFormatPage::Field CFormatPage::OnKillActive(const CControls& controls)
     m_nTabWidth = *tabWidth;
     m_nFontSize = *fontSize;
     m_nSpaceTabs = controls.bSpaceTabs ? 1 : 0;
+    m_nLineNumbers = controls.bLineNumbers ? 1 : 0;
     return Field::None;
 }
 

@@ -23,6 +23,7 @@ public:
         std::string strFontSize;
         std::string strTabWidth;
         bool bSpaceTabs = false;
+        bool bLineNumbers = false;
     };
 
     // One sample line: its text in its colour; the tag sample keeps the dialog's font, the
@@ -57,6 +58,7 @@ public:
     std::uint32_t m_crStringColor = 0;
     std::uint32_t m_crTagColor = 0;
     int m_nSpaceTabs = 0;
+    int m_nLineNumbers = 0;
 
 private:
     std::uint32_t& ColourMember(Colour which);

@@ -26,6 +26,7 @@ void CPrefsSheet::Fill(const CPrefsValues& values)
     m_formatPage.m_crTagColor = values.m_crTagColor;
     m_formatPage.m_strFontName = values.m_strFontName;
     m_formatPage.m_nSpaceTabs = values.m_nSpaceTabs;
+    m_formatPage.m_nLineNumbers = values.m_nLineNumbers;
     m_formatPage.m_nFontSize = values.m_nFontSize;
 
     m_idePage.m_nLoadLast = values.m_nLoadLast;
@@ -53,6 +54,7 @@ CPrefsValues CPrefsSheet::GetValues() const
     values.m_crStringColor = m_formatPage.m_crStringColor;
     values.m_crTagColor = m_formatPage.m_crTagColor;
     values.m_nSpaceTabs = m_formatPage.m_nSpaceTabs;
+    values.m_nLineNumbers = m_formatPage.m_nLineNumbers;
     values.m_strJavaBin = m_idePage.m_strJavaBin;
     values.m_nSaveComp = m_idePage.m_nSaveComp;
     values.m_nLoadLast = m_idePage.m_nLoadLast;

@@ -15,6 +15,7 @@ struct CPrefsValues {
     std::uint32_t m_crStringColor = 0;
     std::uint32_t m_crTagColor = 0;
     int m_nSpaceTabs = 0;
+    int m_nLineNumbers = 0;
     // "IDE"
     std::string m_strJavaBin;
     int m_nSaveComp = 0;

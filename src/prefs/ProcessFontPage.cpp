@@ -1,6 +1,6 @@
 #include "ProcessFontPage.h"
 
-#include "DataExchange.h"
+#include "framework/DataExchange.h"
 
 bool CProcessFontPage::OnKillActive(const CControls& controls)
 {

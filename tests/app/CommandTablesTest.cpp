@@ -156,6 +156,7 @@ const std::map<int, std::string> kMenuTexts = {
     {32836, "Run Applet\tShift+F5"},
     {32837, "Run &Applet\tShift+F5"},
     {32850, "Export as HTML..."},
+    {33000, "&Go to Line...\tCtrl+L"},
     {65535, "Recent Projects..."},
     {57600, "&New\tCtrl+N"},
     {57601, "&Open...\tCtrl+O"},
@@ -174,6 +175,7 @@ const std::map<int, std::string> kMenuTexts = {
     {57641, "R&eplace...\tCtrl+H"},
     {57642, "Select &All"},
     {57643, "&Undo\tCtrl+Z"},
+    {57644, "&Redo\tCtrl+Y"},
     {57648, "&New Window"},
     {57649, "&Arrange Icons"},
     {57650, "&Cascade"},
@@ -302,7 +304,7 @@ TEST(CommandTablesTest, PromptsKeepTheSystemsTexts)
             ++nOwn;
     }
     ExpectGolden("prompts.txt", dump);
-    EXPECT_EQ(nOwn, 35) << "the program's own commands with a prompt";
+    EXPECT_EQ(nOwn, 36) << "the program's own commands with a prompt";
     EXPECT_EQ(Built().GetStatusPrompt(ID_BUILD_COMPILE), "Compile the current file");
     EXPECT_EQ(Built().GetTooltip(ID_BUILD_COMPILE), "Compile File");
 }
@@ -326,4 +328,34 @@ TEST(CommandTablesTest, ToolbarHoldsItsTwentyOneEntriesInOrder)
         EXPECT_NE(entry.icon.drawn, EDrawnIcon::kNone);
     }
     ExpectGolden("toolbar.txt", dump);
+}
+
+// Catches a tip that sends the person to a menu that does not hold the command it names, as
+// "Preferences... (Edit menu)" once did: every "NAME (X menu)" in the tips file names an item
+// of some X menu.
+TEST(CommandTablesTest, TipsNameEachCommandInTheMenuThatHoldsIt)
+{
+    std::ifstream tips(ONDRIK_TIPS_FILE);
+    ASSERT_TRUE(tips) << ONDRIK_TIPS_FILE;
+    int nChecked = 0;
+    for (std::string tip; std::getline(tips, tip);) {
+        for (std::size_t at = tip.find(" menu)"); at != std::string::npos; at = tip.find(" menu)", at + 1)) {
+            const std::size_t open = tip.rfind(" (", at);
+            ASSERT_NE(open, std::string::npos) << tip;
+            const std::string caption = tip.substr(open + 2, at - open - 2);
+            const std::string before = tip.substr(0, open);
+            bool bFound = false;
+            for (int menuId : {kFrame, kJava, kProject, kHtml}) {
+                for (int id : PopupIds(menuId, caption)) {
+                    std::string text = WithoutMnemonic(CommandTable::MenuText(id, menuId));
+                    text = text.substr(0, text.find('\t'));
+                    bFound = bFound || (!text.empty() && before.size() >= text.size() &&
+                                        before.compare(before.size() - text.size(), text.size(), text) == 0);
+                }
+            }
+            EXPECT_TRUE(bFound) << "no " << caption << " menu holds what this tip names: " << tip;
+            ++nChecked;
+        }
+    }
+    EXPECT_GE(nChecked, 8);
 }

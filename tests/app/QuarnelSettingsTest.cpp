@@ -182,13 +182,14 @@ TEST_F(QuarnelSettingsTest, ConfirmedPreferencesWriteEveryValueInTheFixedOrder)
     values.m_strJavac = "-g";
     values.m_crTagColor = 0x123456;
     values.m_nShowArgs = 2;  // a page never shown hands back what it was given
+    values.m_nLineNumbers = 0;
     s.ApplyPreferences(values);
     EXPECT_EQ(s.GetPreferenceValues(), values);
     EXPECT_EQ(s.m_strJavac, "-g");
     EXPECT_EQ(NamesIn("OPTIONS"),
               (std::vector<std::string>{"TABWIDTH", "FONTNAME", "FONTSIZE", "KEYCOLOR", "COMMENTCOLOR", "STRINGCOLOR",
                                         "TAGCOLOR", "SPACETABS", "JAVAC", "SAVECOMP", "LOADLAST", "SHOWARGS",
-                                        "SHOWDROPS", "DLGFONTNAME", "DLGFONTSIZE", "JAVAOPTIONS"}));
+                                        "SHOWDROPS", "DLGFONTNAME", "DLGFONTSIZE", "JAVAOPTIONS", "LINENUMBERS"}));
     EXPECT_EQ(NamesIn("PATHS"), (std::vector<std::string>{"JAVABIN", "HELPPATH"}));
 
     const CQuarnelSettings again = Loaded();

@@ -75,6 +75,7 @@ TEST_F(HtmlWindowTest, KeysReachTheirCommandsAndTabAlwaysPutsInATab)
     Start();
     CLiveHTMLView* view = Open(m_home.Dir().Write("Keys.html", "<p>a\n<p>b\n"));
     ASSERT_NE(view, nullptr);
+    m_ui.ExpectDialog("Go to Line", [](CModalDialog&) { return kIdCancel; });  // Ctrl+L
     ExpectEveryKeyReachesItsCommand(view->GetEditor(), Res::IDR_HTMLTYPE);
     ASSERT_EQ(Text(*view), "<p>a\n<p>b\n") << "no key of the table changed the text";
 

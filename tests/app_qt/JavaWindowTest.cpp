@@ -151,6 +151,7 @@ TEST_F(JavaWindowTest, EveryKeyOfTheJavaTableReachesItsCommandFromTheEditor)
     ASSERT_NE(view, nullptr);
     // Inside the first line: the commands change it, where at its start they would not.
     view->GetEditor()->setCursorPosition(0, 2);
+    m_ui.ExpectDialog("Go to Line", [](CModalDialog&) { return kIdCancel; });  // Ctrl+L
     ExpectEveryKeyReachesItsCommand(view->GetEditor(), Res::IDR_JAVATYPE);
     EXPECT_EQ(view->GetEditor()->text(), "int a;\nint b;\n") << "Ctrl+[ undid Ctrl+]; no other key changed the text";
     QTest::keySequence(view->GetEditor(), QKeySequence(QStringLiteral("Ctrl+]")));

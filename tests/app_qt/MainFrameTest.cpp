@@ -91,6 +91,24 @@ TEST_F(MainFrameTest, HelpMenuGainsOneTipItemHoweverOftenItOpens)
               1);
 }
 
+// The way a person opens the menu: the Help menu shows the Tip of the Day item at its top the
+// first time it opens, and it sends the Tip of the Day command. Catches the item added only
+// when something other than opening a menu asks for it.
+TEST_F(MainFrameTest, OpeningTheHelpMenuShowsTheTipItemAtItsTop)
+{
+    m_app->OpenNewDocumentOfType("JavaDocument");
+    QMenu* help = HelpMenu();
+    ASSERT_NE(help, nullptr);
+    help->popup(Frame().mapToGlobal(QPoint(10, 10)));
+    EXPECT_TRUE(help->isVisible());
+    help->close();
+    ASSERT_FALSE(help->actions().isEmpty());
+    QAction* tip = help->actions().front();
+    EXPECT_EQ(tip->text(), "Ti&p of the Day...");
+    EXPECT_EQ(tip->property("ondrikCommand").toInt(), Cmd::ID_HELP_TIPOFTHEDAY);
+    EXPECT_TRUE(tip->isEnabled());
+}
+
 TEST_F(MainFrameTest, EachMenuBarGetsTheItemAndABarWithoutHelpGetsOne)
 {
     Frame().AddTipToHelpMenu(Frame().menuBar());

@@ -5,11 +5,16 @@
 
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/TextModel.h"
+#include "editor/qt/TextEditView.h"
 #include "framework/CommandIds.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "projectwindow/FilePropertiesDlg.h"
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
+
+#include "support/QtWait.h"
+
+#include <Qsci/qsciscintilla.h>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -161,4 +166,43 @@ TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectItsKeysReachTheTreeAndSetStores
     EXPECT_EQ(form->GetJavacSwitchesEdit()->text(), "-g -deprecation");
     EXPECT_EQ(project.GetJavacSwitches(), "-g -deprecation");
     EXPECT_TRUE(m_ui.AllAnswered());
+}
+
+// With a source window active and the keys in the tree, F8 and Del act on the tree's selection
+// and never on the source; with the project window active they act once, not twice. Opening
+// an item from the tree hands the keys to the source window at the item's line.
+TEST_F(ProjectTreeAppTest, TreeKeysActOnTheTreeAndOpeningGivesTheKeysToTheSource)
+{
+    CJavaProjectDoc& project = *m_app->GetOpenProject();
+    m_home.Dir().Write("Shapes/Aux.java", "class Aux {}\r\n");
+    project.AddJavaFile(m_home.Dir().File("Shapes/Aux.java"));
+    project.RefreshViews();
+    QApplication::setActiveWindow(m_app->GetMainWnd());
+
+    EXPECT_EQ(OpenedLine({"Shapes.java"}), 0);
+    m_pTree->setFocus();
+    EXPECT_EQ(OpenedLine({"Shapes.java", "Box", "draw()"}), 9);
+    auto* view = dynamic_cast<CTextEditView*>(m_app->GetMainWnd()->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_SOON_EQ(QApplication::focusWidget(), static_cast<QWidget*>(view->GetEditor()));
+    const std::string source = view->GetEditor()->text().toStdString();
+
+    m_pTree->setFocus();
+    m_pPanel->GetTree().Select(Item({"Aux.java"}));
+    QTest::keyClick(m_pTree, Qt::Key_F8);
+    EXPECT_EQ(project.GetMainJavaFile(), "Aux.java");
+    // Set as Main makes the item afresh, unselected.
+    m_pPanel->GetTree().Select(Item({"Aux.java"}));
+    QTest::keyClick(m_pTree, Qt::Key_Delete);
+    EXPECT_EQ(Item({"Aux.java"}), nullptr);
+    EXPECT_EQ(view->GetEditor()->text().toStdString(), source) << "the source window saw no key";
+
+    m_app->GetDocManager().ActivateFrame(project);
+    m_pTree->setFocus();
+    m_pPanel->GetTree().Select(Item({"Shapes.java"}));
+    QTest::keyClick(m_pTree, Qt::Key_F8);
+    EXPECT_EQ(project.GetMainJavaFile(), "Shapes.java");
+    m_pPanel->GetTree().Select(Item({"Shapes.java"}));
+    QTest::keyClick(m_pTree, Qt::Key_Delete);
+    EXPECT_TRUE(project.GetJavaFiles().FindByName("Shapes.java") == nullptr) << "removed once, with no message";
 }

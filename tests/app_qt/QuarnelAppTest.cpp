@@ -16,11 +16,13 @@
 #include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "project/JavaProjectDoc.h"
+#include "projectwindow/qt/ProjectTreePane.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/qt/ProcessOutputBox.h"
 
 #include "QuarnelAppFixture.h"
 #include "support/AppTestEnv.h"
+#include "support/QtWait.h"
 #include "support/TestProjectHost.h"
 #include "support/RecordingShell.h"
 #include "support/ScriptedUi.h"
@@ -342,6 +344,29 @@ TEST_F(QuarnelAppTest, CompilerMessageOpensItsSourceAtTheLine)
     auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->GetEditor()->selectedText(), "    int x") << "the line without its break";
+}
+
+// Catches a jump to the window already active that leaves the keys where the person clicked
+// last, outside it (the Process Window's output, the project tree), so a fix typed at once is
+// lost.
+TEST_F(QuarnelAppTest, JumpToTheActiveWindowGivesItTheKeys)
+{
+    const std::string project = MakeProject("Keys");
+    const std::string source = m_home.Dir().Write("Keys/Keys.java", "class Keys {\r\n    int x\r\n}\r\n");
+    CQuarnelApp& app = Start();
+    app.OpenDocumentFile(project);
+    app.OpenDocumentFile(source);
+    QApplication::setActiveWindow(app.GetMainWnd());
+    QWidget* tree = static_cast<CProjectWindowsQt*>(app.GetOpenProject()->GetWindows())->GetProjectTree()->GetTreeControl();
+    tree->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), tree);
+
+    app.GetOpenProject()->JumpToMessage("Keys.java:2: error: ';' expected\r\n", 0);
+    auto* view = dynamic_cast<CTextEditView*>(app.GetMainWnd()->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetDocument()->GetPathName(), source);
+    EXPECT_EQ(view->GetEditor()->selectedText(), "    int x");
+    EXPECT_SOON_EQ(QApplication::focusWidget(), static_cast<QWidget*>(view->GetEditor()));
 }
 
 // Through the whole program: a stand-in compiler's message in the Process Window, double-clicked,

@@ -6,6 +6,7 @@
 #include "framework/qt/DocManager.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
+#include "framework/qt/QtUi.h"
 #include "framework/qt/View.h"
 #include "framework/qt/WinApp.h"
 
@@ -14,10 +15,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QToolBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -149,13 +153,13 @@ TEST_F(DocManagerTest, ClosingTheLastWindowAsksToSaveAndCancelKeepsIt)
     doc->SetModifiedFlag();
     CMDIChildWnd* second = Docs().NewWindow(*doc);
     ASSERT_EQ(Docs().FramesOf(*doc).size(), 2u);
-    EXPECT_EQ(second->windowTitle(), "TextDoc1:2");
+    EXPECT_EQ(second->windowTitle(), "TextDoc1:2 *");
 
     EXPECT_TRUE(second->close()) << "another window still shows the document: no question";
     QApplication::processEvents();
     ASSERT_EQ(Docs().FramesOf(*doc).size(), 1u);
     CMDIChildWnd* last = Docs().FramesOf(*doc).front();
-    EXPECT_EQ(last->windowTitle(), "TextDoc1");
+    EXPECT_EQ(last->windowTitle(), "TextDoc1 *");
 
     m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel);
     EXPECT_FALSE(last->close());
@@ -235,4 +239,29 @@ TEST_F(DocManagerTest, ToolbarButtonsFollowTheUpdateHandlersWhenIdle)
     EXPECT_TRUE(viewCommand->isEnabled());
     viewCommand->trigger();
     EXPECT_EQ(m_app.m_nViewRuns, 1);
+}
+
+// Through the real file dialog: a name typed without an extension is saved with the document
+// type's, as Save As of a new source named Echo must give Echo.java.
+TEST(DocManagerSaveAs, ANameTypedWithoutAnExtensionGetsTheTypes)
+{
+    CTempDir dir;
+    CQtUi ui;
+    CTestApp app(ui);
+    CDocument* doc = app.GetDocManager().OpenNewDocument(*app.GetDocManager().GetTemplates()[0]);
+    ASSERT_NE(doc, nullptr);
+    bool bAnswered = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->selectedNameFilter(), "Text Files (*.txt)") << "the type's own files first";
+        dialog->setDirectory(QString::fromStdString(dir.Path()));
+        dialog->selectFile("Echo");
+        QMetaObject::invokeMethod(dialog, "accept");
+        bAnswered = true;
+    });
+    ASSERT_TRUE(app.SendCommand(Cmd::ID_FILE_SAVE_AS));
+    EXPECT_TRUE(bAnswered);
+    EXPECT_EQ(doc->GetPathName(), dir.File("Echo.txt"));
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir.File("Echo.txt"))));
 }

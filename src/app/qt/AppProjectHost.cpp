@@ -4,6 +4,7 @@
 #include "QuarnelApp.h"
 
 #include "editor/SyntaxWindowDoc.h"
+#include "editor/qt/TextEditView.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/ProjectRunCommands.h"
@@ -40,8 +41,22 @@ void CAppProjectHost::SaveRecentProjects(const std::string& path)
 
 void CAppProjectHost::OpenDocumentAtLine(const std::string& path, int nLine)
 {
-    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path)))
+    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path))) {
         source->GoToLine(nLine);
+        FocusTextOf(*source);
+    }
+}
+
+void CAppProjectHost::FocusTextOf(CDocument& doc)
+{
+    const auto* text = dynamic_cast<CTextDocument*>(&doc);
+    for (CMDIChildWnd* frame : m_app.GetDocManager().FramesOf(doc)) {
+        auto* view = dynamic_cast<CTextEditView*>(frame->GetActiveView());
+        if (view != nullptr && (text == nullptr || text->GetTextModel() == &view->GetTextModel())) {
+            view->FocusSelection();
+            return;
+        }
+    }
 }
 
 std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjectDoc& project)
@@ -115,7 +130,10 @@ void CAppProjectHost::SetMessagePaneText(const std::string& text)
 
 CDocument* CAppProjectHost::OpenDocumentFile(const std::string& path)
 {
-    return m_app.OpenDocumentFile(path);
+    CDocument* doc = m_app.OpenDocumentFile(path);
+    if (doc != nullptr)
+        FocusTextOf(*doc);
+    return doc;
 }
 
 bool CAppProjectHost::IsJavaSource(const CDocument& doc) const
@@ -131,8 +149,10 @@ std::int32_t CAppProjectHost::FindEntryPosition(const CDocument& doc, const std:
 
 void CAppProjectHost::GoToPosition(CDocument& doc, std::int32_t nPos)
 {
-    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(&doc))
+    if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(&doc)) {
         source->GoToPosition(nPos);
+        FocusTextOf(*source);
+    }
 }
 
 CDesktopShell& CAppProjectHost::GetShell()

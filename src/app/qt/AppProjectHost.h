@@ -50,6 +50,9 @@ public:
     CDesktopShell& GetShell() override;
 
 private:
+    // After a jump the keys go to the window that shows the document's text, at its selection.
+    void FocusTextOf(CDocument& doc);
+
     CQuarnelApp& m_app;
     CJavaProjectDoc* m_pOpenProject = nullptr;
 };

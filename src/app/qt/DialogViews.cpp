@@ -11,6 +11,8 @@
 #include "app/NewProjectDlg.h"
 #include "app/RecentProjectsDlg.h"
 #include "app/TipOfTheDayDlg.h"
+#include "editor/GoToLineDlg.h"
+#include "editor/qt/GoToLineDlgView.h"
 #include "framework/qt/QtUi.h"
 #include "prefs/PrefsSheet.h"
 #include "prefs/qt/PrefsSheetView.h"
@@ -29,4 +31,5 @@ void InstallDialogViews(CQtUi& ui)
     ui.AddDialogView<CArgumentsDlg>(&CArgumentsDlgQt::Show);
     ui.AddDialogView<CPrefsSheet>(&CPrefsSheetView::Show);
     ui.AddDialogView<CFilePropertiesDlg>(&FilePropertiesDlgView::Show);
+    ui.AddDialogView<CGoToLineDlg>(&GoToLineDlgView::Show);
 }

@@ -129,6 +129,7 @@ void CQuarnelApp::RegisterDocTemplates()
             frame->setWindowIcon(AppIcons::DocumentIcon(AppIcons::kJavaSource));
             auto* view = new CSyntaxWindowView(static_cast<CSyntaxWindowDoc&>(doc), settings, m_shell);
             view->SetSpaceTabsSource([this] { return m_settings.m_nSpaceTabs != 0; });
+            view->SetHelpPathSource([this] { return m_settings.GetHelpFilePath(); });
             view->SetFontCommand([this] { ShowPreferences(CPrefsSheet::kFormatPage); });
             view->SetContextMenuId(Res::IDR_EDITOR_CONTEXT);
             frame->SetSourceView(view);
@@ -169,6 +170,7 @@ CEditorSettings CQuarnelApp::MakeEditorSettings() const
     editor.crString = m_settings.m_crStringColor;
     editor.crTag = m_settings.m_crTagColor;
     editor.nShowDrops = m_settings.m_nShowDrops;
+    editor.nLineNumbers = m_settings.m_nLineNumbers;
     editor.strHelpPath = m_settings.GetHelpFilePath();
     return editor;
 }

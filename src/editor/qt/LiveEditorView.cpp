@@ -2,9 +2,11 @@
 
 #include "ScintillaTextModel.h"
 #include "SourceKeyFilter.h"
+#include "SourceMargins.h"
 
 #include "editor/ColourClass.h"
 #include "editor/SourceEditing.h"
+#include "editor/SourceNavigation.h"
 #include "editor/TextDocument.h"
 #include "framework/CommandIds.h"
 #include "framework/WaitCursor.h"
@@ -23,7 +25,8 @@ using Sci = QsciScintillaBase;
 
 CLiveEditorView::CLiveEditorView(CTextDocument& doc, const CEditorSettings& settings, CDesktopShell& shell,
                                  EColouring rules, QWidget* parent)
-    : CTextEditView(doc, parent), m_settings(settings), m_shell(shell), m_colourer(GetTextModel(), rules)
+    : CTextEditView(doc, parent), m_settings(settings), m_shell(shell), m_colourer(GetTextModel(), rules),
+      m_pMargins(new CSourceMargins(*GetEditor(), settings.nLineNumbers != 0))
 {
     ApplySettings();
     OnCommand(Cmd::ID_VIEW_SYNTAXCOLOUR, [this] { OnSyntaxColourUpdate(); });
@@ -34,8 +37,11 @@ CLiveEditorView::CLiveEditorView(CTextDocument& doc, const CEditorSettings& sett
     new CSourceKeyFilter(*GetEditor(), GetTextModel(), [this] { return TabUnit(); });
     OnCommand(Cmd::ID_EDIT_INDENT, [this] { SourceEditing::IncreaseIndent(GetTextModel(), TabUnit()); });
     OnCommand(Cmd::ID_EDIT_OUTDENT, [this] { SourceEditing::DecreaseIndent(GetTextModel()); });
-    OnCommand(Cmd::ID_EDIT_CONVERTLINEBREAKS,
-              [this] { OnConvert([](CTextModel& text, int) { SourceEditing::ConvertLinebreaks(text); }); });
+    OnCommand(Cmd::ID_EDIT_CONVERTLINEBREAKS, [this] {
+        OnConvert([](CTextModel& text, int) { SourceEditing::ConvertLinebreaks(text); });
+        // Enter goes on as the converted text ends its lines, or the file mixes them again.
+        GetEditor()->setEolMode(QsciScintilla::EolWindows);
+    });
 
     // The lines a change of the user's touched are coloured once it is complete, however many
     // pieces the editor reports it in: the caret's line after typing, every line of a paste,
@@ -121,6 +127,13 @@ void CLiveEditorView::ApplySettings()
         editor->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(static_cast<unsigned char>(nStyle)),
                               static_cast<long>(crColour));
     editor->SendScintilla(Sci::SCI_SETTABWIDTH, static_cast<unsigned long>(std::max(m_settings.nTabWidth, 1)));
+    // A brace and its partner on a pale ground, an unmatched one in red on a pink one.
+    editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_BRACELIGHT, 0x00FFE0B0L);
+    editor->SendScintilla(Sci::SCI_STYLESETBOLD, Sci::STYLE_BRACELIGHT, 1L);
+    editor->SendScintilla(Sci::SCI_STYLESETFORE, Sci::STYLE_BRACEBAD, 0x000000C0L);
+    editor->SendScintilla(Sci::SCI_STYLESETBACK, Sci::STYLE_BRACEBAD, 0x00C0C0FFL);
+    editor->SendScintilla(Sci::SCI_STYLESETBOLD, Sci::STYLE_BRACEBAD, 1L);
+    m_pMargins->ApplyFont();
 }
 
 void CLiveEditorView::OnInitialUpdate()
@@ -132,6 +145,48 @@ void CLiveEditorView::OnInitialUpdate()
     // A further window shares the first one's text and its colours.
     if (bFirstWindow)
         OnSyntaxColourUpdate();
+    m_pMargins->FitLineNumbers();
+    if (CTextDocument* doc = GetTextDocument(); doc != nullptr && !doc->GetMarkedLines().empty())
+        OnLineMarkersChanged(*doc);
+}
+
+void CLiveEditorView::OnLineMarkersChanged(CTextDocument& doc)
+{
+    m_pMargins->SetMarkedLines(doc.GetMarkedLines());
+    // The marks belong to the text: the window that holds it places them for every window on it.
+    if (doc.GetTextModel() == &GetTextModel())
+        m_pMargins->Place();
+}
+
+std::vector<CLineMarker> CLiveEditorView::GetLineMarkers() const
+{
+    return m_pMargins->Placed();
+}
+
+void CLiveEditorView::OnCaretMoved()
+{
+    HighlightBraces();
+}
+
+void CLiveEditorView::HighlightBraces()
+{
+    QsciScintilla* editor = GetEditor();
+    const TextPos nCaret = editor->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    const std::optional<TextPos> brace = SourceNavigation::BraceBesideCaret(GetTextModel(), nCaret);
+    if (!brace) {
+        if (m_braces.first >= 0)
+            editor->SendScintilla(Sci::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1L);
+        m_braces = {-1, -1};
+        return;
+    }
+    // The editor finds the partner among the braces of the same colour, so a brace in a comment
+    // or a string pairs only with one there.
+    const TextPos nPartner = editor->SendScintilla(Sci::SCI_BRACEMATCH, static_cast<unsigned long>(*brace), 0L);
+    if (nPartner < 0)
+        editor->SendScintilla(Sci::SCI_BRACEBADLIGHT, static_cast<unsigned long>(*brace));
+    else
+        editor->SendScintilla(Sci::SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(*brace), static_cast<long>(nPartner));
+    m_braces = {*brace, nPartner};
 }
 
 void CLiveEditorView::OnSyntaxColourUpdate()

@@ -4,6 +4,7 @@
 #include "FunctionList.h"
 
 #include "editor/SourceEditing.h"
+#include "editor/SourceNavigation.h"
 #include "editor/JdkHelp.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "framework/CmdUI.h"
@@ -97,7 +98,30 @@ void CSyntaxWindowView::OnUpdate()
     list->clear();
     for (const std::string& entry : doc->GetScanner().GetEntries())
         list->addItem(QString::fromStdString(entry));
-    list->setCurrentIndex(-1);
+    ShowCaretEntry();
+}
+
+void CSyntaxWindowView::OnCaretMoved()
+{
+    CLiveEditorView::OnCaretMoved();
+    ShowCaretEntry();
+}
+
+void CSyntaxWindowView::ShowCaretEntry()
+{
+    CSyntaxWindowDoc* doc = GetSyntaxDocument();
+    auto* frame = qobject_cast<CChildFrame*>(GetParentFrame());
+    if (doc == nullptr || frame == nullptr || frame->GetFunctionList() == nullptr)
+        return;
+    CTextModel& text = GetTextModel();
+    const TextPos nCaret = GetEditor()->SendScintilla(Sci::SCI_GETCURRENTPOS);
+    int nIndex = SourceNavigation::EntryAbove(doc->GetScanner().GetEntryPositions(),
+                                              text.LineEnd(text.LineFromPosition(nCaret)));
+    CFunctionList* list = frame->GetFunctionList();
+    if (nIndex >= list->count())
+        nIndex = -1;
+    if (list->currentIndex() != nIndex)
+        list->setCurrentIndex(nIndex);
 }
 
 void CSyntaxWindowView::RefreshFunctionList()
@@ -127,5 +151,5 @@ void CSyntaxWindowView::OnJdkHelp()
     const CTextRange selection = GetTextModel().GetSelection();
     const std::string selected(
         GetTextModel().GetBytes(std::min(selection.nStart, selection.nEnd), std::max(selection.nStart, selection.nEnd)));
-    JdkHelp::Show(doc->GetUi(), GetShell(), GetSettings().strHelpPath, selected);
+    JdkHelp::Show(doc->GetUi(), GetShell(), m_helpPath ? m_helpPath() : GetSettings().strHelpPath, selected);
 }

@@ -22,10 +22,13 @@ public:
     // Where Tab learns, at each press, whether it inserts spaces; without it, the settings the
     // window was created with say.
     void SetSpaceTabsSource(std::function<bool()> spaceTabs) { m_spaceTabs = std::move(spaceTabs); }
+    // Where JDK Help learns, at each use, the help path of the settings; without it, the settings
+    // the window was created with say.
+    void SetHelpPathSource(std::function<std::string()> helpPath) { m_helpPath = std::move(helpPath); }
     // The Font command: the window has it only once it is told how to open the font settings.
     void SetFontCommand(std::function<void()> showFontSettings);
 
-    // The document scanned: the drop-down shows its list afresh, nothing chosen.
+    // The document scanned: the drop-down shows its list afresh, at the caret's entry.
     void OnUpdate() override;
     // Rescans the text; every window on the document then shows the new list.
     void RefreshFunctionList();
@@ -34,6 +37,9 @@ public:
 
 protected:
     std::string TabUnit() const override;
+    // The drop-down shows the entry whose header is the nearest above the caret, blank above
+    // the first, from the positions of the last scan: the text is not scanned again.
+    void OnCaretMoved() override;
 
 private:
     // Compile: this window's file, through the open project.
@@ -42,5 +48,8 @@ private:
     // JDK Help on the selected text.
     void OnJdkHelp();
 
+    void ShowCaretEntry();
+
     std::function<bool()> m_spaceTabs;
+    std::function<std::string()> m_helpPath;
 };

@@ -4,12 +4,15 @@
 #include "ScintillaTextModel.h"
 #include "TextPrinter.h"
 
+#include "editor/GoToLineDlg.h"
+#include "editor/SourceNavigation.h"
 #include "editor/TextDocument.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Resources.h"
+#include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
 
 #include <Qsci/qscicommand.h>
@@ -19,6 +22,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QKeySequence>
+#include <QMdiArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -54,6 +58,7 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
         QMetaObject::invokeMethod(this, [this] {
             m_bCaretShowPending = false;
             ShowCaretPosition();
+            OnCaretMoved();
         }, Qt::QueuedConnection);
     });
     connect(m_pEditor, &QsciScintilla::modificationChanged, this, [this](bool bModified) {
@@ -63,6 +68,9 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
 
     OnCommand(Cmd::ID_EDIT_UNDO, [this] { m_pEditor->undo(); });
     OnUpdateUI(Cmd::ID_EDIT_UNDO, [this](CCmdUI& ui) { ui.Enable(m_pEditor->isUndoAvailable()); });
+    OnCommand(Cmd::ID_EDIT_REDO, [this] { m_pEditor->redo(); });
+    OnUpdateUI(Cmd::ID_EDIT_REDO, [this](CCmdUI& ui) { ui.Enable(m_pEditor->isRedoAvailable()); });
+    OnCommand(Cmd::ID_EDIT_GOTOLINE, [this] { OnGoToLine(); });
     OnCommand(Cmd::ID_EDIT_CUT, [this] { m_pEditor->cut(); });
     OnCommand(Cmd::ID_EDIT_COPY, [this] { m_pEditor->copy(); });
     for (int id : {Cmd::ID_EDIT_CUT, Cmd::ID_EDIT_COPY})
@@ -237,6 +245,28 @@ void CTextEditView::ShowSelection()
     const CTextRange selection = m_pText->GetSelection();
     m_pEditor->SendScintilla(QsciScintillaBase::SCI_SCROLLRANGE, static_cast<unsigned long>(selection.nEnd),
                              static_cast<long>(selection.nStart));
+}
+
+void CTextEditView::OnGoToLine()
+{
+    CTextDocument* doc = GetTextDocument();
+    if (doc == nullptr)
+        return;
+    CGoToLineDlg dialog(doc->GetUi(), m_pText->GetLineCount(),
+                        m_pText->LineFromPosition(m_pEditor->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS)));
+    if (doc->GetUi().DoModal(dialog) != kIdOk)
+        return;
+    SourceNavigation::SelectLine(*m_pText, dialog.m_nLine);
+    FocusSelection();
+}
+
+void CTextEditView::FocusSelection()
+{
+    if (CMDIChildWnd* frame = GetParentFrame(); frame != nullptr && frame->mdiArea() != nullptr)
+        frame->mdiArea()->setActiveSubWindow(frame);
+    window()->activateWindow();
+    ShowSelection();
+    m_pEditor->setFocus(Qt::OtherFocusReason);
 }
 
 QString CTextEditView::PrintName() const

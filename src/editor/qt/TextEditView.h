@@ -36,6 +36,10 @@ public:
     void ReplaceNext(CFindReplace& search);
     void ReplaceAll(CFindReplace& search);
 
+    // After a jump: the window comes to the front with the keyboard in its text and the
+    // selection in sight.
+    void FocusSelection();
+
     // The name the printed pages carry in their heading.
     QString PrintName() const;
     // Prints the whole text to a PDF file with no dialog; false when it could not be written.
@@ -46,6 +50,8 @@ public:
 
 protected:
     void OnDocumentDetaching() override;
+    // The caret moved, or the text changed under it; told once the editor has painted it.
+    virtual void OnCaretMoved() {}
 
 private:
     CTextEditView* FindSiblingView() const;
@@ -56,6 +62,8 @@ private:
     // the column counts bytes from the line's start, a TAB as one.
     void ShowCaretPosition() const;
     void ShowSelection();
+    // Go to Line: asks for a line and selects it as a jump does.
+    void OnGoToLine();
 
     QsciScintilla* m_pEditor;
     CScintillaTextModel* m_pText;

@@ -30,8 +30,10 @@ int CMDIChildWnd::GetResourceId() const
 
 void CMDIChildWnd::UpdateTitle()
 {
+    // Unsaved changes show as a star after the title.
     if (m_pDocument != nullptr)
-        setWindowTitle(QString::fromStdString(m_manager.FrameTitle(*m_pDocument, this)));
+        setWindowTitle(QString::fromStdString(m_manager.FrameTitle(*m_pDocument, this)) +
+                       (m_pDocument->IsModified() ? " *" : ""));
 }
 
 void CMDIChildWnd::DetachDocument()

@@ -21,6 +21,7 @@ public:
     CDocument* GetDocument() const { return m_pDocument; }
     int GetResourceId() const;
 
+    // The document's title, numbered among its windows, with " *" while it has unsaved changes.
     void UpdateTitle();
     // The size the window opens with in an area of this size.
     virtual QSize InitialSize(const QSize& area) const { return area * 3 / 4; }

@@ -14,10 +14,13 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -57,6 +60,18 @@ CMDIFrameWnd::CMDIFrameWnd(CWinApp& app, QWidget* parent)
     OnUpdateUI(Cmd::ID_WINDOW_NEW, [this](CCmdUI& ui) { ui.Enable(GetActiveFrame() != nullptr); });
     for (int id : {Cmd::ID_WINDOW_CASCADE, Cmd::ID_WINDOW_TILE_HORZ, Cmd::ID_WINDOW_ARRANGE})
         OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(!m_pMdiArea->subWindowList().isEmpty()); });
+    OnCommandRange(Cmd::ID_WINDOW_FIRST_MDICHILD, Cmd::ID_WINDOW_LAST_MDICHILD, [this](int id) {
+        if (QMdiSubWindow* window = WindowOfCommand(id)) {
+            if (window->isMinimized())
+                window->showNormal();
+            m_pMdiArea->setActiveSubWindow(window);
+        }
+    });
+    OnUpdateUIRange(Cmd::ID_WINDOW_FIRST_MDICHILD, Cmd::ID_WINDOW_LAST_MDICHILD, [this](CCmdUI& ui) {
+        QMdiSubWindow* window = WindowOfCommand(ui.GetId());
+        ui.Enable(window != nullptr);
+        ui.SetCheck(window != nullptr && window == m_pMdiArea->activeSubWindow());
+    });
     OnCommand(Cmd::ID_NEXT_PANE, [this] { m_pMdiArea->activateNextSubWindow(); });
     OnCommand(Cmd::ID_PREV_PANE, [this] { m_pMdiArea->activatePreviousSubWindow(); });
     OnCommand(Cmd::ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
@@ -121,6 +136,7 @@ void CMDIFrameWnd::BuildMenus()
     }
     m_menus.clear();
     m_recentActions.clear();
+    m_windowActions.clear();
     for (int id : m_app.GetResources().MenuIds()) {
         for (const CMenuItem& popup : *m_app.GetResources().GetMenu(id))
             m_menus[id].push_back(BuildPopup(popup));
@@ -169,6 +185,7 @@ void CMDIFrameWnd::InstallAccelerators(int resourceId)
 void CMDIFrameWnd::OnInitMenuPopup(QMenu* menu)
 {
     FillRecentFiles(menu);
+    FillWindowList(menu);
     UpdateMenu(menu);
 }
 
@@ -212,6 +229,38 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
     }
     placeholder->setVisible(recent.GetSize() == 0);
     placeholder->setEnabled(false);
+}
+
+QMdiSubWindow* CMDIFrameWnd::WindowOfCommand(int id) const
+{
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList();
+    const int index = id - Cmd::ID_WINDOW_FIRST_MDICHILD;
+    return index >= 0 && index < windows.size() ? windows[index] : nullptr;
+}
+
+void CMDIFrameWnd::FillWindowList(QMenu* menu)
+{
+    const QList<QAction*> items = menu->actions();
+    if (std::none_of(items.begin(), items.end(), [](QAction* a) { return CommandOf(a) == Cmd::ID_WINDOW_NEW; }))
+        return;
+    for (QAction* old : m_windowActions[menu])
+        delete old;
+    m_windowActions[menu].clear();
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList();
+    if (windows.isEmpty())
+        return;
+    m_windowActions[menu].push_back(menu->addSeparator());
+    const QString prompt = QString::fromStdString(m_app.GetResources().GetStatusPrompt(Cmd::ID_WINDOW_FIRST_MDICHILD));
+    for (int i = 0; i < windows.size() && i <= Cmd::ID_WINDOW_LAST_MDICHILD - Cmd::ID_WINDOW_FIRST_MDICHILD; ++i) {
+        // The first nine are chosen by their digit; a "&" in a title is no mnemonic.
+        QString title = windows[i]->windowTitle();
+        title.replace('&', "&&");
+        const QString number = i < 9 ? "&" + QString::number(i + 1) : QString::number(i + 1);
+        QAction* action = MakeCommandAction(number + " " + title, Cmd::ID_WINDOW_FIRST_MDICHILD + i, menu);
+        action->setStatusTip(prompt);
+        menu->addAction(action);
+        m_windowActions[menu].push_back(action);
+    }
 }
 
 QAction* CMDIFrameWnd::FindMenuAction(int id) const
@@ -299,6 +348,11 @@ void CMDIFrameWnd::SetMessageText(const QString& text)
 void CMDIFrameWnd::AddDocWindow(CMDIChildWnd& frame)
 {
     m_pMdiArea->addSubWindow(&frame);
+    // The main window's title follows the active window's, its star included.
+    connect(&frame, &QWidget::windowTitleChanged, this, [this, &frame] {
+        if (GetActiveFrame() == &frame)
+            UpdateTitle();
+    });
     // Before the main window is first shown its area has no size yet; the window's will do.
     QSize area = m_pMdiArea->viewport()->size();
     if (!m_pMdiArea->isVisible())

@@ -79,6 +79,9 @@ private:
     void InstallAccelerators(int resourceId);
     void OnSubWindowActivated(QMdiSubWindow* window);
     void FillRecentFiles(QMenu* menu);
+    // The Window menu ends with the open windows, numbered; the router checks the active one.
+    void FillWindowList(QMenu* menu);
+    QMdiSubWindow* WindowOfCommand(int id) const;
     void UpdateTitle();
 
     CWinApp& m_app;
@@ -89,4 +92,5 @@ private:
     std::map<int, std::vector<QMenu*>> m_menus;
     std::vector<QShortcut*> m_shortcuts;
     std::map<QMenu*, std::vector<QAction*>> m_recentActions;
+    std::map<QMenu*, std::vector<QAction*>> m_windowActions;
 };

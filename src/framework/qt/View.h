@@ -27,6 +27,7 @@ public:
 
     void OnDocumentUpdate(CDocument& doc) override;
     void OnDocumentTitleChanged(CDocument& doc) override;
+    void OnDocumentModifiedChanged(CDocument& doc) override { OnDocumentTitleChanged(doc); }
 
 protected:
     // Runs just before the view forgets its document.

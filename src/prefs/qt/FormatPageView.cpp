@@ -38,6 +38,10 @@ CFormatPageView::CFormatPageView(CFormatPage& model, QWidget* parent) : CPrefsPa
     tabsLayout->addRow(m_pSpaceTabs);
     layout->addWidget(tabs);
 
+    m_pLineNumbers = new QCheckBox("Show line numbers", this);
+    m_pLineNumbers->setObjectName("LineNumbers");
+    layout->addWidget(m_pLineNumbers);
+
     auto* colours = new QGroupBox("Syntax Coloring", this);
     auto* coloursLayout = new QGridLayout(colours);
     struct CRow {
@@ -78,6 +82,7 @@ CFormatPageView::CFormatPageView(CFormatPage& model, QWidget* parent) : CPrefsPa
     m_pFontSize->setText(ToQt(controls.strFontSize));
     m_pTabWidth->setText(ToQt(controls.strTabWidth));
     m_pSpaceTabs->setChecked(controls.bSpaceTabs);
+    m_pLineNumbers->setChecked(controls.bLineNumbers);
     FontListQt::Fill(*m_pFontList, m_model.m_strFontName);
     ShowSamples();
     connect(m_pFontList, &QComboBox::activated, this,
@@ -109,6 +114,7 @@ bool CFormatPageView::OnKillActive()
     controls.strFontSize = FromQt(m_pFontSize->text());
     controls.strTabWidth = FromQt(m_pTabWidth->text());
     controls.bSpaceTabs = m_pSpaceTabs->isChecked();
+    controls.bLineNumbers = m_pLineNumbers->isChecked();
     const CFormatPage::Field refused = m_model.OnKillActive(controls);
     if (refused == CFormatPage::Field::None)
         return true;

@@ -20,6 +20,7 @@ public:
     QComboBox* GetFontList() const { return m_pFontList; }
     QLineEdit* GetFontSize() const { return m_pFontSize; }
     QLineEdit* GetTabWidth() const { return m_pTabWidth; }
+    QCheckBox* GetLineNumbers() const { return m_pLineNumbers; }
     QLineEdit* GetSample(CFormatPage::Colour which) const { return m_samples[static_cast<int>(which)]; }
 
 private:
@@ -31,5 +32,6 @@ private:
     QLineEdit* m_pFontSize;
     QLineEdit* m_pTabWidth;
     QCheckBox* m_pSpaceTabs;
+    QCheckBox* m_pLineNumbers;
     QLineEdit* m_samples[4] = {};
 };

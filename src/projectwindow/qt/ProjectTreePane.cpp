@@ -3,8 +3,10 @@
 #include "TreeImages.h"
 
 #include "framework/CmdUI.h"
+#include "framework/CommandIds.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QMenu>
@@ -59,6 +61,7 @@ CProjectTreePane::CProjectTreePane(CJavaProjectDoc& project, CProjectTreeHost& h
             m_panel.RunCommand(id);
     });
 
+    m_pTree->installEventFilter(this);
     m_panel.GetTree().SetObserver(this);
 }
 
@@ -96,6 +99,26 @@ int CProjectTreePane::ShowContextMenu(const QPoint& pos)
     }
     const QAction* chosen = menu.exec(m_pTree->viewport()->mapToGlobal(pos));
     return chosen != nullptr ? chosen->data().toInt() : 0;
+}
+
+bool CProjectTreePane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_pTree || (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress))
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier)
+        return false;
+    // The keys the project window's accelerators give these commands.
+    const int id = key->key() == Qt::Key_F8       ? Cmd::ID_PROJECT_SETMAIN
+                   : key->key() == Qt::Key_Delete ? Cmd::ID_PROJECT_REMOVEFILE
+                                                  : 0;
+    if (id == 0)
+        return false;
+    // Claimed before any shortcut sees the key; the press that follows runs the command.
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        m_panel.RunCommand(id);
+    return true;
 }
 
 void CProjectTreePane::resizeEvent(QResizeEvent* event)

@@ -35,6 +35,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // F8 and Del pressed in the tree act on the tree, whatever window is active, and never
+    // reach the window's shortcuts.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnRefreshStarting() override;

@@ -1,6 +1,6 @@
 #include "DataExchange.h"
 
-#include "framework/Ui.h"
+#include "Ui.h"
 
 #include <charconv>
 
