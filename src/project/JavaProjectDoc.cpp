@@ -3,11 +3,13 @@
 #include "JavaClass.h"
 #include "MessageJump.h"
 #include "ProjectHost.h"
+#include "SourceRoot.h"
 
 #include "framework/Archive.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/Ui.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), m_host(host)
@@ -172,8 +174,49 @@ void CJavaProjectDoc::SetMainJavaFile(const std::string& name)
 {
     m_strMainJavaFile = name;
     m_strMainFolder = Paths::FolderOf(GetFilePath(name));
+    // The package of a file that cannot be read is not known; the last main file's is no answer.
+    if (!ReadMainPackage())
+        m_strMainPackage.clear();
     SetModifiedFlag();
     RefreshViews();
+}
+
+void CJavaProjectDoc::SetPathName(const std::string& path)
+{
+    CDocument::SetPathName(path);
+    // What is read here is what the file held when the project was stored, or it is newer; either
+    // way the project is as it was, and a titled project is written back when it closes.
+    const bool bModified = IsModified();
+    ReadMainPackage();
+    SetModifiedFlag(bModified);
+}
+
+bool CJavaProjectDoc::ReadMainPackage()
+{
+    if (m_strMainJavaFile.empty())
+        return false;
+    const std::string path = GetFilePath(m_strMainJavaFile);
+    if (path.find(Paths::kSeparator) == std::string::npos)
+        return false;
+    const FileIo::FileReadResult file = FileIo::ReadWholeFile(path);
+    if (file.status != FileIo::FileStatus::Ok)
+        return false;
+    TakeMainPackage(SourceRoot::ReadPackage(file.bytes));
+    return true;
+}
+
+void CJavaProjectDoc::NoteScannedSource(const std::string& path, std::string_view text)
+{
+    if (!m_strMainJavaFile.empty() && !path.empty() && GetFilePath(m_strMainJavaFile) == path)
+        TakeMainPackage(SourceRoot::ReadPackage(text));
+}
+
+void CJavaProjectDoc::TakeMainPackage(std::string package)
+{
+    if (package == m_strMainPackage)
+        return;
+    m_strMainPackage = std::move(package);
+    SetModifiedFlag();
 }
 
 void CJavaProjectDoc::SetMainHtmlFile(const std::string& name)

@@ -188,6 +188,8 @@ void CJavaScanner::ScanSource(std::string_view text, CJavaProjectDoc* pOpenProje
         Scan(text, nullptr, path);
         return;
     }
+    // The main file's package is taken before the scan ends and the project's views show it.
+    pOpenProject->NoteScannedSource(path, text);
     CProjectScanTarget target(*pOpenProject);
     Scan(text, &target, path);
 }
