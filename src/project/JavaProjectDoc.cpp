@@ -12,6 +12,8 @@
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 
+#include <filesystem>
+
 CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), m_host(host)
 {
     m_strJavaSwitches = m_host.GetDefaultJavaOptions();
@@ -350,6 +352,29 @@ void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
     const std::optional<std::string_view> line = MessageJump::LineAt(m_strLastCompileOutput, nLine);
     if (!line || line->empty())
         return;
+    // The file at the path the message names, when there is one: two files of the same name in
+    // different packages are told apart, and a file javac found outside the project opens too.
+    if (const std::optional<MessageJump::CToolMessage> message = MessageJump::ParseLine(*line)) {
+        const std::optional<CSourceRoot> root =
+            m_strMainJavaFile.empty() ? std::nullopt : SourceRoot::Find(GetFilePath(m_strMainJavaFile), m_strMainPackage);
+        MessageJump::CMessagePlaces places;
+        places.strRunFolder = m_strLastRunFolder;
+        places.strSourceRoot = root ? root->strRoot : std::string();
+        places.isFile = [](const std::string& path) {
+            std::error_code ec;
+            return std::filesystem::is_regular_file(path, ec);
+        };
+        places.projectFile = [this](const std::string& name) -> std::optional<std::string> {
+            if (m_javaFiles.FindByName(name) == nullptr)
+                return std::nullopt;
+            return GetFilePath(name);
+        };
+        if (const std::optional<std::string> file = MessageJump::ResolveFile(*message, places)) {
+            m_host.OpenDocumentAtLine(*file, message->nLine - 1);
+            return;
+        }
+    }
+    // Else the project's file whose name the line holds.
     for (int i = 0; i < m_javaFiles.GetCount(); ++i) {
         const std::string name = m_javaFiles.GetAt(i)->GetName();
         if (const auto end = MessageJump::NameEnd(*line, name)) {

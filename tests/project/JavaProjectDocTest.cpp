@@ -342,3 +342,38 @@ TEST_F(JavaProjectDocTest, AddHtmlFileCommandRefusesDuplicates)
     doc.AddHtmlFile();
     EXPECT_EQ(doc.GetPlainFiles().GetCount(), 1);
 }
+
+// The run commands put the package before the main class; it must follow the main file whichever
+// way the file was chosen or changed, and a project opened from disk must not turn modified.
+TEST_F(JavaProjectDocTest, MainPackageFollowsTheMainFileWhenChosenOpenedAndScanned)
+{
+    const std::string main = m_dir.Write("src/org/example/app/Main.java", "/* x */ package org.example.app;\n");
+    m_dir.Write("src/Other.java", "class Other {}\n");
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName(m_dir.File("p.jpr"));
+    doc.AddJavaFile(main);
+    doc.AddJavaFile(m_dir.File("src/Other.java"));
+    doc.SetMainJavaFile("Main.java");
+    EXPECT_EQ(doc.GetMainPackage(), "org.example.app");
+    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+
+    doc.SetMainJavaFile("Other.java");
+    EXPECT_EQ(doc.GetMainPackage(), "") << "the new main file has none";
+    doc.SetMainJavaFile("Gone.java");
+    EXPECT_EQ(doc.GetMainPackage(), "") << "a file that cannot be read has no known package";
+
+    // Opened again after the file changed on disk: the package is the file's, and the project as stored.
+    m_dir.Write("src/org/example/app/Main.java", "package org.example;\n");
+    CJavaProjectDoc opened(m_host);
+    ASSERT_TRUE(opened.OnOpenDocument(m_dir.File("p.jpr")));
+    opened.SetPathName(m_dir.File("p.jpr"));
+    EXPECT_EQ(opened.GetMainPackage(), "org.example");
+    EXPECT_FALSE(opened.IsModified());
+
+    // A scan of the main file's text, saved or not, gives its package; other files change nothing.
+    opened.NoteScannedSource(m_dir.File("src/Other.java"), "package elsewhere;");
+    EXPECT_EQ(opened.GetMainPackage(), "org.example");
+    opened.NoteScannedSource(main, "package org.example.app;");
+    EXPECT_EQ(opened.GetMainPackage(), "org.example.app");
+    EXPECT_TRUE(opened.IsModified());
+}
