@@ -13,6 +13,36 @@
 #include "platform/Paths.h"
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Refused files are named as the user chose them, with the file of the same name already in the
+// project; a long list is cut short.
+std::string SameNameText(const std::vector<std::pair<std::string, std::string>>& refused)
+{
+    constexpr std::size_t kMostNamed = 10;
+    std::string text = "You cannot add two Java files with the same name to a project.";
+    if (refused.size() == 1)
+        return text + "\n" + refused[0].first + "\nwas not added: " + refused[0].second + "\nis already in it.";
+    text += " These were not added:";
+    for (std::size_t i = 0; i < refused.size() && i < kMostNamed; ++i)
+        text += "\n" + refused[i].first + " (" + refused[i].second + " is in it)";
+    if (refused.size() > kMostNamed)
+        text += "\nand " + std::to_string(refused.size() - kMostNamed) + " more.";
+    return text;
+}
+
+std::string ListFullText(int nLeftOut, const char* kind)
+{
+    const std::string files = nLeftOut == 1 ? "1 file was" : std::to_string(nLeftOut) + " files were";
+    return files + " not added: a project holds at most " + std::to_string(CJavaFileList::kSlots) + " " + kind +
+           " files.";
+}
+
+}  // namespace
 
 CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), m_host(host)
 {
@@ -125,27 +155,45 @@ void CJavaProjectDoc::OnProcessWindow()
         m_pWindows->ShowProcessBar(!m_pWindows->IsProcessBarVisible());
 }
 
-bool CJavaProjectDoc::AddJavaFile(const std::string& path)
+CJavaProjectDoc::EAdded CJavaProjectDoc::TryAddJavaFile(const std::string& path)
 {
     if (m_javaFiles.FindByPath(path) != nullptr)
-        return false;
-    // A file of the same name elsewhere replaces the old entry and keeps its classes.
-    if (CJavaFile* sameName = m_javaFiles.FindByName(Paths::NameOf(path))) {
-        sameName->SetPath(path);
-        return true;
-    }
+        return EAdded::AlreadyThere;
+    // Files are found by their names; two of one name would be one entry for two files.
+    if (m_javaFiles.HasName(Paths::NameOf(path)))
+        return EAdded::SameName;
     auto file = std::make_unique<CJavaFile>(GetPathName());
     file->SetPath(path);
-    m_javaFiles.Add(std::move(file));
-    return true;
+    return m_javaFiles.Add(std::move(file)) ? EAdded::Added : EAdded::ListFull;
 }
 
-void CJavaProjectDoc::AddPlainFile(const std::string& path)
+bool CJavaProjectDoc::AddJavaFile(const std::string& path)
+{
+    switch (TryAddJavaFile(path)) {
+    case EAdded::Added:
+        return true;
+    case EAdded::AlreadyThere:
+        return false;
+    case EAdded::SameName:
+        Ui().MessageBox(SameNameText({{path, m_javaFiles.FindByName(Paths::NameOf(path))->GetPath()}}));
+        return false;
+    case EAdded::ListFull:
+        Ui().MessageBox(ListFullText(1, "Java"));
+        return false;
+    }
+    return false;
+}
+
+bool CJavaProjectDoc::AddPlainFile(const std::string& path)
 {
     auto file = std::make_unique<CVelmarFile>(GetPathName());
     file->SetPath(path);
-    m_plainFiles.Add(std::move(file));
+    if (!m_plainFiles.Add(std::move(file))) {
+        Ui().MessageBox(ListFullText(1, "HTML"));
+        return false;
+    }
     SetModifiedFlag();
+    return true;
 }
 
 std::string CJavaProjectDoc::GetFilePath(const std::string& name)
@@ -313,12 +361,32 @@ void CJavaProjectDoc::AddJavaFiles()
     if (!chosen || chosen->empty())
         return;
     bool bAdded = false;
-    for (const auto& path : *chosen)
-        bAdded = AddJavaFile(path) || bAdded;
+    std::vector<std::pair<std::string, std::string>> sameNames;
+    int nNoRoom = 0;
+    for (const auto& path : *chosen) {
+        switch (TryAddJavaFile(path)) {
+        case EAdded::Added:
+            bAdded = true;
+            break;
+        case EAdded::AlreadyThere:
+            break;
+        case EAdded::SameName:
+            sameNames.emplace_back(path, m_javaFiles.FindByName(Paths::NameOf(path))->GetPath());
+            break;
+        case EAdded::ListFull:
+            ++nNoRoom;
+            break;
+        }
+    }
     if (chosen->size() > 1 || bAdded) {
         RefreshViews();
         SetModifiedFlag();
     }
+    // What fitted is in; then the user hears what was left out and why.
+    if (!sameNames.empty())
+        Ui().MessageBox(SameNameText(sameNames));
+    if (nNoRoom > 0)
+        Ui().MessageBox(ListFullText(nNoRoom, "Java"));
 }
 
 void CJavaProjectDoc::AddHtmlFile()
@@ -339,11 +407,9 @@ void CJavaProjectDoc::AddHtmlFile()
         Ui().MessageBox("You cannot add two HTML files with the same name to a project.");
         return;
     }
-    auto file = std::make_unique<CVelmarFile>(GetPathName());
-    file->SetPath(path);
-    m_plainFiles.Add(std::move(file));
+    if (!AddPlainFile(path))
+        return;
     RefreshViews();
-    SetModifiedFlag();
 }
 
 void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)

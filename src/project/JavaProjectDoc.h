@@ -26,8 +26,15 @@ public:
     void SetPathName(const std::string& path) override;
 
     // Content; names and paths compare exactly.
+    enum class EAdded { Added, AlreadyThere, SameName, ListFull };
+    // Adds a Java file without a word, and tells what became of it: a file already in the project
+    // stays as it is; one whose name a file from another folder has, or one beyond the list's
+    // slots, is not added.
+    EAdded TryAddJavaFile(const std::string& path);
+    // The same, saying why a file was not added. True when it was.
     bool AddJavaFile(const std::string& path);
-    void AddPlainFile(const std::string& path);
+    // Adds a plain file; a full list refuses it with a message. True when it was added.
+    bool AddPlainFile(const std::string& path);
     std::string GetFilePath(const std::string& name);
     std::string GetPlainFilePath(const std::string& name) const;
     void RemoveFile(const std::string& path);
