@@ -12,17 +12,18 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// The next brace of one kind at or after the scan's position, leaving out braces inside literals.
-class CNextBrace {
+// The next place of a brace or comment marker at or after the scan's position, leaving out those
+// inside literals.
+class CNextOutsideLiterals {
 public:
-    CNextBrace(std::string_view text, char brace, CJavaLiterals& literals)
-        : m_find(text, std::string_view(brace == '{' ? "{" : "}")), m_literals(literals)
+    CNextOutsideLiterals(std::string_view text, std::string_view pattern, CJavaLiterals& literals)
+        : m_find(text, pattern), m_literals(literals)
     {
     }
 
     std::size_t From(std::size_t from)
     {
-        // The brace found last still answers while the position has not passed it.
+        // The place found last still answers while the position has not passed it.
         if (m_bFound && (m_nPos == npos || m_nPos >= from))
             return m_nPos;
         m_nPos = m_find.From(from);
@@ -120,22 +121,17 @@ std::size_t FindDeclaringWord(std::string_view text, std::string_view keyword)
     return npos;
 }
 
-// The keyword that makes a header a type's: "class " anywhere, else "interface " anywhere, else a
-// declaring "enum ", else a declaring "record ".
-struct CTypeKeyword {
-    std::size_t nAt = npos;
-    bool bInterface = false;
-};
-
-CTypeKeyword FindTypeKeyword(std::string_view text)
+// Where the keyword that makes a header a type's stands: "class " anywhere, else "interface "
+// anywhere, else a declaring "enum ", else a declaring "record ".
+std::size_t FindTypeKeyword(std::string_view text)
 {
     if (const std::size_t at = text.find("class "); at != npos)
-        return {at, false};
+        return at;
     if (const std::size_t at = text.find("interface "); at != npos)
-        return {at, true};
+        return at;
     if (const std::size_t at = FindDeclaringWord(text, "enum "); at != npos)
-        return {at, false};
-    return {FindDeclaringWord(text, "record "), false};
+        return at;
+    return FindDeclaringWord(text, "record ");
 }
 
 std::string_view TrimRight(std::string_view text)
@@ -221,13 +217,13 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
     m_strEntries.clear();
     m_nEntryPos.clear();
 
-    // A brace inside a literal counts as a space.
+    // A brace inside a literal counts as a space, and no comment starts or ends there.
     CJavaLiterals literals(text);
-    CNextBrace open(text, '{', literals);
-    CNextBrace close(text, '}', literals);
-    CNextFind blockStart(text, "/*");
-    CNextFind blockEnd(text, "*/");
-    CNextFind lineStart(text, "//");
+    CNextOutsideLiterals open(text, "{", literals);
+    CNextOutsideLiterals close(text, "}", literals);
+    CNextOutsideLiterals blockStart(text, "/*", literals);
+    CNextOutsideLiterals blockEnd(text, "*/", literals);
+    CNextOutsideLiterals lineStart(text, "//", literals);
     CNextFind lineEnd(text, "\n");
 
     // Everything before the cursor is consumed; m_nScanOffset follows it.
@@ -245,7 +241,8 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
 
     bool bMore = open.From(0) != npos;
     while (bMore) {
-        // Block comments. The cut runs to the first "*/" of the remainder, wherever it stands.
+        // Block comments. The cut runs to the first "*/" of the remainder, wherever it stands, that
+        // is not inside a literal.
         while (beforeBothBraces(blockStart.From(cursor))) {
             const std::size_t end = blockEnd.From(cursor);
             if (end == npos)
@@ -299,14 +296,14 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
 void CJavaScanner::ScanHeaderText(std::string_view header, int depth)
 {
     const std::string_view h = TrimRight(header);
-    // A header spread over several lines starts at the line holding "class " or the last "(".
+    // A header spread over several lines starts at the line holding its type keyword or the last "(".
     std::ptrdiff_t b = LastLineFeed(h);
     if (b >= 0) {
         const std::size_t paren = h.rfind('(');
         if (paren == npos) {
-            const CTypeKeyword keyword = FindTypeKeyword(h);
-            if (keyword.nAt != npos && !keyword.bInterface && static_cast<std::ptrdiff_t>(keyword.nAt) < b)
-                b = LastLineFeed(h.substr(0, keyword.nAt));
+            const std::size_t keyword = FindTypeKeyword(h);
+            if (keyword != npos && static_cast<std::ptrdiff_t>(keyword) < b)
+                b = LastLineFeed(h.substr(0, keyword));
         } else if (static_cast<std::ptrdiff_t>(paren) < b) {
             b = LastLineFeed(h.substr(0, paren));
         }
@@ -327,7 +324,7 @@ void CJavaScanner::ParseHeader(std::string_view header, int depth)
     const std::string line = NormaliseSpaces(header);
 
     const std::string& path = *m_pPath;
-    const std::size_t typeAt = FindTypeKeyword(line).nAt;
+    const std::size_t typeAt = FindTypeKeyword(line);
     if (typeAt == npos) {
         const std::size_t paren = line.find('(');
         if (paren == npos || paren < 1)

@@ -4,7 +4,8 @@
 // that copy from its start for every brace and comment, cutting off what it has consumed.
 // Slow (quadratic) but plainly right; the real scanner must agree with it on every input. It
 // scans by the rules as written or by today's: braces inside string and character literals and
-// text blocks are spaces, enum and record headers declare types, and a type's name ends at "<" or
+// text blocks are spaces and comment markers there are not markers, enum and record headers declare
+// types, an interface's header may span lines as a class's does, and a type's name ends at "<" or
 // "(" too.
 
 #include "project/JavaScanner.h"
@@ -93,13 +94,14 @@ inline bool IsLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// The text with every brace inside a literal made a space, reading it from its start past "//"
-// and "/*" comments: a string or character literal runs to the next quote of its kind that no
-// backslash escapes, or to its line's end; a text block to the next three unescaped double quotes,
-// or to the text's end.
-inline std::string BlankLiteralBraces(std::string t)
+// Which bytes of the text lie inside literals, reading it from its start past "//" and "/*"
+// comments: a string or character literal runs to the next quote of its kind that no backslash
+// escapes, or to its line's end; a text block to the next three unescaped double quotes, or to the
+// text's end.
+inline std::vector<bool> LiteralBytes(const std::string& t)
 {
     const int n = static_cast<int>(t.size());
+    std::vector<bool> inLiteral(t.size(), false);
     int i = 0;
     while (i < n) {
         int end = i + 1;
@@ -138,13 +140,11 @@ inline std::string BlankLiteralBraces(std::string t)
                     ++j;
             }
         }
-        for (int j = i; bLiteral && j < end; ++j) {
-            if (t[j] == '{' || t[j] == '}')
-                t[j] = ' ';
-        }
+        for (int j = i; bLiteral && j < end; ++j)
+            inLiteral[j] = true;
         i = end;
     }
-    return t;
+    return inLiteral;
 }
 
 inline bool IsNameByte(char c)
@@ -194,18 +194,26 @@ public:
         m_bInInnerClass = false;
         m_strEntries.clear();
         m_nEntryPos.clear();
-        std::string r = m_rules == EScanRules::Today ? BlankLiteralBraces(text) : text;
+        std::string r = text;
+        m_inLiteral.assign(text.size(), false);
+        if (m_rules == EScanRules::Today) {
+            m_inLiteral = LiteralBytes(text);
+            for (std::size_t i = 0; i < r.size(); ++i) {
+                if (m_inLiteral[i] && (r[i] == '{' || r[i] == '}'))
+                    r[i] = ' ';
+            }
+        }
         if (Find(r, "{") != -1) {
             for (;;) {
-                while (Find(r, "/*") != -1 && Find(r, "/*") < Find(r, "{") && Find(r, "/*") < Find(r, "}") &&
-                       Find(r, "*/") != -1) {
-                    const int k = Find(r, "*/");
+                while (Marker(r, "/*") != -1 && Marker(r, "/*") < Find(r, "{") && Marker(r, "/*") < Find(r, "}") &&
+                       Marker(r, "*/") != -1) {
+                    const int k = Marker(r, "*/");
                     m_nScanOffset += k + 2;
                     r = Mid(r, k + 2);
                 }
-                while (Find(r, "//") != -1 && Find(r, "//") < Find(r, "{") && Find(r, "//") < Find(r, "}") &&
+                while (Marker(r, "//") != -1 && Marker(r, "//") < Find(r, "{") && Marker(r, "//") < Find(r, "}") &&
                        Find(r, "{") != -1) {
-                    const int c = Find(r, "//");
+                    const int c = Marker(r, "//");
                     const int n = Find(Mid(r, c), "\n");
                     if (n == -1)
                         break;
@@ -242,6 +250,16 @@ public:
     }
 
 private:
+    // The first comment marker in the remainder r; today's rules leave out those inside literals.
+    int Marker(const std::string& r, const std::string& marker) const
+    {
+        for (int at = oracle::Find(r, marker); at >= 0; at = oracle::Find(r, marker, at + 1)) {
+            if (!m_inLiteral[static_cast<std::size_t>(m_nScanOffset + at)])
+                return at;
+        }
+        return -1;
+    }
+
     void ScanHeaderText(std::string h, int depth)
     {
         using namespace oracle;
@@ -250,8 +268,10 @@ private:
         if (b != -1) {
             if (Find(h, "(") == -1) {
                 int k = Find(h, "class ");
-                if (m_rules == EScanRules::Today && k == -1 && Find(h, "interface ") == -1) {
-                    k = FindDeclaring(h, "enum ");
+                if (m_rules == EScanRules::Today && k == -1) {
+                    k = Find(h, "interface ");
+                    if (k == -1)
+                        k = FindDeclaring(h, "enum ");
                     if (k == -1)
                         k = FindDeclaring(h, "record ");
                 }
@@ -330,6 +350,7 @@ private:
     }
 
     EScanRules m_rules;
+    std::vector<bool> m_inLiteral;
     CScanTarget* m_pTarget = nullptr;
     std::string m_strPath;
 };
@@ -373,10 +394,10 @@ inline bool NamesATypeWithAParenthesis(const CRecordingTarget& calls)
 }
 
 // Whether today's rules must scan text as the rules as written do: it holds no quote of either
-// kind, no "<" and neither "enum " nor "record ".
+// kind, no "<", neither "enum " nor "record ", and no "interface " (whose header may now span lines).
 inline bool WithoutTodaysJava(std::string_view text)
 {
-    for (const std::string_view mark : {"\"", "'", "<", "enum ", "record "}) {
+    for (const std::string_view mark : {"\"", "'", "<", "enum ", "record ", "interface "}) {
         if (text.find(mark) != std::string_view::npos)
             return false;
     }
