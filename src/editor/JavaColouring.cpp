@@ -32,6 +32,7 @@ bool EndsLineAt(std::string_view text, std::size_t i)
     return text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
 }
 
+// The states from StringJustOpened on are inside a string or a literal.
 enum class EState { Code, LineComment, BlockComment, StringJustOpened, String, Character, TextBlock };
 
 bool TextBlockQuotesAt(std::string_view text, std::size_t i)
@@ -78,6 +79,9 @@ CLineLiterals FindLineLiterals(std::string_view line, bool bOpenCommentAbove, bo
     constexpr std::size_t npos = std::string_view::npos;
     const std::size_t m = line.size();
     CLineLiterals found;
+    // Most lines hold no literal: nothing to walk.
+    if (!bTextBlockAbove && line.find('\'') == npos && line.find(R"(""")") == npos)
+        return found;
     std::size_t p = 0;
     if (bTextBlockAbove) {
         const std::size_t nEnd = TextBlockEnd(line, 0);
@@ -211,18 +215,16 @@ std::string FullPass(std::string_view text)
             if (text[i] == '\r' || text[i] == '\n') {
                 state = EState::Code;
                 bEscaped = false;
-                continue;
-            }
-            classes[i] = ColourClass::kString;
-            if (bEscaped)
+            } else if (bEscaped) {
                 bEscaped = false;
-            else if (text[i] == '\\')
+            } else if (text[i] == '\\') {
                 bEscaped = true;
-            else if (text[i] == '\'')
+            } else if (text[i] == '\'') {
+                classes[i] = ColourClass::kString;
                 state = EState::Code;
-            continue;
+            }
+            break;
         case EState::TextBlock:
-            classes[i] = ColourClass::kString;
             if (bEscaped) {
                 bEscaped = false;
             } else if (text[i] == '\\') {
@@ -232,27 +234,27 @@ std::string FullPass(std::string_view text)
                 i += 2;
                 state = EState::Code;
             }
-            continue;
+            break;
         case EState::Code:
             if (text[i] == '"') {
                 if (TextBlockQuotesAt(text, i)) {
                     Fill(classes, i, i + 3, ColourClass::kString);
                     i += 2;
                     state = EState::TextBlock;
-                    continue;
+                } else {
+                    state = EState::StringJustOpened;
                 }
-                state = EState::StringJustOpened;
             } else if (text[i] == '\'') {
-                classes[i] = ColourClass::kString;
                 state = EState::Character;
-                continue;
-            } else if (text[i] == '/' && i + 1 < n && text[i + 1] == '/')
+            } else if (text[i] == '/' && i + 1 < n && text[i + 1] == '/') {
                 state = EState::LineComment;
-            else if (text[i] == '/' && i + 1 < n && text[i + 1] == '*')
+            } else if (text[i] == '/' && i + 1 < n && text[i + 1] == '*') {
                 state = EState::BlockComment;
+            }
             break;
         }
-        if (state == EState::String || state == EState::StringJustOpened)
+        // Every state from StringJustOpened on is inside a string or a literal.
+        if (state >= EState::StringJustOpened)
             classes[i] = ColourClass::kString;
         else if (state != EState::Code)
             classes[i] = ColourClass::kComment;

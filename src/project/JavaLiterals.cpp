@@ -42,7 +42,7 @@ CJavaLiterals::CJavaLiterals(std::string_view text) : m_text(text)
 {
 }
 
-bool CJavaLiterals::Contains(std::size_t pos, CPlace& place)
+bool CJavaLiterals::ContainsFurtherOn(std::size_t pos, CPlace& place)
 {
     for (;;) {
         while (place.nSpan < m_spans.size() && m_spans[place.nSpan].second <= pos)

@@ -18,10 +18,17 @@ public:
     struct CPlace {
         std::size_t nSpan = 0;
     };
-    // Whether the byte at pos lies inside a literal, its quotes included.
-    bool Contains(std::size_t pos, CPlace& place);
+    // Whether the byte at pos lies inside a literal, its quotes included. Asked for every brace of a
+    // scan, so the common answer is given here.
+    bool Contains(std::size_t pos, CPlace& place)
+    {
+        if (place.nSpan < m_spans.size() && pos < m_spans[place.nSpan].second)
+            return m_spans[place.nSpan].first <= pos;
+        return ContainsFurtherOn(pos, place);
+    }
 
 private:
+    bool ContainsFurtherOn(std::size_t pos, CPlace& place);
     // Reads on to the next literal; false when the text has no more.
     bool FindNext();
     std::size_t LiteralEnd(std::size_t nFrom, char quote) const;

@@ -24,8 +24,7 @@ public:
     }
 
 private:
-    // The library's search of a string view compares byte by byte; looking for the first byte
-    // with memchr is several times faster on long texts.
+    // memchr finds the pattern's first byte many times faster than a loop over a long text.
     std::size_t Search(std::size_t from) const
     {
         const std::size_t n = m_pattern.size();
@@ -38,7 +37,11 @@ private:
             if (hit == nullptr)
                 break;
             const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - data);
-            if (n == 1 || std::memcmp(data + at + 1, m_pattern.data() + 1, n - 1) == 0)
+            // The patterns are a byte or two long: a call to compare them costs more than the loop.
+            std::size_t i = 1;
+            while (i < n && data[at + i] == m_pattern[i])
+                ++i;
+            if (i == n)
                 return at;
             from = at + 1;
         }
