@@ -276,7 +276,7 @@ std::string LinePass(std::string_view whole, bool bOpenCommentAbove, bool bTextB
     if (!literals.spans.empty()) {
         blanked = whole;
         for (const auto& [nFrom, nTo] : literals.spans)
-            std::fill(blanked.begin() + static_cast<std::ptrdiff_t>(nFrom), blanked.begin() + static_cast<std::ptrdiff_t>(nTo), ' ');
+            blanked.replace(nFrom, nTo - nFrom, nTo - nFrom, ' ');
         line = blanked;
     }
     LineRules::MarkStrings(line, classes);
