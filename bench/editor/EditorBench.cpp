@@ -118,6 +118,16 @@ void BM_JavaPassOnly1MB(benchmark::State& state)
 }
 BENCHMARK(BM_JavaPassOnly1MB)->Unit(benchmark::kMillisecond);
 
+// The same over a source as written today, with character literals and text blocks.
+void BM_JavaPassOnlyToday1MB(benchmark::State& state)
+{
+    std::string text = GenerateJavaSource(1 << 20, EJavaSource::Today);
+    std::erase(text, '\r');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(JavaColouring::FullPass(text));
+}
+BENCHMARK(BM_JavaPassOnlyToday1MB)->Unit(benchmark::kMillisecond);
+
 void BM_HtmlPassOnly1MB(benchmark::State& state)
 {
     const std::string text = HtmlText(1 << 20);

@@ -19,7 +19,7 @@ private:
 
 class CWriter {
 public:
-    explicit CWriter(std::string& out) : m_out(out) {}
+    CWriter(std::string& out, bool bToday) : m_out(out), m_bToday(bToday) {}
 
     void Line(int level, const std::string& text)
     {
@@ -34,9 +34,12 @@ public:
         Line(level, " * Keeps the state of part " + std::to_string(serial) + " { and } of its neighbours.");
         Line(level, " */");
         const bool bInterface = level == 0 && m_random.Roll(7) == 0;
-        Line(level, std::string(level == 0 ? "public " : "private static ") + (bInterface ? "interface" : "class") +
-                        " Part" + std::to_string(serial) + (m_random.Roll(1) ? " extends Base" : "") +
-                        (m_random.Roll(2) == 0 ? " implements Runnable, Cloneable" : "") + " {");
+        if (m_bToday)
+            TodaysHeader(level, serial, bInterface);
+        else
+            Line(level, std::string(level == 0 ? "public " : "private static ") + (bInterface ? "interface" : "class") +
+                            " Part" + std::to_string(serial) + (m_random.Roll(1) ? " extends Base" : "") +
+                            (m_random.Roll(2) == 0 ? " implements Runnable, Cloneable" : "") + " {");
         Line(level + 1, "private int count" + std::to_string(serial) + " = 0;");
         Line(level + 1, "private String name = \"part " + std::to_string(serial) + "\";");
         const int members = 4 + m_random.Roll(8);
@@ -71,6 +74,10 @@ public:
     {
         const int statements = 1 + m_random.Roll(3);
         for (int i = 0; i < statements; ++i) {
+            if (m_bToday && m_random.Roll(2) == 0) {
+                Literals(level, i);
+                continue;
+            }
             switch (m_random.Roll(nesting < 2 ? 6 : 2)) {
             case 0:
                 Line(level, "int total" + std::to_string(i) + " = value * " + std::to_string(i + 1) + ";");
@@ -110,19 +117,47 @@ public:
         Line(level, "return value;");
     }
 
+    // Today's sources also hold enums, records and generic types.
+    void TodaysHeader(int level, int serial, bool bInterface)
+    {
+        const int nKind = bInterface ? 0 : m_random.Roll(3);
+        const std::string kind = bInterface ? "interface" : nKind == 1 ? "enum" : nKind == 2 ? "record" : "class";
+        const std::string parameters = nKind == 2 ? "<T>(T first, int second)" : nKind == 0 ? "<K, V extends Comparable<V>>" : "";
+        const bool bExtends = m_random.Roll(1) != 0;
+        Line(level, std::string(level == 0 ? "public " : "private static ") + kind + " Part" + std::to_string(serial) +
+                        parameters + (kind == "class" && bExtends ? " extends Base" : "") +
+                        (m_random.Roll(2) == 0 ? " implements Runnable, Cloneable" : "") + " {");
+        if (kind == "enum")
+            Line(level + 1, "FIRST, SECOND;");
+    }
+
+    // Character literals and text blocks holding braces, quotes and comment markers.
+    void Literals(int level, int serial)
+    {
+        if (m_random.Roll(1) == 0) {
+            Line(level, "char open" + std::to_string(serial) + " = '{', quote = '\"', close = '}', tick = '\\'';");
+            return;
+        }
+        Line(level, "String text" + std::to_string(serial) + " = \"\"\"");
+        Line(level + 1, "{ \"name\": \"value\" } // not a comment");
+        Line(level + 1, "/* nor this */ \\\"\"\" }");
+        Line(level + 1, "\"\"\";");
+    }
+
 private:
     std::string& m_out;
+    bool m_bToday;
     CRandom m_random;
 };
 
 }  // namespace
 
-std::string GenerateJavaSource(std::size_t bytes)
+std::string GenerateJavaSource(std::size_t bytes, EJavaSource kind)
 {
     std::string out;
     out.reserve(bytes + 4096);
     out += "package org.example.generated;\r\n\r\nimport java.util.List;\r\n\r\n";
-    CWriter writer(out);
+    CWriter writer(out, kind == EJavaSource::Today);
     for (int serial = 0; out.size() < bytes; ++serial)
         writer.Class(0, serial);
     return out;

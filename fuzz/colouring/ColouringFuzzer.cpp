@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     if (JavaColouring::FullPass(text).size() != size)
         Fail("the whole-text pass gives other than one class per byte");
-    if (JavaColouring::LinePass(text, true).size() != size || JavaColouring::LinePass(text, false).size() != size)
+    if (JavaColouring::LinePass(text, true, false).size() != size || JavaColouring::LinePass(text, false, true).size() != size)
         Fail("the line pass gives other than one class per byte");
     for (const std::string& difference : {oracle::FullPassDifference(text), oracle::LinePassDifference(text),
                                           oracle::LineBreakDifference(text), oracle::HtmlDifference(text)}) {

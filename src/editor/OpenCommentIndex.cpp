@@ -1,77 +1,17 @@
 #include "OpenCommentIndex.h"
 
-#include <algorithm>
-
-namespace {
-
-// The markers hold no line break, so the one that decides is the last marker on the nearest line
-// above that holds any; a line without markers passes on what it was given.
-bool OpenAfterLine(std::string_view line, const std::string& opener, const std::string& closer, bool bOpenBefore)
+COpenCommentIndex::COpenCommentIndex(CTextModel& text, std::string opener, std::string closer)
+    : CLineStateIndex(text), m_strOpener(std::move(opener)), m_strCloser(std::move(closer))
 {
-    const std::size_t nOpener = line.rfind(opener);
-    const std::size_t nCloser = line.rfind(closer);
+}
+
+bool COpenCommentIndex::OpenAfterLine(int /*nLine*/, std::string_view line, bool bOpenBefore) const
+{
+    // The markers hold no line break, so the one that decides is the last marker on the nearest line
+    // above that holds any; a line without markers passes on what it was given.
+    const std::size_t nOpener = line.rfind(m_strOpener);
+    const std::size_t nCloser = line.rfind(m_strCloser);
     if (nOpener == std::string_view::npos)
         return nCloser == std::string_view::npos && bOpenBefore;
     return nCloser == std::string_view::npos || nOpener > nCloser;
-}
-
-}  // namespace
-
-COpenCommentIndex::COpenCommentIndex(CTextModel& text, std::string opener, std::string closer)
-    : m_text(text), m_strOpener(std::move(opener)), m_strCloser(std::move(closer))
-{
-    m_text.AddChangeObserver(this);
-}
-
-COpenCommentIndex::~COpenCommentIndex()
-{
-    m_text.RemoveChangeObserver(this);
-}
-
-bool COpenCommentIndex::IsOpenAbove(int nLine)
-{
-    if (nLine <= 0)
-        return false;
-    // Past the last line, the whole text is above.
-    const int nLineCount = m_text.GetLineCount();
-    nLine = std::min(nLine, nLineCount);
-    if (nLine < m_nKnownLines)
-        return m_bOpenAt[static_cast<std::size_t>(nLine)];
-
-    if (m_nKnownLines == 0) {
-        m_bOpenAt.assign(1, false);
-        m_nKnownLines = 1;
-    }
-    // One read from the start of the last known line to the start of the line asked for, split into
-    // lines here as the model splits them.
-    const int nFrom = m_nKnownLines - 1;
-    const TextPos nEnd = nLine < nLineCount ? m_text.LineStart(nLine) : m_text.GetLength();
-    const std::string_view bytes = m_text.GetBytes(m_text.LineStart(nFrom), nEnd);
-    m_bOpenAt.resize(static_cast<std::size_t>(m_nKnownLines));
-    bool bOpen = m_bOpenAt.back();
-    std::size_t nLineStart = 0;
-    for (std::size_t i = 0; i < bytes.size() && static_cast<int>(m_bOpenAt.size()) <= nLine; ++i) {
-        if (bytes[i] != '\n' && bytes[i] != '\r')
-            continue;
-        bOpen = OpenAfterLine(bytes.substr(nLineStart, i - nLineStart), m_strOpener, m_strCloser, bOpen);
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        nLineStart = i + 1;
-        m_bOpenAt.push_back(bOpen);
-    }
-    if (nLine == nLineCount && static_cast<int>(m_bOpenAt.size()) == nLine) {
-        bOpen = OpenAfterLine(bytes.substr(nLineStart), m_strOpener, m_strCloser, bOpen);
-        m_bOpenAt.push_back(bOpen);
-    }
-    m_nKnownLines = static_cast<int>(m_bOpenAt.size());
-    // A model that reports fewer lines than it holds line breaks leaves the line unanswered; say
-    // what the text read so far gives.
-    return nLine < m_nKnownLines ? m_bOpenAt[static_cast<std::size_t>(nLine)] : bOpen;
-}
-
-void COpenCommentIndex::OnTextChanged(TextPos nPos)
-{
-    // Lines up to the changed one start before the change (or at it, after the same line break), so
-    // what stands above them is unchanged.
-    m_nKnownLines = std::min(m_nKnownLines, m_text.LineFromPosition(nPos) + 1);
 }

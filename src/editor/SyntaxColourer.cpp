@@ -13,6 +13,8 @@ CSyntaxColourer::CSyntaxColourer(CTextModel& text, EColouring rules)
 {
     if (rules == EColouring::Html)
         m_openTags.emplace(text, "<", ">");
+    else
+        m_openTextBlocks.emplace(text, m_openComments);
 }
 
 std::string CSyntaxColourer::FullPass(EColouring rules, std::string_view text)
@@ -38,10 +40,11 @@ void CSyntaxColourer::ColourLine(int nLine)
     const TextPos nStart = m_text.LineStart(nLine);
     const bool bOpenAbove = m_openComments.IsOpenAbove(nLine);
     const bool bInTagAbove = m_openTags && m_openTags->IsOpenAbove(nLine);
+    const bool bTextBlockAbove = m_openTextBlocks && m_openTextBlocks->IsOpenAbove(nLine);
     // Read after the indexes, whose reads may move the text's pieces.
     const std::string_view line = m_text.GetBytes(nStart, m_text.LineEnd(nLine));
     m_text.ApplyClasses(nStart, m_rules == EColouring::Html ? HtmlColouring::LinePass(line, bInTagAbove, bOpenAbove)
-                                                            : JavaColouring::LinePass(line, bOpenAbove));
+                                                            : JavaColouring::LinePass(line, bOpenAbove, bTextBlockAbove));
 }
 
 void CSyntaxColourer::ColourCaretLine()

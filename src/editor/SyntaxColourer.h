@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OpenCommentIndex.h"
+#include "TextBlockIndex.h"
 
 #include <optional>
 
@@ -32,6 +33,8 @@ private:
     CTextModel& m_text;
     EColouring m_rules;
     COpenCommentIndex m_openComments;
+    // Whether the text above a line ends inside a text block, for sources only.
+    std::optional<CTextBlockIndex> m_openTextBlocks;
     // Whether the text above a line ends inside a tag, for pages only.
     std::optional<COpenCommentIndex> m_openTags;
 };

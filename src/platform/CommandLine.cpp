@@ -47,6 +47,17 @@ std::vector<std::string> ListFolder(const std::string& folder)
     return names;
 }
 
+// Switches whose value the JDK's tools read as a path list themselves, wildcards included.
+bool TakesAPathList(std::string_view argument)
+{
+    for (const std::string_view option :
+         {"-cp", "-classpath", "--class-path", "-sourcepath", "--source-path", "-p", "--module-path"}) {
+        if (argument == option)
+            return true;
+    }
+    return false;
+}
+
 bool HasWildcard(std::string_view text)
 {
     return text.find_first_of("*?") != std::string_view::npos;
@@ -171,7 +182,8 @@ std::vector<std::string> Expand(const std::vector<CArgument>& arguments, const s
     std::vector<std::string> argv;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const CArgument& argument = arguments[i];
-        if (i == 0 || argument.bQuoted || !HasWildcard(argument.strText))
+        const bool bPathList = i > 1 && TakesAPathList(arguments[i - 1].strText);
+        if (i == 0 || argument.bQuoted || bPathList || !HasWildcard(argument.strText))
             argv.push_back(argument.strText);
         else
             ExpandOne(argument.strText, folder, argv);

@@ -28,7 +28,8 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name);
 // entries of its folder (relative to folder, or the current folder when folder is empty),
 // in byte order; a name beginning with "." only matches a pattern that does. With no match,
 // or a wildcard in a folder part, the argument stays as written. The program's name is never
-// expanded.
+// expanded, nor the value after a class-path, source-path or module-path switch, which the JDK
+// reads itself ("-cp lib/*").
 std::vector<std::string> Expand(const std::vector<CArgument>& arguments, const std::string& folder);
 
 // Split and Expand.

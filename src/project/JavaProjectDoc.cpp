@@ -3,12 +3,46 @@
 #include "JavaClass.h"
 #include "MessageJump.h"
 #include "ProjectHost.h"
+#include "SourceRoot.h"
 
 #include "framework/Archive.h"
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "framework/Ui.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Refused files are named as the user chose them, with the file of the same name already in the
+// project; a long list is cut short.
+std::string SameNameText(const std::vector<std::pair<std::string, std::string>>& refused)
+{
+    constexpr std::size_t kMostNamed = 10;
+    std::string text = "You cannot add two Java files with the same name to a project.";
+    if (refused.size() == 1)
+        return text + "\n" + refused[0].first + "\nwas not added: " + refused[0].second + "\nis already in it.";
+    text += " These were not added:";
+    for (std::size_t i = 0; i < refused.size() && i < kMostNamed; ++i)
+        text += "\n" + refused[i].first + " (" + refused[i].second + " is in it)";
+    if (refused.size() > kMostNamed)
+        text += "\nand " + std::to_string(refused.size() - kMostNamed) + " more.";
+    return text;
+}
+
+std::string ListFullText(int nLeftOut, const char* kind)
+{
+    const std::string files = nLeftOut == 1 ? "1 file was" : std::to_string(nLeftOut) + " files were";
+    return files + " not added: a project holds at most " + std::to_string(CJavaFileList::kSlots) + " " + kind +
+           " files.";
+}
+
+}  // namespace
 
 CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), m_host(host)
 {
@@ -121,27 +155,45 @@ void CJavaProjectDoc::OnProcessWindow()
         m_pWindows->ShowProcessBar(!m_pWindows->IsProcessBarVisible());
 }
 
-bool CJavaProjectDoc::AddJavaFile(const std::string& path)
+CJavaProjectDoc::EAdded CJavaProjectDoc::TryAddJavaFile(const std::string& path)
 {
     if (m_javaFiles.FindByPath(path) != nullptr)
-        return false;
-    // A file of the same name elsewhere replaces the old entry and keeps its classes.
-    if (CJavaFile* sameName = m_javaFiles.FindByName(Paths::NameOf(path))) {
-        sameName->SetPath(path);
-        return true;
-    }
+        return EAdded::AlreadyThere;
+    // Files are found by their names; two of one name would be one entry for two files.
+    if (m_javaFiles.HasName(Paths::NameOf(path)))
+        return EAdded::SameName;
     auto file = std::make_unique<CJavaFile>(GetPathName());
     file->SetPath(path);
-    m_javaFiles.Add(std::move(file));
-    return true;
+    return m_javaFiles.Add(std::move(file)) ? EAdded::Added : EAdded::ListFull;
 }
 
-void CJavaProjectDoc::AddPlainFile(const std::string& path)
+bool CJavaProjectDoc::AddJavaFile(const std::string& path)
+{
+    switch (TryAddJavaFile(path)) {
+    case EAdded::Added:
+        return true;
+    case EAdded::AlreadyThere:
+        return false;
+    case EAdded::SameName:
+        Ui().MessageBox(SameNameText({{path, m_javaFiles.FindByName(Paths::NameOf(path))->GetPath()}}));
+        return false;
+    case EAdded::ListFull:
+        Ui().MessageBox(ListFullText(1, "Java"));
+        return false;
+    }
+    return false;
+}
+
+bool CJavaProjectDoc::AddPlainFile(const std::string& path)
 {
     auto file = std::make_unique<CVelmarFile>(GetPathName());
     file->SetPath(path);
-    m_plainFiles.Add(std::move(file));
+    if (!m_plainFiles.Add(std::move(file))) {
+        Ui().MessageBox(ListFullText(1, "HTML"));
+        return false;
+    }
     SetModifiedFlag();
+    return true;
 }
 
 std::string CJavaProjectDoc::GetFilePath(const std::string& name)
@@ -172,8 +224,49 @@ void CJavaProjectDoc::SetMainJavaFile(const std::string& name)
 {
     m_strMainJavaFile = name;
     m_strMainFolder = Paths::FolderOf(GetFilePath(name));
+    // The package of a file that cannot be read is not known; the last main file's is no answer.
+    if (!ReadMainPackage())
+        m_strMainPackage.clear();
     SetModifiedFlag();
     RefreshViews();
+}
+
+void CJavaProjectDoc::SetPathName(const std::string& path)
+{
+    CDocument::SetPathName(path);
+    // What is read here is what the file held when the project was stored, or it is newer; either
+    // way the project is as it was, and a titled project is written back when it closes.
+    const bool bModified = IsModified();
+    ReadMainPackage();
+    SetModifiedFlag(bModified);
+}
+
+bool CJavaProjectDoc::ReadMainPackage()
+{
+    if (m_strMainJavaFile.empty())
+        return false;
+    const std::string path = GetFilePath(m_strMainJavaFile);
+    if (path.find(Paths::kSeparator) == std::string::npos)
+        return false;
+    const FileIo::FileReadResult file = FileIo::ReadWholeFile(path);
+    if (file.status != FileIo::FileStatus::Ok)
+        return false;
+    TakeMainPackage(SourceRoot::ReadPackage(file.bytes));
+    return true;
+}
+
+void CJavaProjectDoc::NoteScannedSource(const std::string& path, std::string_view text)
+{
+    if (!m_strMainJavaFile.empty() && !path.empty() && GetFilePath(m_strMainJavaFile) == path)
+        TakeMainPackage(SourceRoot::ReadPackage(text));
+}
+
+void CJavaProjectDoc::TakeMainPackage(std::string package)
+{
+    if (package == m_strMainPackage)
+        return;
+    m_strMainPackage = std::move(package);
+    SetModifiedFlag();
 }
 
 void CJavaProjectDoc::SetMainHtmlFile(const std::string& name)
@@ -268,12 +361,32 @@ void CJavaProjectDoc::AddJavaFiles()
     if (!chosen || chosen->empty())
         return;
     bool bAdded = false;
-    for (const auto& path : *chosen)
-        bAdded = AddJavaFile(path) || bAdded;
+    std::vector<std::pair<std::string, std::string>> sameNames;
+    int nNoRoom = 0;
+    for (const auto& path : *chosen) {
+        switch (TryAddJavaFile(path)) {
+        case EAdded::Added:
+            bAdded = true;
+            break;
+        case EAdded::AlreadyThere:
+            break;
+        case EAdded::SameName:
+            sameNames.emplace_back(path, m_javaFiles.FindByName(Paths::NameOf(path))->GetPath());
+            break;
+        case EAdded::ListFull:
+            ++nNoRoom;
+            break;
+        }
+    }
     if (chosen->size() > 1 || bAdded) {
         RefreshViews();
         SetModifiedFlag();
     }
+    // What fitted is in; then the user hears what was left out and why.
+    if (!sameNames.empty())
+        Ui().MessageBox(SameNameText(sameNames));
+    if (nNoRoom > 0)
+        Ui().MessageBox(ListFullText(nNoRoom, "Java"));
 }
 
 void CJavaProjectDoc::AddHtmlFile()
@@ -294,11 +407,9 @@ void CJavaProjectDoc::AddHtmlFile()
         Ui().MessageBox("You cannot add two HTML files with the same name to a project.");
         return;
     }
-    auto file = std::make_unique<CVelmarFile>(GetPathName());
-    file->SetPath(path);
-    m_plainFiles.Add(std::move(file));
+    if (!AddPlainFile(path))
+        return;
     RefreshViews();
-    SetModifiedFlag();
 }
 
 void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
@@ -307,6 +418,29 @@ void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
     const std::optional<std::string_view> line = MessageJump::LineAt(m_strLastCompileOutput, nLine);
     if (!line || line->empty())
         return;
+    // The file at the path the message names, when there is one: two files of the same name in
+    // different packages are told apart, and a file javac found outside the project opens too.
+    if (const std::optional<MessageJump::CToolMessage> message = MessageJump::ParseLine(*line)) {
+        const std::optional<CSourceRoot> root =
+            m_strMainJavaFile.empty() ? std::nullopt : SourceRoot::Find(GetFilePath(m_strMainJavaFile), m_strMainPackage);
+        MessageJump::CMessagePlaces places;
+        places.strRunFolder = m_strLastRunFolder;
+        places.strSourceRoot = root ? root->strRoot : std::string();
+        places.isFile = [](const std::string& path) {
+            std::error_code ec;
+            return std::filesystem::is_regular_file(path, ec);
+        };
+        places.projectFile = [this](const std::string& name) -> std::optional<std::string> {
+            if (m_javaFiles.FindByName(name) == nullptr)
+                return std::nullopt;
+            return GetFilePath(name);
+        };
+        if (const std::optional<std::string> file = MessageJump::ResolveFile(*message, places)) {
+            m_host.OpenDocumentAtLine(*file, message->nLine - 1);
+            return;
+        }
+    }
+    // Else the project's file whose name the line holds.
     for (int i = 0; i < m_javaFiles.GetCount(); ++i) {
         const std::string name = m_javaFiles.GetAt(i)->GetName();
         if (const auto end = MessageJump::NameEnd(*line, name)) {

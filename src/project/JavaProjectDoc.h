@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CProjectHost;
 class CProjectWindows;
@@ -21,10 +22,19 @@ public:
     void Serialize(CArchive& ar) override;
     bool SaveModified() override;
     void OnCloseDocument() override;
+    // Opening a project and saving it under a new name read the main class package again.
+    void SetPathName(const std::string& path) override;
 
     // Content; names and paths compare exactly.
+    enum class EAdded { Added, AlreadyThere, SameName, ListFull };
+    // Adds a Java file without a word, and tells what became of it: a file already in the project
+    // stays as it is; one whose name a file from another folder has, or one beyond the list's
+    // slots, is not added.
+    EAdded TryAddJavaFile(const std::string& path);
+    // The same, saying why a file was not added. True when it was.
     bool AddJavaFile(const std::string& path);
-    void AddPlainFile(const std::string& path);
+    // Adds a plain file; a full list refuses it with a message. True when it was added.
+    bool AddPlainFile(const std::string& path);
     std::string GetFilePath(const std::string& name);
     std::string GetPlainFilePath(const std::string& name) const;
     void RemoveFile(const std::string& path);
@@ -77,6 +87,16 @@ public:
     void SetProjectWindowShown(bool bShown) { m_bProjectWindowShown = bShown; }
     const std::string& GetMainPackage() const { return m_strMainPackage; }
     void SetMainPackage(std::string package) { m_strMainPackage = std::move(package); }
+    // The main class package, read again from the main file as it is on disk; a file that cannot
+    // be read leaves it as it was. True when it was read.
+    bool ReadMainPackage();
+    // A source's text, as the class scanner reads it: when it is the main file, the package it
+    // declares becomes the main class package.
+    void NoteScannedSource(const std::string& path, std::string_view text);
+    // The folder the last tool started for the project worked in: the paths in its messages are
+    // written from there.
+    const std::string& GetLastRunFolder() const { return m_strLastRunFolder; }
+    void SetLastRunFolder(std::string folder) { m_strLastRunFolder = std::move(folder); }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
 
 protected:
@@ -85,6 +105,7 @@ protected:
 
 private:
     CJavaFile* FindScannedFile(const std::string& path) const;
+    void TakeMainPackage(std::string package);
 
     CProjectHost& m_host;
     std::string m_strLastCompileOutput;
@@ -97,6 +118,7 @@ private:
     bool m_bProjectWindowShown = false;
     std::string m_strMainPackage;  // the package of the main class, as "app" for app.Main
     std::string m_strMainFolder;
+    std::string m_strLastRunFolder;
     std::unique_ptr<CProjectWindows> m_pWindows;
     std::unique_ptr<CCmdTarget> m_pRunCommands;
 };

@@ -1,6 +1,8 @@
 #include "JavaScanner.h"
 
+#include "JavaLiterals.h"
 #include "JavaProjectDoc.h"
+#include "NextFind.h"
 #include "ScanTarget.h"
 
 #include <algorithm>
@@ -10,30 +12,33 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-// The next place of one pattern at or after the scan's position. The position only moves
-// forward, so each search resumes where the last one of its kind ended and all the searches
-// of a scan together read the text about once per pattern.
-class CNextFind {
+// The next place of a brace or comment marker at or after the scan's position, leaving out those
+// inside literals.
+class CNextOutsideLiterals {
 public:
-    CNextFind(std::string_view text, std::string_view pattern) : m_text(text), m_pattern(pattern) {}
+    CNextOutsideLiterals(std::string_view text, std::string_view pattern, CJavaLiterals& literals)
+        : m_find(text, pattern), m_literals(literals)
+    {
+    }
 
     std::size_t From(std::size_t from)
     {
-        assert(from >= m_nLastFrom);
-        m_nLastFrom = from;
-        if (m_bSearched && (m_nPos == npos || m_nPos >= from))
+        // The place found last still answers while the position has not passed it.
+        if (m_bFound && (m_nPos == npos || m_nPos >= from))
             return m_nPos;
-        m_nPos = m_text.find(m_pattern, from);
-        m_bSearched = true;
+        m_nPos = m_find.From(from);
+        while (m_nPos != npos && m_literals.Contains(m_nPos, m_place))
+            m_nPos = m_find.From(m_nPos + 1);
+        m_bFound = true;
         return m_nPos;
     }
 
 private:
-    std::string_view m_text;
-    std::string_view m_pattern;
+    CNextFind m_find;
     std::size_t m_nPos = 0;
-    std::size_t m_nLastFrom = 0;
-    bool m_bSearched = false;
+    bool m_bFound = false;
+    CJavaLiterals& m_literals;
+    CJavaLiterals::CPlace m_place;
 };
 
 // Hands what a scan finds to the open project.
@@ -95,6 +100,40 @@ bool IsLeadingSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+// A byte that may continue a Java name.
+bool IsNameByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$' || u >= 0x80;
+}
+
+// "enum " and "record " declare a type only as a word of their own followed by a name, so that
+// a parameter or a field named record is not taken for one.
+std::size_t FindDeclaringWord(std::string_view text, std::string_view keyword)
+{
+    for (std::size_t at = text.find(keyword); at != npos; at = text.find(keyword, at + 1)) {
+        const std::size_t nameAt = at + keyword.size();
+        const bool bWordStart = at == 0 || !IsNameByte(text[at - 1]);
+        if (bWordStart && nameAt < text.size() && IsNameByte(text[nameAt]) &&
+            !(text[nameAt] >= '0' && text[nameAt] <= '9'))
+            return at;
+    }
+    return npos;
+}
+
+// Where the keyword that makes a header a type's stands: "class " anywhere, else "interface "
+// anywhere, else a declaring "enum ", else a declaring "record ".
+std::size_t FindTypeKeyword(std::string_view text)
+{
+    if (const std::size_t at = text.find("class "); at != npos)
+        return at;
+    if (const std::size_t at = text.find("interface "); at != npos)
+        return at;
+    if (const std::size_t at = FindDeclaringWord(text, "enum "); at != npos)
+        return at;
+    return FindDeclaringWord(text, "record ");
+}
+
 std::string_view TrimRight(std::string_view text)
 {
     while (!text.empty() && IsTrailingSpace(text.back()))
@@ -109,18 +148,31 @@ std::ptrdiff_t LastLineFeed(std::string_view text)
     return pos == npos ? -1 : static_cast<std::ptrdiff_t>(pos);
 }
 
-// Every occurrence, found left to right without overlaps, replaced.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to)
+// The header's white space as the scan has always normalised it: each CR LF becomes a space, each
+// TAB a space, and then five times over every pair of spaces one space, so that a run of n spaces
+// ends as n / 32 spaces rounded up. Done in one pass: a header is normalised for every brace.
+std::string NormaliseSpaces(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    std::size_t start = 0;
-    for (std::size_t at = text.find(from); at != npos; at = text.find(from, start)) {
-        out.append(text, start, at - start);
-        out.append(to);
-        start = at + from.size();
+    std::size_t nRun = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            c = ' ';
+            ++i;
+        } else if (c == '\t') {
+            c = ' ';
+        }
+        if (c == ' ') {
+            ++nRun;
+            continue;
+        }
+        out.append((nRun + 31) / 32, ' ');
+        nRun = 0;
+        out += c;
     }
-    out.append(text, start);
+    out.append((nRun + 31) / 32, ' ');
     return out;
 }
 
@@ -132,6 +184,8 @@ void CJavaScanner::ScanSource(std::string_view text, CJavaProjectDoc* pOpenProje
         Scan(text, nullptr, path);
         return;
     }
+    // The main file's package is taken before the scan ends and the project's views show it.
+    pOpenProject->NoteScannedSource(path, text);
     CProjectScanTarget target(*pOpenProject);
     Scan(text, &target, path);
 }
@@ -163,11 +217,13 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
     m_strEntries.clear();
     m_nEntryPos.clear();
 
-    CNextFind open(text, "{");
-    CNextFind close(text, "}");
-    CNextFind blockStart(text, "/*");
-    CNextFind blockEnd(text, "*/");
-    CNextFind lineStart(text, "//");
+    // A brace inside a literal counts as a space, and no comment starts or ends there.
+    CJavaLiterals literals(text);
+    CNextOutsideLiterals open(text, "{", literals);
+    CNextOutsideLiterals close(text, "}", literals);
+    CNextOutsideLiterals blockStart(text, "/*", literals);
+    CNextOutsideLiterals blockEnd(text, "*/", literals);
+    CNextOutsideLiterals lineStart(text, "//", literals);
     CNextFind lineEnd(text, "\n");
 
     // Everything before the cursor is consumed; m_nScanOffset follows it.
@@ -185,7 +241,8 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
 
     bool bMore = open.From(0) != npos;
     while (bMore) {
-        // Block comments. The cut runs to the first "*/" of the remainder, wherever it stands.
+        // Block comments. The cut runs to the first "*/" of the remainder, wherever it stands, that
+        // is not inside a literal.
         while (beforeBothBraces(blockStart.From(cursor))) {
             const std::size_t end = blockEnd.From(cursor);
             if (end == npos)
@@ -207,7 +264,14 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
         if (b != npos && (a == npos || a < b)) {
             ++depth;
             const std::size_t headerEnd = a == npos ? cursor : a;
-            const std::string_view header = text.substr(cursor, headerEnd - cursor);
+            std::string_view header = text.substr(cursor, headerEnd - cursor);
+            // Every brace before the next one that counts lies inside a literal, where it is a space.
+            std::string blanked;
+            if (header.find('{') != npos || header.find('}') != npos) {
+                blanked = header;
+                std::replace_if(blanked.begin(), blanked.end(), [](char c) { return c == '{' || c == '}'; }, ' ');
+                header = blanked;
+            }
             moveTo(a == npos ? cursor : a + 1);
             if (depth < 3) {
                 m_bInInnerClass = false;
@@ -232,12 +296,12 @@ void CJavaScanner::Scan(std::string_view text, CScanTarget* pTarget, const std::
 void CJavaScanner::ScanHeaderText(std::string_view header, int depth)
 {
     const std::string_view h = TrimRight(header);
-    // A header spread over several lines starts at the line holding "class " or the last "(".
+    // A header spread over several lines starts at the line holding its type keyword or the last "(".
     std::ptrdiff_t b = LastLineFeed(h);
     if (b >= 0) {
         const std::size_t paren = h.rfind('(');
         if (paren == npos) {
-            const std::size_t keyword = h.find("class ");
+            const std::size_t keyword = FindTypeKeyword(h);
             if (keyword != npos && static_cast<std::ptrdiff_t>(keyword) < b)
                 b = LastLineFeed(h.substr(0, keyword));
         } else if (static_cast<std::ptrdiff_t>(paren) < b) {
@@ -252,19 +316,15 @@ void CJavaScanner::ScanHeaderText(std::string_view header, int depth)
         line.remove_prefix(1);
     if (line.empty())
         return;
-    ParseHeader(std::string(line), depth);
+    ParseHeader(line, depth);
 }
 
-void CJavaScanner::ParseHeader(std::string line, int depth)
+void CJavaScanner::ParseHeader(std::string_view header, int depth)
 {
-    line = ReplaceAll(line, "\r\n", " ");
-    std::replace(line.begin(), line.end(), '\t', ' ');
-    for (int pass = 0; pass < 5; ++pass)
-        line = ReplaceAll(line, "  ", " ");
+    const std::string line = NormaliseSpaces(header);
 
     const std::string& path = *m_pPath;
-    const std::size_t classAt = line.find("class ");
-    const std::size_t typeAt = classAt != npos ? classAt : line.find("interface ");
+    const std::size_t typeAt = FindTypeKeyword(line);
     if (typeAt == npos) {
         const std::size_t paren = line.find('(');
         if (paren == npos || paren < 1)
@@ -289,9 +349,10 @@ void CJavaScanner::ParseHeader(std::string line, int depth)
         return;
     }
 
-    // The space that ends the keyword; the name runs to the next white space.
+    // The space that ends the keyword; the name runs to the next white space, or to the "<" of a
+    // generic type's parameters or the "(" of a record's components.
     const std::size_t keywordEnd = line.find(' ', typeAt);
-    const std::size_t nameEnd = line.find_first_of("\r\t\n ", keywordEnd + 1);
+    const std::size_t nameEnd = line.find_first_of("\r\t\n <(", keywordEnd + 1);
     std::string name = line.substr(keywordEnd + 1, nameEnd == npos ? npos : nameEnd - keywordEnd - 1);
     if (depth >= 2) {
         m_strCurrentInner = name;

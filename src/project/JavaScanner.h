@@ -35,7 +35,7 @@ public:
 private:
     void Scan(std::string_view text, CScanTarget* pTarget, const std::string& path);
     void ScanHeaderText(std::string_view header, int depth);
-    void ParseHeader(std::string line, int depth);
+    void ParseHeader(std::string_view header, int depth);
     void Record(std::string entry);
 
     std::string m_strCurrentClass;

@@ -2,8 +2,11 @@
 
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
+#include <utility>
+#include <vector>
 
 namespace MessageJump {
 
@@ -63,6 +66,85 @@ std::optional<CFrame> StackFrame(std::string_view line)
     if (nLine <= 0 || end == std::string_view::npos || line[end] != ')')
         return std::nullopt;
     return CFrame {std::string(name), nLine};
+}
+
+namespace {
+
+// A frame's class with its package, "a.b.C$D" of "a.b.C$D.m": after any module or loader name
+// ("java.base/", "app//") and before the method.
+std::string_view FrameClass(std::string_view line)
+{
+    const std::size_t at = line.find("at ");
+    const std::size_t open = line.find('(', at);
+    std::string_view qualified = line.substr(at + 3, open - at - 3);
+    if (const std::size_t slash = qualified.rfind('/'); slash != std::string_view::npos)
+        qualified.remove_prefix(slash + 1);
+    const std::size_t dot = qualified.rfind('.');
+    return dot == std::string_view::npos ? std::string_view() : qualified.substr(0, dot);
+}
+
+}  // namespace
+
+std::optional<CToolMessage> ParseLine(std::string_view line)
+{
+    // "PATH:LINE:" with the first colon that a number and a colon follow; a path may hold colons.
+    for (std::size_t colon = line.find(':'); colon != std::string_view::npos; colon = line.find(':', colon + 1)) {
+        const std::size_t digits = colon + 1;
+        const std::size_t end = line.find_first_not_of("0123456789", digits);
+        if (colon == 0 || end == digits || end == std::string_view::npos || line[end] != ':')
+            continue;
+        const int nLine = NumberAt(line, digits);
+        if (nLine <= 0)
+            continue;
+        CToolMessage message {std::string(line.substr(0, colon)), nLine};
+        std::string_view rest = line.substr(end + 1);
+        if (rest.starts_with(' '))
+            rest.remove_prefix(1);
+        for (const auto& [prefix, kind] : {std::pair {std::string_view("error: "), CToolMessage::EKind::Error},
+                                           std::pair {std::string_view("warning: "), CToolMessage::EKind::Warning}}) {
+            if (rest.starts_with(prefix)) {
+                rest.remove_prefix(prefix.size());
+                message.kind = kind;
+            }
+        }
+        message.strText = rest;
+        return message;
+    }
+    const std::optional<CFrame> frame = StackFrame(line);
+    if (!frame)
+        return std::nullopt;
+    CToolMessage message {frame->strName, frame->nLine};
+    const std::string_view className = FrameClass(line);
+    const std::size_t dot = className.rfind('.');
+    message.strQualifiedFile = frame->strName;
+    if (dot != std::string_view::npos) {
+        std::string folders(className.substr(0, dot));
+        std::replace(folders.begin(), folders.end(), '.', Paths::kSeparator);
+        message.strQualifiedFile = Paths::Join(folders, frame->strName);
+    }
+    return message;
+}
+
+std::optional<std::string> ResolveFile(const CToolMessage& message, const CMessagePlaces& places)
+{
+    const auto under = [](const std::string& folder, const std::string& relative) {
+        return folder.empty() ? std::string() : Paths::Join(folder, relative);
+    };
+    std::vector<std::string> candidates;
+    if (!message.strQualifiedFile.empty()) {
+        candidates = {under(places.strSourceRoot, message.strQualifiedFile),
+                      under(places.strRunFolder, message.strQualifiedFile)};
+    } else if (message.strPath.starts_with(Paths::kSeparator)) {
+        candidates = {message.strPath};
+    } else {
+        candidates = {under(places.strRunFolder, message.strPath)};
+    }
+    for (const std::string& candidate : candidates) {
+        // javac writes the files it found on its source path as "./a/B.java".
+        if (!candidate.empty() && places.isFile(candidate))
+            return Paths::Absolute(candidate);
+    }
+    return places.projectFile ? places.projectFile(Paths::NameOf(message.strPath)) : std::nullopt;
 }
 
 }  // namespace MessageJump

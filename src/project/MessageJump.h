@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,5 +27,33 @@ struct CFrame {
     int nLine = 0;
 };
 std::optional<CFrame> StackFrame(std::string_view line);
+
+// One line of a tool's output read as a message about a place in a source: javac's
+// "PATH:LINE: error: TEXT" and "PATH:LINE: warning: TEXT", any other "PATH:LINE: TEXT", or a
+// stack-trace frame "at a.b.C.m(C.java:LINE)".
+struct CToolMessage {
+    enum class EKind { Error, Warning, Other };
+
+    std::string strPath;  // the file as the line writes it; a frame's file name
+    int nLine = 0;        // from 1
+    EKind kind = EKind::Other;
+    std::string strText;           // what follows "error: ", "warning: " or the line number; "" for a frame
+    std::string strQualifiedFile;  // a frame's file under its package's folders, "a/b/C.java"; "" otherwise
+};
+std::optional<CToolMessage> ParseLine(std::string_view line);
+
+// Where a message's file may be looked for.
+struct CMessagePlaces {
+    std::string strRunFolder;   // the folder the tool that wrote it worked in
+    std::string strSourceRoot;  // the main file's source root, where frames' packages start
+    std::function<bool(const std::string& path)> isFile;
+    // The full path of the project's Java file of that name; nothing when there is none.
+    std::function<std::optional<std::string>(const std::string& name)> projectFile;
+};
+
+// The file a message names: a frame's file under the source root (or the run's folder), else the
+// path as written, taken from the run's folder when it is relative, whichever is a file; only when
+// none is, the project's Java file of the same name.
+std::optional<std::string> ResolveFile(const CToolMessage& message, const CMessagePlaces& places);
 
 }  // namespace MessageJump

@@ -17,6 +17,7 @@
 #include "platform/Terminal.h"
 #include "project/JavaProjectDoc.h"
 #include "project/ProjectWindows.h"
+#include "project/SourceRoot.h"
 
 using namespace Cmd;
 
@@ -72,20 +73,46 @@ std::optional<std::string> CProjectRunCommands::CheckedMainPath()
     return path;
 }
 
+std::optional<CSourceRoot> CProjectRunCommands::CheckedRoot(const std::string& path, const std::string& package)
+{
+    std::optional<CSourceRoot> root = SourceRoot::Find(path, package);
+    if (!root)
+        Ui().MessageBox(SourceRoot::MismatchMessage(path, package));
+    return root;
+}
+
+std::optional<CSourceRoot> CProjectRunCommands::CheckedMainRoot()
+{
+    const std::optional<std::string> mainPath = CheckedMainPath();
+    if (!mainPath)
+        return std::nullopt;
+    m_project.ReadMainPackage();
+    return CheckedRoot(*mainPath, m_project.GetMainPackage());
+}
+
 bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode)
 {
     FileIo::SetCurrentFolder(line.strFolder);
-    if (mode == RunMode::Captured)
-        return RunCaptured(line.strApplication, line.strCommandLine, line.strFolder);
-    return RunInConsole(line.strApplication, line.strCommandLine, line.strFolder);
+    if (mode == RunMode::Console)
+        return RunInConsole(line.strApplication, line.strCommandLine, line.strFolder);
+    if (!RunCaptured(line.strApplication, line.strCommandLine, line.strFolder))
+        return false;
+    // The Process Window shows this run now; its messages name paths from its folder.
+    m_project.SetLastRunFolder(line.strFolder);
+    return true;
 }
 
 bool CProjectRunCommands::Compile(const std::string& path)
 {
     if (m_host.SaveBeforeCompiling())
         m_host.SaveAll();
+    // A file that declares a package is compiled from its source root, as javac expects.
+    const FileIo::FileReadResult source = FileIo::ReadWholeFile(path);
+    const std::optional<CSourceRoot> root = CheckedRoot(path, SourceRoot::ReadPackage(source.bytes));
+    if (!root)
+        return false;
     const CWaitCursor wait(Ui());
-    const CToolLine line = ToolLines::Compile(m_host.GetJavaBin(), path, m_host.GetJavacSwitches(), "");
+    const CToolLine line = ToolLines::Compile(m_host.GetJavaBin(), *root, m_host.GetJavacSwitches(), "");
     return Start(line, RunMode::Captured);
 }
 
@@ -108,12 +135,14 @@ bool CProjectRunCommands::CompileSourceWindow(const std::string& path)
 
 bool CProjectRunCommands::Build()
 {
-    const std::optional<std::string> mainPath = CheckedMainPath();
-    if (!mainPath)
+    if (!CheckedMainPath())
         return false;
     if (m_host.SaveBeforeCompiling())
         m_host.SaveAll();
-    const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *mainPath, m_project.GetJavacSwitches());
+    const std::optional<CSourceRoot> main = CheckedMainRoot();
+    if (!main)
+        return false;
+    const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, m_project.GetJavacSwitches());
     m_host.SetProcessCaption(line.strCaption);
     const CWaitCursor wait(Ui());
     return Start(line, RunMode::Captured);
@@ -121,11 +150,10 @@ bool CProjectRunCommands::Build()
 
 bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>& arguments)
 {
-    const std::optional<std::string> mainPath = CheckedMainPath();
-    if (!mainPath)
+    const std::optional<CSourceRoot> main = CheckedMainRoot();
+    if (!main)
         return false;
-    CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "java", *mainPath, m_project.GetJavaSwitches(),
-                                        m_project.GetMainPackage());
+    CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "java", *main, m_project.GetJavaSwitches());
     m_host.SetProcessCaption(line.strCaption);
     if (arguments) {
         line.strCommandLine += " " + *arguments;
@@ -144,11 +172,10 @@ bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>
 
 bool CProjectRunCommands::Debug()
 {
-    const std::optional<std::string> mainPath = CheckedMainPath();
-    if (!mainPath)
+    const std::optional<CSourceRoot> main = CheckedMainRoot();
+    if (!main)
         return false;
-    const CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "jdb", *mainPath, m_project.GetJavaSwitches(),
-                                              m_project.GetMainPackage());
+    const CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "jdb", *main, m_project.GetJavaSwitches());
     m_host.SetProcessCaption(line.strCaption);
     if (Start(line, RunMode::Console))
         return true;
@@ -189,8 +216,13 @@ bool CProjectRunCommands::CreateJar()
 {
     if (!CheckMainFile())
         return false;
+    const std::string mainPath = m_project.GetFilePath(m_project.GetMainJavaFile());
+    m_project.ReadMainPackage();
+    const std::optional<CSourceRoot> main = CheckedRoot(mainPath, m_project.GetMainPackage());
+    if (!main)
+        return false;
     const std::string className = ToolLines::ClassForManifest(m_project.GetMainJavaFile());
-    const std::string mainFolder = Paths::FolderOf(m_project.GetFilePath(m_project.GetMainJavaFile()));
+    const std::string mainFolder = Paths::FolderOf(mainPath);
     CFileDialogSpec request;
     request.defaultExtension = "jar";
     request.initialName = className + ".jar";
@@ -203,8 +235,12 @@ bool CProjectRunCommands::CreateJar()
         return false;
     const std::string manifest = Paths::FolderOf(*jarPath) + Paths::kSeparator + "manifest.txt";
     // A manifest that cannot be written is left out; the jar is made all the same.
-    FileIo::WriteFileReplacing(manifest, "Main-Class: " + className + "\r\n");
-    const CToolLine line = ToolLines::CreateJar(m_host.GetJavaBin(), mainFolder, manifest, *jarPath);
+    FileIo::WriteFileReplacing(manifest,
+                               "Main-Class: " + ToolLines::ClassForManifest(m_project.GetMainJavaFile(), main->strPackage) +
+                                   "\r\n");
+    const std::vector<std::string> classFolders =
+        main->strPackage.empty() ? std::vector<std::string>() : SourceRoot::PackageFoldersWithClasses(main->strRoot);
+    const CToolLine line = ToolLines::CreateJar(m_host.GetJavaBin(), *main, classFolders, manifest, *jarPath);
     const CWaitCursor wait(Ui());
     m_host.SetProcessCaption(line.strCaption);
     return Start(line, RunMode::Captured);

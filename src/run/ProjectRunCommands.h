@@ -9,6 +9,7 @@ class CCapturedRun;
 class CJavaProjectDoc;
 class CRunHost;
 class CUi;
+struct CSourceRoot;
 struct CToolLine;
 
 // The project's commands that start the JDK's tools: compile, build, run captured or in a
@@ -52,6 +53,12 @@ private:
     // The main file's full path, after the main-file and separator checks; nothing (and the
     // message shown) when one fails.
     std::optional<std::string> CheckedMainPath();
+    // The main file's root and names, its package read again from the file; nothing (and the
+    // message shown) when a check fails or its folder does not match its package.
+    std::optional<CSourceRoot> CheckedMainRoot();
+    // Where the tools work on the source at path, declaring package; nothing (and the message
+    // shown) when its folder does not match its package.
+    std::optional<CSourceRoot> CheckedRoot(const std::string& path, const std::string& package);
     bool CheckMainFile();
     bool CheckSeparator(const std::string& path);
     bool Compile(const std::string& path);

@@ -1,6 +1,7 @@
 #include "ToolLines.h"
 
 #include "platform/Paths.h"
+#include "project/SourceRoot.h"
 
 namespace ToolLines {
 
@@ -18,42 +19,33 @@ std::string ToolPath(const std::string& javaBin, const std::string& tool)
     return javaBin + "/bin/" + tool;
 }
 
-CToolLine Compile(const std::string& javaBin, const std::string& path, const std::string& switches,
+CToolLine Compile(const std::string& javaBin, const CSourceRoot& source, const std::string& switches,
                   const std::string& caption)
 {
-    std::string line = "javac " + Paths::NameOf(path);
+    std::string line = "javac " + source.strRelativePath;
     if (!switches.empty())
         line += " " + switches;
-    return {ToolPath(javaBin, "javac"), line, Paths::FolderOf(path), caption};
+    return {ToolPath(javaBin, "javac"), line, source.strRoot, caption};
 }
 
-CToolLine Build(const std::string& javaBin, const std::string& mainPath, const std::string& javacSwitches)
+CToolLine Build(const std::string& javaBin, const CSourceRoot& main, const std::string& javacSwitches)
 {
-    return Compile(javaBin, mainPath, javacSwitches, "Building " + Quoted(mainPath));
+    return Compile(javaBin, main, javacSwitches, "Building " + Quoted(main.strPath));
 }
 
-std::string ClassOfFile(const std::string& fileName)
-{
-    const auto dot = fileName.rfind('.');
-    return dot == std::string::npos ? std::string() : fileName.substr(0, dot);
-}
-
-std::string ClassForManifest(const std::string& fileName)
+std::string ClassForManifest(const std::string& fileName, const std::string& package)
 {
     std::string name = fileName;
     for (auto at = name.find(".java"); at != std::string::npos; at = name.find(".java"))
         name.erase(at, 5);
-    return name;
+    return package.empty() ? name : package + "." + name;
 }
 
-CToolLine RunMain(const std::string& javaBin, const std::string& tool, const std::string& mainPath,
-                  const std::string& javaSwitches, const std::string& package)
+CToolLine RunMain(const std::string& javaBin, const std::string& tool, const CSourceRoot& main,
+                  const std::string& javaSwitches)
 {
-    std::string line = tool + " " + javaSwitches + " ";
-    if (!package.empty())
-        line += package + ".";
-    line += ClassOfFile(Paths::NameOf(mainPath));
-    return {ToolPath(javaBin, tool), line, Paths::FolderOf(mainPath), line};
+    const std::string line = tool + " " + javaSwitches + " " + main.strClassName;
+    return {ToolPath(javaBin, tool), line, main.strRoot, line};
 }
 
 CToolLine AppletViewer(const std::string& javaBin, const std::string& pagePath)
@@ -68,11 +60,18 @@ CToolLine AppletHost(const std::string& javaBin, const std::string& hostJar, con
             Paths::FolderOf(pagePath), "AppletViewer: " + Quoted(pagePath)};
 }
 
-CToolLine CreateJar(const std::string& javaBin, const std::string& mainFolder, const std::string& manifestPath,
-                    const std::string& jarPath)
+CToolLine CreateJar(const std::string& javaBin, const CSourceRoot& main, const std::vector<std::string>& classFolders,
+                    const std::string& manifestPath, const std::string& jarPath)
 {
-    return {ToolPath(javaBin, "jar"), "jar cmfv " + Quoted(manifestPath) + " " + Quoted(jarPath) + " *.class",
-            mainFolder, "Creating jar " + jarPath};
+    std::string line = "jar cmfv " + Quoted(manifestPath) + " " + Quoted(jarPath);
+    if (main.strPackage.empty()) {
+        line += " *.class";
+    } else {
+        // Left unquoted, so that each pattern is expanded; package folders hold no blanks.
+        for (const std::string& folder : classFolders)
+            line += " " + folder + "/*.class";
+    }
+    return {ToolPath(javaBin, "jar"), line, main.strRoot, "Creating jar " + jarPath};
 }
 
 CToolLine ArchiveListing(const std::string& javaBin, const std::string& archivePath)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+struct CSourceRoot;
 
 // How one JDK tool is started: its full path, the command line that begins with its bare name,
 // the folder it runs in (which the program also makes its own current folder), and the process
@@ -19,29 +22,30 @@ namespace ToolLines {
 // The JDK folder as stored, then "/bin/" and the tool's name.
 std::string ToolPath(const std::string& javaBin, const std::string& tool);
 
-// "javac NAME" and the switches after it, in the file's folder.
-CToolLine Compile(const std::string& javaBin, const std::string& path, const std::string& switches,
+// "javac", the source's path from its root and the switches after it, in the source's root (a
+// source without a package: its name, in its folder).
+CToolLine Compile(const std::string& javaBin, const CSourceRoot& source, const std::string& switches,
                   const std::string& caption);
 // Build: javac on the main file with the project's switches.
-CToolLine Build(const std::string& javaBin, const std::string& mainPath, const std::string& javacSwitches);
-// "java", the project's switches, always one blank, the package and "." when there is one, and
-// the main file's name up to its last "."; tool is "java" or "jdb". The caption is the line.
-CToolLine RunMain(const std::string& javaBin, const std::string& tool, const std::string& mainPath,
-                  const std::string& javaSwitches, const std::string& package);
+CToolLine Build(const std::string& javaBin, const CSourceRoot& main, const std::string& javacSwitches);
+// tool ("java" or "jdb"), the project's switches, always one blank, and the main class by its full
+// name, in the main file's root. The caption is the line.
+CToolLine RunMain(const std::string& javaBin, const std::string& tool, const CSourceRoot& main,
+                  const std::string& javaSwitches);
 // appletviewer on the page, quoted, in the page's folder.
 CToolLine AppletViewer(const std::string& javaBin, const std::string& pagePath);
 // Where the JDK has no appletviewer: the program's own applet host on the page, with the same
 // caption.
 CToolLine AppletHost(const std::string& javaBin, const std::string& hostJar, const std::string& pagePath);
-// "jar cmfv MANIFEST JAR *.class" in the main file's folder.
-CToolLine CreateJar(const std::string& javaBin, const std::string& mainFolder, const std::string& manifestPath,
-                    const std::string& jarPath);
+// "jar cmfv MANIFEST JAR *.class" in the main file's folder; for a main class in a package, with
+// "FOLDER/*.class" for each of the package folders under its root that hold classes, in the root.
+CToolLine CreateJar(const std::string& javaBin, const CSourceRoot& main, const std::vector<std::string>& classFolders,
+                    const std::string& manifestPath, const std::string& jarPath);
 // "jar tvf NAME" in the archive's folder; the name is not quoted and the caption is left alone.
 CToolLine ArchiveListing(const std::string& javaBin, const std::string& archivePath);
 
-// The main file's name up to its last "." ("" for a name without one).
-std::string ClassOfFile(const std::string& fileName);
-// The name with every ".java" taken out, as the jar's manifest names the main class.
-std::string ClassForManifest(const std::string& fileName);
+// The name with every ".java" taken out, as the jar's manifest names the main class, after its
+// package and a "." when it has one.
+std::string ClassForManifest(const std::string& fileName, const std::string& package = "");
 
 }  // namespace ToolLines

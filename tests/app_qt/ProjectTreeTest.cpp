@@ -133,12 +133,15 @@ TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectItsKeysReachTheTreeAndSetStores
     EXPECT_EQ(form->GetMainJavaList()->currentText(), "Shapes.java");
 
     // Choosing a main file in the list sets it, and the tree's pictures follow.
-    m_home.Dir().Write("Shapes/Aux.java", "class Aux {}\r\n");
+    m_home.Dir().Write("Shapes/Aux.java", "package Shapes;\r\nclass Aux {}\r\n");
     project.AddJavaFile(m_home.Dir().File("Shapes/Aux.java"));
     project.RefreshViews();
     ASSERT_EQ(form->GetMainJavaList()->count(), 2);
+    EXPECT_EQ(form->GetMainPackageField()->text(), "");
     form->GetMainJavaList()->setCurrentIndex(form->GetMainJavaList()->findText("Aux.java"));
     EXPECT_EQ(project.GetMainJavaFile(), "Aux.java");
+    EXPECT_EQ(form->GetMainPackageField()->text(), "Shapes") << "the package read from the main file, beside it";
+    EXPECT_TRUE(form->GetMainPackageField()->isReadOnly());
     EXPECT_EQ(Item({"Aux.java"})->GetImage(), CProjectTreeItem::kMainJavaFile);
     EXPECT_EQ(Item({"Shapes.java"})->GetImage(), CProjectTreeItem::kJavaFile);
 

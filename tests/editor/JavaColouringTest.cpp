@@ -2,6 +2,7 @@
 
 #include "editor/JavaColouring.h"
 #include "editor/OpenCommentIndex.h"
+#include "editor/TextBlockIndex.h"
 #include "support/Golden.h"
 #include "support/PieceTexts.h"
 #include "support/StringTextModel.h"
@@ -18,17 +19,20 @@
 
 namespace {
 
-// What the caret line's pass gives each line in turn, asking the index what is open above it as the
-// window does.
+// What the caret line's pass gives each line in turn, asking the indexes what is open above it as
+// the window does.
 std::string LinePassClasses(const std::string& text)
 {
     CStringTextModel model(text);
     COpenCommentIndex index(model, "/*", "*/");
+    CTextBlockIndex textBlocks(model, index);
     std::string classes(text.size(), ColourClass::kNormal);
     for (int nLine = 0; nLine < model.GetLineCount(); ++nLine) {
         const TextPos nStart = model.LineStart(nLine);
+        const bool bOpenAbove = index.IsOpenAbove(nLine);
+        const bool bTextBlockAbove = textBlocks.IsOpenAbove(nLine);
         const std::string line =
-            JavaColouring::LinePass(model.GetBytes(nStart, model.LineEnd(nLine)), index.IsOpenAbove(nLine));
+            JavaColouring::LinePass(model.GetBytes(nStart, model.LineEnd(nLine)), bOpenAbove, bTextBlockAbove);
         std::copy(line.begin(), line.end(), classes.begin() + nStart);
     }
     return classes;
@@ -55,14 +59,18 @@ TEST(JavaColouringTest, GoldenSourcesGiveTheirStoredClasses)
 
 // Pieces that reach every rule of both passes when strung together: keywords of the table, Java
 // words that are not in it, words a keyword only starts or ends, digits and underscores beside
-// keywords, and the bytes comments and strings are made of.
+// keywords, the bytes comments and strings are made of, and character literals and text blocks
+// holding quotes, escapes and comment markers.
 const std::vector<std::string>& Pieces()
 {
     static const std::vector<std::string> pieces = [] {
         std::vector<std::string> all = {"\"", "\"",   "\"",     "\\",  "\\",      "/",      "/",    "*",
                                         "*",  " ",    " ",      "\t",  "'",       "\r\n",   "\r\n", "\n",
                                         "\r", "//",   "/*",     "*/",  "\\\"",    "\\\\",   "x",    "2",
-                                        "_",  "enum", "assert", "Int", "integer", "whiles", "ab",   "ä"};
+                                        "_",  "enum", "assert", "Int", "integer", "whiles", "ab",   "ä",
+                                        "'",  "'\"'",  "'\\''",  "'\\\\'", "'{'",  "'/'",  "'*'",  R"(""")",
+                                        R"(""")", R"(\""")", R"(""")" "\r\n    a \"quoted\" // not a comment\r\n    " R"(""")",
+                                        R"(""")" "\n /* \\\"\"\" */ '\n" R"(""")", "enumerate", "strictfpx"};
         for (int n = 0; n < 2; ++n) {
             for (const std::string& keyword : oracle::KeywordTable())
                 all.push_back(keyword);
@@ -73,11 +81,18 @@ const std::vector<std::string>& Pieces()
 }
 
 // The first difference on every text of up to five of a few pieces (all ways the first bytes,
-// quotes, escapes and markers can meet), then on random texts of the full set.
+// quotes, escapes and markers can meet, without literals and with them), then on random texts of
+// the full set.
 std::string FirstDifference(const std::function<std::string(std::string_view)>& difference)
 {
     static const std::string few[] = {"\"", "\\", "/", "*", "int", "x", "2", "\r\n"};
-    static const std::vector<std::string> texts = PieceTexts(few, 5, Pieces(), 4000, 90, 4242);
+    static const std::string fewWithLiterals[] = {"'", "\"", "\\", "/", "*", "x", "\r\n"};
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> all = PieceTexts(few, 5, Pieces(), 4000, 90, 4242);
+        for (std::string& text : PieceTexts(fewWithLiterals, 5, Pieces(), 0, 0, 0))
+            all.push_back(std::move(text));
+        return all;
+    }();
     for (const std::string& text : texts) {
         if (std::string found = difference(text); !found.empty())
             return found;

@@ -101,6 +101,12 @@ TEST(CommandLine, ExpandsUnquotedWildcardsAgainstTheWorkingFolder)
         {"jar s*/In.class", {"jar", "s*/In.class"}},                   // wildcards only in the last part
         {"jar M??n.java", {"jar", "Main.java"}},
         {"*.class x", {"*.class", "x"}},                               // the program's name never expands
+        // The JDK reads the value of a path switch itself: "lib/*" is its class-path wildcard.
+        {"java -cp sub/* Main *.class", {"java", "-cp", "sub/*", "Main", "A.class", "B.class", "a.class", "my file.class"}},
+        {"javac -classpath sub/* --class-path sub/* -sourcepath sub/I* --source-path s?b/* A.java",
+         {"javac", "-classpath", "sub/*", "--class-path", "sub/*", "-sourcepath", "sub/I*", "--source-path", "s?b/*", "A.java"}},
+        {"java -p sub/* --module-path sub/* -cp:x sub/*", {"java", "-p", "sub/*", "--module-path", "sub/*", "-cp:x", "sub/In.class", "sub/Z.class"}},
+        {"java -cp", {"java", "-cp"}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(CommandLine::ToArgv(row.line, dir.Path()), row.argv) << row.line;

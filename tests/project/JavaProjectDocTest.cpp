@@ -109,27 +109,44 @@ TEST_F(JavaProjectDocTest, TruncatedFileIsRefusedAtEveryCut)
     }
 }
 
+// Two files of one name in different folders (Document.java of two packages) were one entry
+// re-pointed at the second: the first dropped from the project without a word. Now the second
+// is refused, naming both.
 TEST_F(JavaProjectDocTest, AddJavaFileByPathAndByName)
 {
     CJavaProjectDoc doc(m_host);
     EXPECT_TRUE(doc.AddJavaFile("/a/X.java"));
     doc.AddClass("/a/X.java", "X");
     EXPECT_FALSE(doc.AddJavaFile("/a/X.java")) << "the same path twice";
-    EXPECT_TRUE(doc.AddJavaFile("/b/X.java"));
+    EXPECT_TRUE(m_host.m_ui.Messages().empty()) << "a file already in the project is not refused";
+    m_host.m_ui.ExpectMessage("You cannot add two Java files with the same name to a project.\n/b/X.java\n"
+                              "was not added: /a/X.java\nis already in it.");
+    EXPECT_FALSE(doc.AddJavaFile("/b/X.java"));
     ASSERT_EQ(doc.GetJavaFiles().GetCount(), 1);
-    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetPath(), "/b/X.java");
-    EXPECT_EQ(ClassOf(doc, 0, 0)->GetName(), "X") << "re-pointing keeps the classes";
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(0)->GetPath(), "/a/X.java");
+    EXPECT_EQ(ClassOf(doc, 0, 0)->GetName(), "X");
     EXPECT_TRUE(doc.AddJavaFile("/b/x.java")) << "names compare case-sensitively";
     EXPECT_EQ(doc.GetJavaFiles().GetCount(), 2);
 }
 
-TEST_F(JavaProjectDocTest, FullListDropsTheNewEntry)
+TEST_F(JavaProjectDocTest, FullListRefusesTheNewEntryAndSaysSo)
 {
     CJavaProjectDoc doc(m_host);
-    for (int i = 0; i < 256; ++i)
-        doc.AddJavaFile("/p/F" + std::to_string(i) + ".java");
+    for (int i = 0; i < 255; ++i)
+        ASSERT_TRUE(doc.AddJavaFile("/p/F" + std::to_string(i) + ".java"));
+    m_host.m_ui.ExpectMessage("1 file was not added: a project holds at most 255 Java files.");
+    EXPECT_FALSE(doc.AddJavaFile("/p/F255.java"));
     EXPECT_EQ(doc.GetJavaFiles().GetCount(), 255);
     EXPECT_EQ(doc.GetFilePath("F255.java"), "NOFILE");
+
+    for (int i = 0; i < 255; ++i)
+        ASSERT_TRUE(doc.AddPlainFile("/p/p" + std::to_string(i) + ".html"));
+    m_host.m_ui.ExpectMessage("1 file was not added: a project holds at most 255 HTML files.");
+    EXPECT_FALSE(doc.AddPlainFile("/p/last.html"));
+    m_host.m_ui.ExpectOpenFiles({"/p/other.html"});
+    m_host.m_ui.ExpectMessage("1 file was not added: a project holds at most 255 HTML files.");
+    doc.AddHtmlFile();
+    EXPECT_EQ(doc.GetPlainFiles().GetCount(), 255);
 }
 
 TEST_F(JavaProjectDocTest, FilePathLookupRelocatesAndMainFolderFollows)
@@ -323,6 +340,30 @@ TEST_F(JavaProjectDocTest, AddJavaFilesCommand)
     EXPECT_FALSE(doc.IsModified());
 }
 
+// Adding 300 files kept 255 and said nothing. What fits goes in; then one message names the
+// files refused for their names (the first ten of them) and one counts those left without room.
+TEST_F(JavaProjectDocTest, AddJavaFilesSaysWhatItRefused)
+{
+    CJavaProjectDoc doc(m_host);
+    ASSERT_TRUE(doc.AddJavaFile("/a/F0.java"));
+    std::vector<std::string> chosen;
+    for (int i = 0; i < 300; ++i)
+        chosen.push_back("/p/F" + std::to_string(i) + ".java");
+    for (int i = 0; i < 11; ++i)
+        chosen.push_back("/q/F" + std::to_string(i + 1) + ".java");
+    m_host.m_ui.ExpectOpenFiles(chosen);
+    std::string sameNames = "You cannot add two Java files with the same name to a project. These were not added:\n"
+                            "/p/F0.java (/a/F0.java is in it)";
+    for (int i = 1; i < 10; ++i)
+        sameNames += "\n/q/F" + std::to_string(i) + ".java (/p/F" + std::to_string(i) + ".java is in it)";
+    m_host.m_ui.ExpectMessage(sameNames + "\nand 2 more.");
+    m_host.m_ui.ExpectMessage("45 files were not added: a project holds at most 255 Java files.");
+    doc.AddJavaFiles();
+    EXPECT_EQ(doc.GetJavaFiles().GetCount(), 255);
+    EXPECT_EQ(doc.GetJavaFiles().GetAt(254)->GetPath(), "/p/F254.java");
+    EXPECT_TRUE(doc.IsModified());
+}
+
 TEST_F(JavaProjectDocTest, AddHtmlFileCommandRefusesDuplicates)
 {
     CJavaProjectDoc doc(m_host);
@@ -341,4 +382,39 @@ TEST_F(JavaProjectDocTest, AddHtmlFileCommandRefusesDuplicates)
     m_host.m_ui.ExpectMessage("You cannot add two HTML files with the same name to a project.");
     doc.AddHtmlFile();
     EXPECT_EQ(doc.GetPlainFiles().GetCount(), 1);
+}
+
+// The run commands put the package before the main class; it must follow the main file whichever
+// way the file was chosen or changed, and a project opened from disk must not turn modified.
+TEST_F(JavaProjectDocTest, MainPackageFollowsTheMainFileWhenChosenOpenedAndScanned)
+{
+    const std::string main = m_dir.Write("src/org/example/app/Main.java", "/* x */ package org.example.app;\n");
+    m_dir.Write("src/Other.java", "class Other {}\n");
+    CJavaProjectDoc doc(m_host);
+    doc.SetPathName(m_dir.File("p.jpr"));
+    doc.AddJavaFile(main);
+    doc.AddJavaFile(m_dir.File("src/Other.java"));
+    doc.SetMainJavaFile("Main.java");
+    EXPECT_EQ(doc.GetMainPackage(), "org.example.app");
+    ASSERT_TRUE(doc.OnSaveDocument(doc.GetPathName()));
+
+    doc.SetMainJavaFile("Other.java");
+    EXPECT_EQ(doc.GetMainPackage(), "") << "the new main file has none";
+    doc.SetMainJavaFile("Gone.java");
+    EXPECT_EQ(doc.GetMainPackage(), "") << "a file that cannot be read has no known package";
+
+    // Opened again after the file changed on disk: the package is the file's, and the project as stored.
+    m_dir.Write("src/org/example/app/Main.java", "package org.example;\n");
+    CJavaProjectDoc opened(m_host);
+    ASSERT_TRUE(opened.OnOpenDocument(m_dir.File("p.jpr")));
+    opened.SetPathName(m_dir.File("p.jpr"));
+    EXPECT_EQ(opened.GetMainPackage(), "org.example");
+    EXPECT_FALSE(opened.IsModified());
+
+    // A scan of the main file's text, saved or not, gives its package; other files change nothing.
+    opened.NoteScannedSource(m_dir.File("src/Other.java"), "package elsewhere;");
+    EXPECT_EQ(opened.GetMainPackage(), "org.example");
+    opened.NoteScannedSource(main, "package org.example.app;");
+    EXPECT_EQ(opened.GetMainPackage(), "org.example.app");
+    EXPECT_TRUE(opened.IsModified());
 }

@@ -100,15 +100,45 @@ const std::vector<CScanRow> kRows = {
      {{"Shape", 0}, {"Shape.draw(int x)", 2}}},
     {"class wins over interface, inside a word", Crlf("interface Subclass extends Base {\n}\n"), {{"extends", 0}}},
     {"TABs become spaces before the keyword test", Crlf("public\tclass\tA\t{\n}\n"), {{"A", 0}}},
-    {"brace in a string counts", Crlf("class A {\n    String s = \"{\";\n    void f() {\n    }\n}\n"), {{"A", 0}}},
-    {"brace in a character literal counts",
+    {"brace in a string is a space", Crlf("class A {\n    String s = \"{\";\n    void f() {\n    }\n}\n"),
+     {{"A", 0}, {"A.f()", 2}}},
+    {"brace in a character literal is a space",
      Crlf("class A {\n    char c = '}';\n    void f() {\n    }\n}\n"), {{"A", 0}, {"A.f()", 2}}},
-    {"line comment marker in a string cuts to the line end",
+    {"a quote in a character literal opens no string",
+     Crlf("class A {\n    char q = '\"'; String s = \"}\";\n    void f() {\n    }\n}\n"), {{"A", 0}, {"A.f()", 2}}},
+    {"braces in a text block are spaces",
+     Crlf("class A {\n    String t = \"\"\"\n        } { \\\"\"\" \"\n        \"\"\";\n    void f() {\n    }\n}\n"),
+     {{"A", 0}, {"A.f()", 4}}},
+    {"quotes in comments open no literal",
+     Crlf("class A {\n    // don't\n    /* it's */ void f() {\n    }\n    void g() {\n    }\n}\n"),
+     {{"A", 0}, {"A.f()", 2}, {"A.g()", 4}}},
+    {"an unterminated literal ends at its line",
+     Crlf("class A {\n    char c = '{;\n    void f() {\n    }\n}\n"), {{"A", 0}, {"A.f()", 2}}},
+    {"enum and record headers declare types, their members are methods",
+     Crlf("public enum Colour implements Cloneable {\n    RED;\n    int rgb() {\n    }\n}\n"
+          "record Point(int x,\n             int y) {\n    Point {\n    }\n    int sum() {\n    }\n}\n"),
+     {{"Colour", 0}, {"Colour.rgb()", 2}, {"Point", 5}, {"Point.sum()", 9}}},
+    {"nested enum and record, generic names cut at their parameters",
+     Crlf("final class LinkedTreeMap<K, V>\n    extends AbstractMap<K, V> {\n    enum Kind { A, B }\n"
+          "    private record Node<T>(T value) {\n        T get() {\n        }\n    }\n}\n"),
+     {{"LinkedTreeMap", 0}, {"LinkedTreeMap.Kind", 2}, {"LinkedTreeMap.Node", 3}, {"LinkedTreeMap.Node.get()", 4}}},
+    {"an enum header over two lines starts at its keyword",
+     Crlf("public enum Op\n    implements IntBinaryOperator\n{\n}\n"), {{"Op", 0}}},
+    {"a parameter or field named record declares nothing",
+     Crlf("class H {\n    void publish(LogRecord record ) {\n    }\n    Record record = new Record() {\n    };\n}\n"),
+     {{"H", 0}, {"H.publish(LogRecord record )", 1}, {"H.Record()", 3}}},
+    {"a line comment marker in a string starts no comment",
      Crlf("class A {\n    String u = \"//\"; void f() {\n    }\n    void g() {\n    }\n}\n"),
-     {{"A", 0}, {"A.g()", 3}}},
-    {"block comment marker in a string cuts to the next comment end",
+     {{"A", 0}, {"A.f()", 1}, {"A.g()", 3}}},
+    {"a block comment marker in a string starts no comment",
      Crlf("class A {\n    String s = \"/*\";\n    void f() {\n    }\n    /* done */\n    void g() {\n    }\n}\n"),
-     {{"A", 0}, {"A.g()", 5}}},
+     {{"A", 0}, {"A.f()", 2}, {"A.g()", 5}}},
+    {"a comment end in a string ends no comment",
+     Crlf("class A {\n    String s = \"*/\"; /* { } */\n    void f() {\n    }\n}\n"), {{"A", 0}, {"A.f()", 2}}},
+    {"an interface header over two lines starts at its keyword",
+     Crlf("public sealed interface Shape\n    extends Comparable<Shape>\n    permits Square {\n    int area();\n"
+          "    default int twice() {\n    }\n}\n"),
+     {{"Shape", 0}, {"Shape.twice()", 4}}},
     {"comments holding braces before the next brace are skipped",
      Crlf("class A {\n    /* } { */\n    // } {\n    void f() {\n    }\n}\n"), {{"A", 0}, {"A.f()", 3}}},
     {"block comment after a line comment waits for the next brace",
@@ -261,6 +291,8 @@ const std::vector<std::string> kPieces = {
     "{", "{", "}", "}", "/*", "*/", "//", "/", "*", "\r\n", "\r\n", "\n", "\r", " ", "  ", "\t", "\v",
     "class ", "interface ", "class", "(", ")", "void f", "int a", ", ", "\"", "'", "static ", "Foo",
     "new Runnable()", "if (x) ", ";", "x", "    ", "public ", "extends B", "m(int a,\r\n   int b)",
+    "'{'", "'\"'", "\"}\"", "\"\"\"", "\\", "enum ", "record ", "<", ">", "Box<T, U>", "record P(int x) ",
+    "enum Colour ", "Record record", "$",
 };
 
 std::string RandomSoup(std::mt19937& random)
@@ -273,7 +305,8 @@ std::string RandomSoup(std::mt19937& random)
     return text;
 }
 
-// Java-like nesting with comments, strings and header styles the scanner meets in real files.
+// Java-like nesting with comments, strings, literals holding braces and quotes, and the header
+// styles the scanner meets in real files: classes, interfaces, enums, records, generic types.
 class CSourceGenerator {
 public:
     explicit CSourceGenerator(std::mt19937& random, std::string lineEnd) : m_random(random), m_eol(std::move(lineEnd)) {}
@@ -292,7 +325,7 @@ private:
     void Member(std::string& out, int level)
     {
         const std::string indent(static_cast<std::size_t>(level) * 4, ' ');
-        switch (Roll(9)) {
+        switch (Roll(11)) {
         case 0:
             out += indent + "/* a comment { with } braces */" + m_eol;
             break;
@@ -301,6 +334,19 @@ private:
             break;
         case 2:
             out += indent + "String s = \"{ // /* \";" + m_eol;
+            break;
+        case 4:
+            out += indent + "char c = '}', q = '\"'; String t = \"\"\"" + m_eol + indent + "  } \\\"\"\" {" + m_eol +
+                   indent + "  \"\"\";" + m_eol;
+            break;
+        case 5:
+            out += indent + (Roll(1) ? "enum E" : "record R") + std::to_string(Roll(9)) +
+                   (Roll(1) ? "<T, U>" : "") + (Roll(1) ? "(int a," + m_eol + indent + "    int b)" : "") + Brace(indent);
+            if (level < 4) {
+                for (int n = Roll(2); n >= 0; --n)
+                    Member(out, level + 1);
+            }
+            out += indent + "}" + m_eol;
             break;
         case 3:
             out += indent + (Roll(1) ? "public class C" : "interface I") + std::to_string(Roll(9)) +

@@ -1,8 +1,13 @@
 #include "project/JavaProjectDoc.h"
+#include "project/MessageJump.h"
 
+#include "platform/Paths.h"
+#include "support/TempDir.h"
 #include "support/TestProjectHost.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -45,4 +50,113 @@ TEST(MessageJump, LineNamesAProjectFileAndItsLine)
         EXPECT_EQ(host.m_openedAt, row.opened) << row.output << " line " << row.nLine;
         EXPECT_EQ(project.GetLastCompileOutput(), row.output) << "the output is kept as the last output";
     }
+}
+
+// What a later reader of the output (markers, walking the errors) takes from a line: the path as
+// written, the line, the kind and the text; for a frame, its file under its package's folders.
+TEST(MessageJump, ParseLineReadsJavacMessagesAndStackFrames)
+{
+    using EKind = MessageJump::CToolMessage::EKind;
+    struct Row {
+        const char* line;
+        std::optional<MessageJump::CToolMessage> expected;
+    };
+    const auto message = [](const char* path, int nLine, EKind kind, const char* text, const char* qualified = "") {
+        return std::optional<MessageJump::CToolMessage>({path, nLine, kind, text, qualified});
+    };
+    const Row rows[] = {
+        {"org/example/app/Main.java:12: error: cannot find symbol",
+         message("org/example/app/Main.java", 12, EKind::Error, "cannot find symbol")},
+        {"/home/u/p/A.java:3: warning: [deprecation] f() in B has been deprecated",
+         message("/home/u/p/A.java", 3, EKind::Warning, "[deprecation] f() in B has been deprecated")},
+        {"Main.java:7: error: ';' expected", message("Main.java", 7, EKind::Error, "';' expected")},
+        {"my dir/A.java:2: Note: something", message("my dir/A.java", 2, EKind::Other, "Note: something")},
+        {"C:\\p\\A.java:4: error: x", message("C:\\p\\A.java", 4, EKind::Error, "x")},
+        {"Main.java:7:", message("Main.java", 7, EKind::Other, "")},
+        {"\tat org.example.app.Main.main(Main.java:9)",
+         message("Main.java", 9, EKind::Other, "", "org/example/app/Main.java")},
+        {"\tat app//org.example.Outer$Inner.lambda$run$0(Outer.java:31)",
+         message("Outer.java", 31, EKind::Other, "", "org/example/Outer.java")},
+        {"\tat java.base/java.lang.Thread.run(Thread.java:833)",
+         message("Thread.java", 833, EKind::Other, "", "java/lang/Thread.java")},
+        {"\tat Main.main(Main.java:3)", message("Main.java", 3, EKind::Other, "", "Main.java")},
+        {"\tat java.base/jdk.internal.reflect.NativeMethodAccessorImpl.invoke0(Native Method)", std::nullopt},
+        {"Main.java:0: error: x", std::nullopt},
+        {":12: error: x", std::nullopt},
+        {"Exit code: 1", std::nullopt},
+        {"12:30 the time", std::nullopt},
+        {"1 error", std::nullopt},
+        {"Note: Main.java uses unchecked or unsafe operations.", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        const auto found = MessageJump::ParseLine(row.line);
+        ASSERT_EQ(found.has_value(), row.expected.has_value()) << row.line;
+        if (!found)
+            continue;
+        EXPECT_EQ(found->strPath, row.expected->strPath) << row.line;
+        EXPECT_EQ(found->nLine, row.expected->nLine) << row.line;
+        EXPECT_EQ(found->kind, row.expected->kind) << row.line;
+        EXPECT_EQ(found->strText, row.expected->strText) << row.line;
+        EXPECT_EQ(found->strQualifiedFile, row.expected->strQualifiedFile) << row.line;
+    }
+}
+
+// The path the message names wins over a project file of the same name; only where it names no
+// file does the name decide.
+TEST(MessageJump, ResolveFileTriesThePathBeforeTheName)
+{
+    const std::set<std::string> files = {"/p/src/a/Doc.java", "/p/src/b/Doc.java", "/lib/src/x/Ext.java",
+                                         "/p/src/org/app/Main.java", "/p/run/Rel.java"};
+    MessageJump::CMessagePlaces places;
+    places.strRunFolder = "/p/src";
+    places.strSourceRoot = "/p/src";
+    places.isFile = [&files](const std::string& path) { return files.count(Paths::Absolute(path)) != 0; };
+    places.projectFile = [](const std::string& name) -> std::optional<std::string> {
+        if (name == "Doc.java" || name == "Main.java")
+            return "/project/" + name;
+        return std::nullopt;
+    };
+    struct Row {
+        const char* line;
+        std::optional<std::string> file;
+    };
+    const Row rows[] = {
+        {"b/Doc.java:1: error: x", "/p/src/b/Doc.java"},
+        {"./b/Doc.java:1: error: x", "/p/src/b/Doc.java"},
+        {"a/Doc.java:1: error: x", "/p/src/a/Doc.java"},
+        {"/lib/src/x/Ext.java:5: error: x", "/lib/src/x/Ext.java"},  // javac found it by the source path
+        {"c/Doc.java:1: error: x", "/project/Doc.java"},              // no such file: by name
+        {"\tat org.app.Main.main(Main.java:3)", "/p/src/org/app/Main.java"},
+        {"\tat other.Main.main(Main.java:3)", "/project/Main.java"},
+        {"Gone.java:1: error: x", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(MessageJump::ResolveFile(*MessageJump::ParseLine(row.line), places), row.file) << row.line;
+
+    places.strRunFolder.clear();
+    EXPECT_EQ(MessageJump::ResolveFile(*MessageJump::ParseLine("Rel.java:1: x"), places), std::nullopt)
+        << "a relative path with no known folder names no file";
+}
+
+// The double-click on a compiler message for the second of two Document.java opens that one, not
+// the first of the name; a stack-trace line opens its class's file under the source root.
+TEST(MessageJump, JumpOpensTheFileTheMessagesPathNames)
+{
+    CTempDir dir;
+    const std::string first = dir.Write("src/org/example/app/Document.java", "package org.example.app;\n");
+    const std::string second = dir.Write("src/org/example/util/Document.java", "package org.example.util;\n");
+    const std::string main = dir.Write("src/org/example/app/Main.java", "package org.example.app;\n");
+    const std::string outside = dir.Write("lib/Extra.java", "class Extra {}\n");
+    CTestProjectHost host;
+    CJavaProjectDoc project(host);
+    project.AddJavaFile(first);
+    project.AddJavaFile(main);
+    project.SetMainJavaFile("Main.java");
+    project.SetLastRunFolder(dir.File("src"));
+    const std::string output = "org/example/util/Document.java:3: error: x\r\n" + outside +
+                               ":2: error: y\r\n\tat org.example.app.Main.main(Main.java:4)\r\n"
+                               "org/example/gone/Document.java:5: error: z\r\n";
+    for (int nLine = 0; nLine < 4; ++nLine)
+        project.JumpToMessage(output, nLine);
+    EXPECT_EQ(host.m_openedAt, (COpened {{second, 2}, {outside, 1}, {main, 3}, {first, 4}}));
 }

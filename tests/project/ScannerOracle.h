@@ -2,12 +2,17 @@
 
 // The class scanner as first written: it works on a copy of the remaining text and searches
 // that copy from its start for every brace and comment, cutting off what it has consumed.
-// Slow (quadratic) but plainly right; the real scanner must agree with it on every input.
+// Slow (quadratic) but plainly right; the real scanner must agree with it on every input. It
+// scans by the rules as written or by today's: braces inside string and character literals and
+// text blocks are spaces and comment markers there are not markers, enum and record headers declare
+// types, an interface's header may span lines as a class's does, and a type's name ends at "<" or
+// "(" too.
 
 #include "project/JavaScanner.h"
 #include "project/ScanTarget.h"
 #include "support/OracleFind.h"
 
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -84,10 +89,90 @@ inline std::string Replace(std::string s, const std::string& from, const std::st
     return s;
 }
 
+inline bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Which bytes of the text lie inside literals, reading it from its start past "//" and "/*"
+// comments: a string or character literal runs to the next quote of its kind that no backslash
+// escapes, or to its line's end; a text block to the next three unescaped double quotes, or to the
+// text's end.
+inline std::vector<bool> LiteralBytes(const std::string& t)
+{
+    const int n = static_cast<int>(t.size());
+    std::vector<bool> inLiteral(t.size(), false);
+    int i = 0;
+    while (i < n) {
+        int end = i + 1;
+        bool bLiteral = false;
+        if (t.substr(i, 2) == "//") {
+            end = i + 2;
+            while (end < n && !IsLineEnd(t[end]))
+                ++end;
+        } else if (t.substr(i, 2) == "/*") {
+            const int k = Find(t, "*/", i + 2);
+            end = k < 0 ? n : k + 2;
+        } else if (t.substr(i, 3) == R"(""")") {
+            bLiteral = true;
+            end = n;
+            for (int j = i + 3; j < n; ++j) {
+                if (t[j] == '\\') {
+                    ++j;
+                } else if (t.substr(j, 3) == R"(""")") {
+                    end = j + 3;
+                    break;
+                }
+            }
+        } else if (t[i] == '"' || t[i] == '\'') {
+            bLiteral = true;
+            end = n;
+            for (int j = i + 1; j < n; ++j) {
+                if (IsLineEnd(t[j])) {
+                    end = j;
+                    break;
+                }
+                if (t[j] == t[i]) {
+                    end = j + 1;
+                    break;
+                }
+                if (t[j] == '\\' && j + 1 < n && !IsLineEnd(t[j + 1]))
+                    ++j;
+            }
+        }
+        for (int j = i; bLiteral && j < end; ++j)
+            inLiteral[j] = true;
+        i = end;
+    }
+    return inLiteral;
+}
+
+inline bool IsNameByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return std::isalnum(u) != 0 || c == '_' || c == '$' || u >= 0x80;
+}
+
+// Where keyword first stands as a word that a name follows, or -1.
+inline int FindDeclaring(const std::string& s, const std::string& keyword)
+{
+    for (int at = Find(s, keyword); at >= 0; at = Find(s, keyword, at + 1)) {
+        const int name = at + static_cast<int>(keyword.size());
+        if ((at == 0 || !IsNameByte(s[at - 1])) && name < static_cast<int>(s.size()) && IsNameByte(s[name]) &&
+            std::isdigit(static_cast<unsigned char>(s[name])) == 0)
+            return at;
+    }
+    return -1;
+}
+
 }  // namespace oracle
+
+enum class EScanRules { Written, Today };
 
 class COracleScanner {
 public:
+    explicit COracleScanner(EScanRules rules = EScanRules::Today) : m_rules(rules) {}
+
     std::string m_strCurrentClass;
     std::string m_strCurrentInner;
     bool m_bInInnerClass = false;
@@ -110,17 +195,25 @@ public:
         m_strEntries.clear();
         m_nEntryPos.clear();
         std::string r = text;
+        m_inLiteral.assign(text.size(), false);
+        if (m_rules == EScanRules::Today) {
+            m_inLiteral = LiteralBytes(text);
+            for (std::size_t i = 0; i < r.size(); ++i) {
+                if (m_inLiteral[i] && (r[i] == '{' || r[i] == '}'))
+                    r[i] = ' ';
+            }
+        }
         if (Find(r, "{") != -1) {
             for (;;) {
-                while (Find(r, "/*") != -1 && Find(r, "/*") < Find(r, "{") && Find(r, "/*") < Find(r, "}") &&
-                       Find(r, "*/") != -1) {
-                    const int k = Find(r, "*/");
+                while (Marker(r, "/*") != -1 && Marker(r, "/*") < Find(r, "{") && Marker(r, "/*") < Find(r, "}") &&
+                       Marker(r, "*/") != -1) {
+                    const int k = Marker(r, "*/");
                     m_nScanOffset += k + 2;
                     r = Mid(r, k + 2);
                 }
-                while (Find(r, "//") != -1 && Find(r, "//") < Find(r, "{") && Find(r, "//") < Find(r, "}") &&
+                while (Marker(r, "//") != -1 && Marker(r, "//") < Find(r, "{") && Marker(r, "//") < Find(r, "}") &&
                        Find(r, "{") != -1) {
-                    const int c = Find(r, "//");
+                    const int c = Marker(r, "//");
                     const int n = Find(Mid(r, c), "\n");
                     if (n == -1)
                         break;
@@ -157,6 +250,16 @@ public:
     }
 
 private:
+    // The first comment marker in the remainder r; today's rules leave out those inside literals.
+    int Marker(const std::string& r, const std::string& marker) const
+    {
+        for (int at = oracle::Find(r, marker); at >= 0; at = oracle::Find(r, marker, at + 1)) {
+            if (!m_inLiteral[static_cast<std::size_t>(m_nScanOffset + at)])
+                return at;
+        }
+        return -1;
+    }
+
     void ScanHeaderText(std::string h, int depth)
     {
         using namespace oracle;
@@ -164,8 +267,16 @@ private:
         int b = ReverseFind(h, '\n');
         if (b != -1) {
             if (Find(h, "(") == -1) {
-                if (Find(h, "class ") != -1 && Find(h, "class ") < b)
-                    b = ReverseFind(Left(h, Find(h, "class ")), '\n');
+                int k = Find(h, "class ");
+                if (m_rules == EScanRules::Today && k == -1) {
+                    k = Find(h, "interface ");
+                    if (k == -1)
+                        k = FindDeclaring(h, "enum ");
+                    if (k == -1)
+                        k = FindDeclaring(h, "record ");
+                }
+                if (k != -1 && k < b)
+                    b = ReverseFind(Left(h, k), '\n');
             } else if (ReverseFind(h, '(') < b) {
                 b = ReverseFind(Left(h, ReverseFind(h, '(')), '\n');
             }
@@ -185,7 +296,14 @@ private:
         l = Replace(l, "\t", " ");
         for (int i = 0; i < 5; ++i)
             l = Replace(l, "  ", " ");
-        if (Find(l, "class ") == -1 && Find(l, "interface ") == -1) {
+        int k = Find(l, "class ");
+        if (k == -1)
+            k = Find(l, "interface ");
+        if (k == -1 && m_rules == EScanRules::Today)
+            k = FindDeclaring(l, "enum ");
+        if (k == -1 && m_rules == EScanRules::Today)
+            k = FindDeclaring(l, "record ");
+        if (k == -1) {
             const int p = Find(l, "(");
             if (p < 1)
                 return;
@@ -206,12 +324,9 @@ private:
             }
             return;
         }
-        int k = Find(l, "class ");
-        if (k == -1)
-            k = Find(l, "interface ");
         const int f = Find(l, " ", k);
         std::string name = Mid(l, f + 1);
-        const int end = FindOneOf(name, "\r\t\n ");
+        const int end = FindOneOf(name, m_rules == EScanRules::Today ? "\r\t\n <(" : "\r\t\n ");
         if (end != -1)
             name = Left(name, end);
         if (depth >= 2) {
@@ -234,6 +349,8 @@ private:
         m_nEntryPos.push_back(m_nHeaderPos);
     }
 
+    EScanRules m_rules;
+    std::vector<bool> m_inLiteral;
     CScanTarget* m_pTarget = nullptr;
     std::string m_strPath;
 };
@@ -266,8 +383,30 @@ public:
     std::vector<Call> m_calls;
 };
 
+// Whether a scan by the rules as written names a type with a "(" in it, which today's rules cut.
+inline bool NamesATypeWithAParenthesis(const CRecordingTarget& calls)
+{
+    for (const CRecordingTarget::Call& call : calls.m_calls) {
+        if ((call[0] == "AddClass" || call[0] == "AddInnerClass") && call.back().find('(') != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// Whether today's rules must scan text as the rules as written do: it holds no quote of either
+// kind, no "<", neither "enum " nor "record ", and no "interface " (whose header may now span lines).
+inline bool WithoutTodaysJava(std::string_view text)
+{
+    for (const std::string_view mark : {"\"", "'", "<", "enum ", "record ", "interface "}) {
+        if (text.find(mark) != std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
 // Scans text with both scanners, twice in a row on the same objects as a document does, and
-// names the first thing they disagree on; "" when they agree on everything.
+// names the first thing they disagree on; "" when they agree on everything. Where today's rules
+// must agree with the rules as written, the two oracles are compared too.
 inline std::string DifferenceFromOracle(std::string_view text)
 {
     CJavaScanner fast;
@@ -293,6 +432,14 @@ inline std::string DifferenceFromOracle(std::string_view text)
             return "header position" + where;
         if (fast.GetScanOffset() != slow.m_nScanOffset)
             return "scan offset" + where;
+    }
+    if (WithoutTodaysJava(text)) {
+        COracleScanner written(EScanRules::Written);
+        CRecordingTarget writtenCalls;
+        written.ScanSource(std::string(text), &writtenCalls, path);
+        if (!NamesATypeWithAParenthesis(writtenCalls) &&
+            (written.m_strEntries != fast.GetEntries() || written.m_nEntryPos != fast.GetEntryPositions()))
+            return "today's rules depart from the rules as written";
     }
     return {};
 }

@@ -8,6 +8,7 @@
 #include "framework/CommandIds.h"
 #include "run/ArgumentsDlg.h"
 #include "project/JavaProjectDoc.h"
+#include "project/SourceRoot.h"
 #include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
 #include "run/ProjectRunCommands.h"
@@ -368,4 +369,68 @@ TEST_F(ProjectRun, RunWithConsoleWantsAMainFileAndRunAppletAMainPage)
     m_doc->SetMainHtmlFile("Example1.html");
     EXPECT_TRUE(enabled(Cmd::ID_BUILD_RUNWITHCONSOLE));
     EXPECT_TRUE(enabled(Cmd::ID_BUILD_RUNAPPLET));
+}
+
+// A main class in a package: javac is given its path from the source root, java and jdb its full
+// name, jar the classes of every package, each in the root, so the other packages are found.
+TEST_F(ProjectRun, PackagedMainClassWorksFromItsSourceRoot)
+{
+    InstallJdk();
+    const std::string root = m_dir.File("src");
+    const std::string main = m_dir.Write("src/org/example/app/Main.java", "// Main\npackage org.example.app;\n");
+    const std::string util = m_dir.Write("src/org/example/util/Text.java", "package org.example.util;\n");
+    m_doc->AddJavaFile(main);
+    m_doc->AddJavaFile(util);
+    m_doc->SetMainJavaFile("Main.java");
+    EXPECT_EQ(m_doc->GetMainPackage(), "org.example.app");
+
+    EXPECT_TRUE(m_pCommands->Build());
+    EXPECT_EQ(LastOutput(), root + ": javac org/example/app/Main.java\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(m_doc->GetLastRunFolder(), root) << "the folder the messages' paths are written from";
+    EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string("x")));
+    EXPECT_EQ(LastOutput(), root + ": java org.example.app.Main x\r\nExit code: 0\r\nNo Errors");
+    EXPECT_TRUE(m_pCommands->CompileFile(util));
+    EXPECT_EQ(LastOutput(), root + ": javac org/example/util/Text.java\r\nExit code: 0\r\nNo Errors");
+
+    m_dir.Write("src/org/example/app/Main.class", "");
+    m_dir.Write("src/org/example/util/Text.class", "");
+    m_dir.Write("out/.keep", "");
+    m_host.m_ui.ExpectSaveFile(m_dir.File("out/Main.jar"));
+    EXPECT_TRUE(m_pCommands->CreateJar());
+    EXPECT_EQ(m_host.m_ui.FileDialogs().back().initialName, "Main.jar");
+    EXPECT_EQ(CTempDir::Read(m_dir.File("out/manifest.txt")), "Main-Class: org.example.app.Main\r\n");
+    EXPECT_EQ(LastOutput(), root + ": jar cmfv " + m_dir.File("out/manifest.txt") + " " + m_dir.File("out/Main.jar") +
+                                " org/example/app/Main.class org/example/util/Text.class\r\nExit code: 0\r\nNo Errors");
+
+    // The package is read again when a command starts: the file may have changed since.
+    m_dir.Write("src/org/example/app/Main.java", "package org.example;\n");
+    m_host.m_ui.ExpectMessage(SourceRoot::MismatchMessage(main, "org.example"));
+    EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string()));
+}
+
+// A main file whose folder does not end with its package's folders: every command names both and
+// starts nothing, rather than a javac that cannot find the other packages or a JVM that answers
+// "wrong name".
+TEST_F(ProjectRun, FolderThatDoesNotMatchThePackageStopsEveryCommand)
+{
+    InstallJdk();
+    m_dir.Write("src/Main.java", "package app;\nclass Main {}\n");
+    m_doc->AddJavaFile(m_dir.File("src/Main.java"));
+    m_doc->SetMainJavaFile("Main.java");
+    const std::string message = SourceRoot::MismatchMessage(m_dir.File("src/Main.java"), "app");
+    const std::function<bool()> commands[] = {
+        [this] { return m_pCommands->Build(); },
+        [this] { return m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured); },
+        [this] { return m_pCommands->RunMain(CProjectRunCommands::RunMode::Console); },
+        [this] { return m_pCommands->Debug(); },
+        [this] { return m_pCommands->CreateJar(); },
+        [this] { return m_pCommands->CompileFile(m_dir.File("src/Main.java")); },
+        [this] { return m_pCommands->CompileSourceWindow(m_dir.File("src/Main.java")); },
+    };
+    for (const auto& command : commands) {
+        m_host.m_ui.ExpectMessage(message);
+        EXPECT_FALSE(command());
+    }
+    EXPECT_TRUE(m_host.m_pWindows->m_runners.empty());
+    EXPECT_TRUE(m_host.m_ui.FileDialogs().empty()) << "Create Jar asks for no jar it cannot make";
 }

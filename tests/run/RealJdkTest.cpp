@@ -197,3 +197,44 @@ TEST_F(RealJdk, TemplateApplicationAndAppletShowTheirWindows)
     EXPECT_EQ(Output(true), "Exit code: 0\r\nNo Errors");
     ::unsetenv("DISPLAY");
 }
+
+// Java as it is written today, in packages, with no switches: the main class in org.example.app
+// uses a class and an enum of org.example.util; it builds, runs, goes into a jar that java -jar
+// starts, and an error in the util package's Document.java opens that file, not the app's.
+TEST_F(RealJdk, PackagedProjectBuildsRunsJarsAndJumpsToTheRightFile)
+{
+    AddSource("src/org/example/app/Main.java",
+              "package org.example.app;\n\nimport org.example.util.Document;\nimport org.example.util.Shape;\n\n"
+              "public class Main {\n    record Point(int x, int y) {\n        int sum() { return x + y; }\n    }\n\n"
+              "    public static void main(String[] args) {\n        char quote = '\"';\n"
+              "        String help = \"\"\"\n            Hello \"%s\" { } // not a comment\n            \"\"\";\n"
+              "        System.out.print(help.formatted(Document.title()));\n"
+              "        System.out.println(quote + Shape.SQUARE.name() + new Point(2, 3).sum() + \" \" + args.length);\n"
+              "    }\n}\n");
+    AddSource("src/org/example/app/Document.java", "package org.example.app;\n\nclass Document {\n}\n");
+    m_dir.Write("src/org/example/util/Document.java",
+                "package org.example.util;\n\npublic class Document {\n    public static String title() { return \"util\"; }\n}\n");
+    m_dir.Write("src/org/example/util/Shape.java", "package org.example.util;\n\npublic enum Shape { SQUARE, CIRCLE }\n");
+    m_doc->SetJavacSwitches("");
+    m_doc->SetJavaSwitches("");
+    ASSERT_EQ(m_doc->GetMainPackage(), "org.example.app");
+
+    const std::string built = Output(m_pCommands->Build());
+    EXPECT_TRUE(EndsWith(built, "Exit code: 0\r\nNo Errors")) << built;
+    EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured, std::string("a b"))),
+              "Hello \"util\" { } // not a comment\r\n\"SQUARE5 2\r\nExit code: 0\r\nNo Errors");
+
+    std::filesystem::create_directories(m_dir.File("out"));
+    m_host.m_ui.ExpectSaveFile(m_dir.File("out/Main.jar"));
+    EXPECT_TRUE(EndsWith(Output(m_pCommands->CreateJar()), "Exit code: 0\r\nNo Errors"));
+    EXPECT_EQ(Output(m_pCommands->RunCaptured(std::string(kJdk) + "/bin/java", "java -jar out/Main.jar", m_dir.Path())),
+              "Hello \"util\" { } // not a comment\r\n\"SQUARE5 0\r\nExit code: 0\r\nNo Errors");
+
+    const std::string broken = m_dir.Write("src/org/example/util/Document.java",
+                                           "package org.example.util;\n\npublic class Document {\n    int x\n}\n");
+    const std::string output = Output(m_pCommands->Build());
+    // javac names the file it found by its source path from the folder it ran in.
+    ASSERT_EQ(output.rfind("./org/example/util/Document.java:4: error:", 0), 0u) << output;
+    m_doc->JumpToMessage(output, 0);
+    EXPECT_EQ(m_host.m_openedAt, (std::vector<std::pair<std::string, int>>{{broken, 3}}));
+}

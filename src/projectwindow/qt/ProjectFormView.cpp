@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -60,6 +61,7 @@ CProjectFormView::CProjectFormView(CJavaProjectDoc& doc, QWidget* parent)
       m_pName(ShownField(this, "ProjectName")),
       m_pPath(ShownField(this, "FilePath")),
       m_pMainJava(new QComboBox(this)),
+      m_pMainPackage(ShownField(this, "MainPackage")),
       m_pMainHtml(new QComboBox(this)),
       m_pJavaSwitches(new QLineEdit(this)),
       m_pSetJava(new QPushButton("Set", this)),
@@ -89,7 +91,12 @@ CProjectFormView::CProjectFormView(CJavaProjectDoc& doc, QWidget* parent)
     grid->addWidget(label("File Path:"), row, 0);
     grid->addWidget(m_pPath, row++, 1, 1, 2);
     grid->addWidget(label("Main Java File:"), row, 0);
-    grid->addWidget(m_pMainJava, row++, 1);
+    // The main class's package, read from the main file: the run commands name the class by it.
+    auto* mainJava = new QHBoxLayout;
+    mainJava->addWidget(m_pMainJava, 1);
+    mainJava->addWidget(label("Package:"));
+    mainJava->addWidget(m_pMainPackage, 1);
+    grid->addLayout(mainJava, row++, 1);
     grid->addWidget(label("Main HTML File:"), row, 0);
     grid->addWidget(m_pMainHtml, row++, 1);
     grid->addWidget(label("Advanced settings:"), row++, 0, 1, 3);
@@ -179,6 +186,7 @@ void CProjectFormView::OnUpdate()
     m_pName->setText(QString::fromStdString(project->GetTitle()));
     m_pPath->setText(QString::fromStdString(project->GetPathName()));
     FillList(*m_pMainJava, m_form.JavaFileNames(), m_form.MainJavaIndex());
+    m_pMainPackage->setText(QString::fromStdString(project->GetMainPackage()));
     FillList(*m_pMainHtml, m_form.HtmlFileNames(), m_form.MainHtmlIndex());
     m_pJavaSwitches->setText(QString::fromStdString(project->GetJavaSwitches()));
     m_pJavacSwitches->setText(QString::fromStdString(project->GetJavacSwitches()));

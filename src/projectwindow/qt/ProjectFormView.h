@@ -21,6 +21,7 @@ public:
 
     QComboBox* GetMainJavaList() const { return m_pMainJava; }
     QComboBox* GetMainHtmlList() const { return m_pMainHtml; }
+    QLineEdit* GetMainPackageField() const { return m_pMainPackage; }
     QLineEdit* GetJavaSwitchesEdit() const { return m_pJavaSwitches; }
     QLineEdit* GetJavacSwitchesEdit() const { return m_pJavacSwitches; }
     QPushButton* GetSetJavaButton() const { return m_pSetJava; }
@@ -40,6 +41,7 @@ private:
     QLineEdit* m_pName;
     QLineEdit* m_pPath;
     QComboBox* m_pMainJava;
+    QLineEdit* m_pMainPackage;
     QComboBox* m_pMainHtml;
     QLineEdit* m_pJavaSwitches;
     QPushButton* m_pSetJava;
