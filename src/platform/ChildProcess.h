@@ -9,13 +9,20 @@
 #include <string>
 #include <vector>
 
-// What a child is started with. Standard input is always /dev/null and the child leads a new
-// session of its own, so it has no controlling terminal and its descendants form its group.
+// What a child is started with. The child leads a new session of its own, so it has no
+// controlling terminal and its descendants form its process group.
 struct CSpawnRequest {
     std::string strApplication;     // path of the executable; no search on PATH
     std::vector<std::string> argv;  // argv[0] is the name the tool is called by
     std::string strFolder;          // working folder; "" keeps the current one
     int nOutputFd = -1;             // standard output and error; -1 keeps the program's own
+    // Standard input: /dev/null when -1, the program's own when 0, else this descriptor (not
+    // 1 or 2).
+    int nInputFd = -1;
+    // The kernel ends the child with SIGKILL when the thread that started it ends, so a child
+    // never outlives a program that crashed or was killed. Start it from the thread that lives
+    // as long as the program.
+    bool bEndWithStarter = false;
 };
 
 // One child process. Only its standard descriptors are inherited: everything else is closed
@@ -31,7 +38,8 @@ public:
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
-    // 0 on success, else the errno value of the failure (ENOENT for a missing executable).
+    // 0 on success, else the errno value of the failure (ENOENT for a missing executable, or
+    // the failure of changing to the working folder).
     int Start(const CSpawnRequest& request);
 
     bool IsStarted() const { return m_pid > 0; }

@@ -16,33 +16,47 @@ std::size_t IncompleteUtf8Tail(std::string_view text)
     return 0;
 }
 
-COutputLines::COutputLines()
+COutputLines::COutputLines(std::size_t nBound, std::size_t nBlockSize)
+    : m_nBound(std::max<std::size_t>(nBound, 2)), m_nBlockSize(std::max<std::size_t>(nBlockSize, 1))
 {
     m_lineStarts.push_back(0);
 }
 
-void COutputLines::Clear()
+std::string COutputLines::DroppedLine(std::size_t nBytes)
+{
+    return "[" + std::to_string(nBytes) + " bytes of earlier output dropped]";
+}
+
+void COutputLines::Clear(std::size_t nPos)
 {
     m_blocks.clear();
-    m_nSize = 0;
+    m_nOrigin = m_nStart = m_nEnd = nPos;
     m_lineStarts.clear();
-    m_lineStarts.push_back(0);
+    m_lineStarts.push_back(nPos);
+    m_nDroppedLines = 0;
     m_nLongestEnded = 0;
     m_bEndsInCr = false;
+}
+
+char COutputLines::At(std::size_t nPos) const
+{
+    const std::size_t nOffset = nPos - m_nOrigin;
+    return m_blocks[nOffset / m_nBlockSize][nOffset % m_nBlockSize];
 }
 
 void COutputLines::Append(std::string_view bytes)
 {
     if (bytes.empty())
         return;
-    const std::size_t nBase = m_nSize;
+    const std::size_t nBase = m_nEnd;
     for (std::string_view rest = bytes; !rest.empty();) {
-        const std::size_t nOffset = m_nSize % kBlockSize;
-        if (nOffset == 0)
-            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-        const std::size_t nTake = std::min(rest.size(), kBlockSize - nOffset);
+        const std::size_t nUsed = m_nEnd - m_nOrigin;
+        if (nUsed == m_blocks.size() * m_nBlockSize)
+            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nBlockSize));
+        const std::size_t nOffset = nUsed % m_nBlockSize;
+        const std::size_t nTake = std::min(rest.size(), m_nBlockSize - nOffset);
         std::memcpy(m_blocks.back().get() + nOffset, rest.data(), nTake);
-        m_nSize += nTake;
+        m_nEnd += nTake;
         rest.remove_prefix(nTake);
     }
 
@@ -65,41 +79,93 @@ void COutputLines::Append(std::string_view bytes)
             m_bEndsInCr = true;
         m_lineStarts.push_back(nBase + i);
     }
+    // A LF that completes a CR LF may have moved the first line's start.
+    m_nStart = m_lineStarts.front();
+    KeepWithinBound();
 }
 
-std::size_t COutputLines::LineEnd(std::size_t nLine) const
+void COutputLines::KeepWithinBound()
 {
-    if (nLine + 1 >= m_lineStarts.size())
-        return m_nSize;
+    if (m_nEnd - m_nStart <= m_nBound)
+        return;
+    // A little more than needed goes, so that the next pieces do not each cut again.
+    const std::size_t nCut = m_nEnd - (m_nBound - m_nBound / 16);
+    const auto first = std::lower_bound(m_lineStarts.begin(), m_lineStarts.end(), nCut);
+    if (first != m_lineStarts.end()) {
+        m_nDroppedLines += static_cast<std::uint64_t>(first - m_lineStarts.begin());
+        m_lineStarts.erase(m_lineStarts.begin(), first);
+    } else {
+        // The last line alone is longer than the bound: it is cut where it must be.
+        m_nDroppedLines += m_lineStarts.size() - 1;
+        m_lineStarts.assign(1, nCut);
+    }
+    m_nStart = m_lineStarts.front();
+    while (m_nStart - m_nOrigin >= m_nBlockSize) {
+        m_blocks.pop_front();
+        m_nOrigin += m_nBlockSize;
+    }
+}
+
+std::size_t COutputLines::KeptEnd(std::size_t nKept) const
+{
+    if (nKept + 1 >= m_lineStarts.size())
+        return m_nEnd;
     // A line starts after a CR, or after the LF of a CR LF.
-    const std::size_t nNext = m_lineStarts[nLine + 1];
+    const std::size_t nNext = m_lineStarts[nKept + 1];
     return At(nNext - 1) == '\n' ? nNext - 2 : nNext - 1;
+}
+
+std::size_t COutputLines::LineLength(std::size_t nLine) const
+{
+    if (nLine < HeaderLines())
+        return DroppedLine(m_nStart).size();
+    const std::size_t nKept = nLine - HeaderLines();
+    return KeptEnd(nKept) - m_lineStarts[nKept];
+}
+
+std::string COutputLines::LineHead(std::size_t nLine, std::size_t nMax) const
+{
+    if (nLine < HeaderLines())
+        return DroppedLine(m_nStart).substr(0, nMax);
+    const std::size_t nKept = nLine - HeaderLines();
+    const std::size_t nFrom = m_lineStarts[nKept];
+    const std::size_t nTo = KeptEnd(nKept);
+    return Copy(nFrom, nTo - nFrom > nMax ? nFrom + nMax : nTo);
 }
 
 std::size_t COutputLines::LineOf(std::size_t nPos) const
 {
     const auto after = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), nPos);
-    return static_cast<std::size_t>(after - m_lineStarts.begin()) - 1;
+    const auto nKept = static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - m_lineStarts.begin() - 1, 0));
+    return nKept + HeaderLines();
 }
 
 std::size_t COutputLines::LongestLine() const
 {
-    return std::max(m_nLongestEnded, m_nSize - m_lineStarts.back());
+    return std::max({m_nLongestEnded, m_nEnd - m_lineStarts.back(), HeaderLines() ? LineLength(0) : 0});
 }
 
 std::string COutputLines::Copy(std::size_t nFrom, std::size_t nTo) const
 {
-    nTo = std::min(nTo, m_nSize);
+    nFrom = std::max(nFrom, m_nStart);
+    nTo = std::min(nTo, m_nEnd);
     std::string bytes;
     if (nFrom >= nTo)
         return bytes;
     bytes.resize(nTo - nFrom);
     for (std::size_t nDone = 0; nFrom < nTo;) {
-        const std::size_t nOffset = nFrom % kBlockSize;
-        const std::size_t nTake = std::min(nTo - nFrom, kBlockSize - nOffset);
-        std::memcpy(bytes.data() + nDone, m_blocks[nFrom / kBlockSize].get() + nOffset, nTake);
+        const std::size_t nOffset = (nFrom - m_nOrigin) % m_nBlockSize;
+        const std::size_t nTake = std::min(nTo - nFrom, m_nBlockSize - nOffset);
+        std::memcpy(bytes.data() + nDone, m_blocks[(nFrom - m_nOrigin) / m_nBlockSize].get() + nOffset, nTake);
         nDone += nTake;
         nFrom += nTake;
     }
     return bytes;
+}
+
+std::string COutputLines::Text() const
+{
+    std::string text = HeaderLines() ? DroppedLine(m_nStart) + "\r\n" : std::string();
+    text += Copy(m_nStart, m_nEnd);
+    return text;
 }

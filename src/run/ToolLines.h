@@ -36,7 +36,8 @@ CToolLine AppletHost(const std::string& javaBin, const std::string& hostJar, con
 // "jar cmfv MANIFEST JAR *.class" in the main file's folder.
 CToolLine CreateJar(const std::string& javaBin, const std::string& mainFolder, const std::string& manifestPath,
                     const std::string& jarPath);
-// "jar tvf NAME" in the archive's folder; the name is not quoted and the caption is left alone.
+// "jar tvf NAME" in the archive's folder; the name is quoted only where it must be to stay one
+// argument, and the caption is left alone.
 CToolLine ArchiveListing(const std::string& javaBin, const std::string& archivePath);
 
 // The main file's name up to its last "." ("" for a name without one).

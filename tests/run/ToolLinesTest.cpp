@@ -28,7 +28,7 @@ TEST(ToolLines, EachCommandsLineFolderAndCaption)
         {CreateJar("/jdk", "/p/src", "/out/manifest.txt", "/out/Main.jar"),
          {"/jdk/bin/jar", "jar cmfv \"/out/manifest.txt\" \"/out/Main.jar\" *.class", "/p/src",
           "Creating jar /out/Main.jar"}},
-        {ArchiveListing("/jdk/", "/lib/my classes.jar"), {"/jdk//bin/jar", "jar tvf my classes.jar", "/lib", ""}},
+        {ArchiveListing("/jdk/", "/lib/my classes.jar"), {"/jdk//bin/jar", "jar tvf \"my classes.jar\"", "/lib", ""}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.line.strApplication, row.expected.strApplication) << row.expected.strCommandLine;

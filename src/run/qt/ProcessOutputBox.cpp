@@ -22,9 +22,13 @@ constexpr int kMargin = 2;
 constexpr std::size_t kKeptLayouts = 1024;
 constexpr int kTabColumns = 8;
 
+// A NUL the tool wrote is kept, and shown as the symbol for it: the rest of its line stays in
+// sight and the columns stay one character per character.
 QString Decode(const std::string& bytes)
 {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    text.replace(QChar(u'\0'), QChar(0x2400));
+    return text;
 }
 
 // The classes a double-click selects a run of: word characters, blanks, anything else.
@@ -65,13 +69,10 @@ void CProcessOutputBox::UpdateMetrics()
 
 QString CProcessOutputBox::ShownText(std::size_t nLine) const
 {
-    const std::size_t nStart = m_lines.LineStart(nLine);
-    const std::size_t nEnd = m_lines.LineEnd(nLine);
-    if (nEnd - nStart <= kMaxShownBytes)
-        return Decode(m_lines.Copy(nStart, nEnd));
-    std::string bytes = m_lines.Copy(nStart, nStart + kMaxShownBytes);
+    std::string bytes = m_lines.LineHead(nLine, kMaxShownBytes);
     // Not half a character at the cut.
-    bytes.resize(bytes.size() - IncompleteUtf8Tail(bytes));
+    if (m_lines.LineLength(nLine) > kMaxShownBytes)
+        bytes.resize(bytes.size() - IncompleteUtf8Tail(bytes));
     return Decode(bytes);
 }
 
@@ -137,6 +138,7 @@ void CProcessOutputBox::OnTextReplaced()
 {
     m_layouts.clear();
     m_nLinesSeen = m_lines.LineCount();
+    m_nDroppedSeen = m_lines.DroppedBytes();
     m_nWidestLaidOut = 0;
     m_caret = m_anchor = CPos();
     m_bSelecting = false;
@@ -148,8 +150,14 @@ void CProcessOutputBox::OnTextReplaced()
 
 void CProcessOutputBox::OnTextAppended()
 {
-    // Only the line that was last can have changed; every line before it is as it was.
-    ForgetLayoutsFrom(m_nLinesSeen - 1);
+    // Only the line that was last can have changed; every line before it is as it was, unless
+    // old lines were let go and every line moved up.
+    if (m_lines.DroppedBytes() != m_nDroppedSeen) {
+        m_layouts.clear();
+        m_nDroppedSeen = m_lines.DroppedBytes();
+    } else {
+        ForgetLayoutsFrom(m_nLinesSeen - 1);
+    }
     m_nLinesSeen = m_lines.LineCount();
     m_bSelecting = false;
     UpdateScrollRanges();

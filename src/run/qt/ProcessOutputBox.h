@@ -12,7 +12,8 @@ class QTextLayout;
 // The Process Window's output box: a read-only view of the output lines, painted in the
 // system's window colours, with both scroll bars, a caret, selection by mouse and keys, and
 // copying. Only the lines in sight are laid out, so neither adding text nor painting costs more
-// when the box already holds a long output; a line is laid out up to kMaxShownBytes of it.
+// when the box already holds a long output; a line is laid out up to kMaxShownBytes of it. A NUL
+// shows as the symbol for it.
 class CProcessOutputBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -78,6 +79,7 @@ private:
     CPos m_anchor;
     bool m_bSelecting = false;
     std::size_t m_nLinesSeen = 1;
+    std::size_t m_nDroppedSeen = 0;
     int m_nLineHeight = 1;
     int m_nCharWidth = 1;
     mutable int m_nWidestLaidOut = 0;
