@@ -49,6 +49,7 @@ protected:
         CJavaProjectDoc project(host);
         project.SetPathName(m_home.Dir().File("p/" + name + ".jpr"));
         project.AddJavaFile(m_home.Dir().Write("p/Main.java", "class Main {}\n"));
+        m_home.Dir().Write("p/Main.class", "");
         if (!mainFile.empty())
             project.SetMainJavaFile(mainFile);
         EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));

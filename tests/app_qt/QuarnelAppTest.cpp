@@ -445,8 +445,11 @@ TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
 TEST_F(QuarnelAppTest, BuildCompileAndRunKeysWorkFromASourceWindow)
 {
     const std::string project = MakeProject("Keys");
+    // The stand-in compiler leaves the class file a run looks for.
     for (const char* tool : {"javac", "java"}) {
-        const std::string path = m_home.Dir().Write(std::string("jdk/bin/") + tool, "#!/bin/sh\necho \"${0##*/} $*\"\n");
+        const std::string path = m_home.Dir().Write(
+            std::string("jdk/bin/") + tool,
+            "#!/bin/sh\necho \"${0##*/} $*\"\nif [ \"${0##*/}\" = javac ]; then : > \"${1%.java}.class\"; fi\n");
         ::chmod(path.c_str(), 0755);
     }
     CQuarnelApp& app = Start();
