@@ -20,6 +20,9 @@
 #include "run/qt/ProcessOutputBox.h"
 
 #include "QuarnelAppFixture.h"
+#include "run/ProcessWindowDlg.h"
+
+#include <fstream>
 #include "support/AppTestEnv.h"
 #include "support/TestProjectHost.h"
 #include "support/RecordingShell.h"
@@ -134,12 +137,12 @@ TEST_F(QuarnelAppTest, CancelOnASecondProjectKeepsTheFirst)
     const std::string two = MakeProject("Two");
     CQuarnelApp& app = Start();
     app.OpenDocumentFile(one);
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Cancel, MsgButtons::OkCancel);
     EXPECT_EQ(app.OpenDocumentFile(two), nullptr);
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), one);
 
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_NE(app.OpenDocumentFile(two), nullptr);
     ProcessDeletes();
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), two);
@@ -246,7 +249,7 @@ TEST_F(QuarnelAppTest, EmptyProjectStaysUntitledAndCancelledSaveAsKeepsItOpen)
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), "");
     EXPECT_EQ(app.GetOpenProject()->GetTitle(), "JavaProject1");
 
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     m_ui.ExpectDialog("New Project", [](CModalDialog& dlg) {
         static_cast<CNewProjectDlg&>(dlg).m_nProjectType = CNewProjectDlg::kApplication;
         return kIdOk;
@@ -381,8 +384,9 @@ TEST_F(QuarnelAppTest, DoubleClickOnACompilerLineInTheProcessWindowOpensTheFileA
     EXPECT_EQ(doc->GetLastCompileOutput(), output);
 }
 
-// Would catch a closed Process Window that takes its output with it, that stays in its bar, or
-// that the next run cannot make again; and a window that goes without storing where it was.
+// Would catch a closed Process Window that takes its output with it, that stays in its bar, that
+// View > Process Window cannot bring back, or that the next run cannot make again; and a window
+// that goes without storing where it was.
 TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAgain)
 {
     const std::string project = MakeProject("Again");
@@ -401,6 +405,13 @@ TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAga
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(windows->GetProcessBar()->isHidden());
 
+    // View > Process Window is the way back to what the window showed.
+    EXPECT_TRUE(doc->RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_FALSE(windows->GetProcessBar()->isHidden());
+    ASSERT_NE(windows->GetProcessWindow(), nullptr);
+    EXPECT_EQ(windows->GetProcessBar()->GetChild(), windows->GetProcessWindow());
+    EXPECT_EQ(windows->GetProcessWindow()->OutputBox()->ToPlainText(), "first\nExit code: 0\nNo Errors");
+
     ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
     window = windows->GetProcessWindow();
     ASSERT_FALSE(window.isNull());
@@ -412,7 +423,7 @@ TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAga
     // The window goes with its project and stores its place on the screen at once.
     const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
     const QSize size = window->size();
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_TRUE(app.QueryCloseProject(nullptr));
     ProcessDeletes();
     EXPECT_TRUE(window.isNull());
@@ -519,8 +530,8 @@ TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
     app.OpenNewDocumentOfType("HTMLDocument");
     for (CDocument* doc : app.GetDocManager().GetDocuments())
         doc->SetModifiedFlag();
-    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No);
-    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No, MsgButtons::YesNoCancel);
+    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No, MsgButtons::YesNoCancel);
     app.SendCommand(Cmd::ID_FILE_SAVEALL);
 }
 
@@ -530,7 +541,7 @@ TEST_F(QuarnelAppTest, CancelOnClosingKeepsEverythingOpenButTheStateIsAlreadySto
     app.OpenNewDocumentOfType("JavaDocument");
     app.GetDocManager().GetDocuments()[0]->SetModifiedFlag();
     app.GetMainWnd()->showNormal();
-    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(app.GetMainWnd()->close());
     EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
     const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
@@ -584,7 +595,7 @@ TEST_F(QuarnelAppTest, OpeningAProjectDocksItsProjectWindowBarAtTheLeft)
     EXPECT_FALSE(bar->isHidden());
 
     // Closing the project hides its bar and the bar goes with it.
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_TRUE(app.QueryCloseProject(nullptr));
     ProcessDeletes();
     EXPECT_TRUE(bar.isNull());
@@ -633,4 +644,40 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     // The Process Window command lives with the project only: elsewhere it is disabled.
     app.OpenDocumentFile(m_home.Dir().File("Runs/Runs.java"));
     EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled());
+}
+
+namespace {
+
+// Gone, or only waiting to be reaped by whoever took it over.
+bool ProcessEnded(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text))
+        return true;
+    const std::size_t close = text.rfind(')');
+    return close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z';
+}
+
+}  // namespace
+
+// Would catch File > Exit that leaves a running tool and what it started behind as orphans, that
+// ends them without asking, or that goes on closing after Cancel.
+TEST_F(QuarnelAppTest, ExitWithARunActiveAsksThenEndsTheRunAndItsGroup)
+{
+    CQuarnelApp& app = Start();
+    app.GetMainWnd()->show();
+    CCapturedRun& run = app.GetCapturedRun();
+    ASSERT_TRUE(run.StartCaptured("/bin/sh", R"(sh -c "sleep 600 & echo $!; wait")", m_home.Dir().Path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.CopyOutput().find('\n') != std::string::npos; }, 60000));
+    const pid_t sleeper = std::stoi(run.CopyOutput());
+
+    m_ui.ExpectMessage(CProcessWindowDlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
+    EXPECT_FALSE(app.GetMainWnd()->close());
+    EXPECT_TRUE(run.IsRunning());
+    m_ui.ExpectMessage(CProcessWindowDlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
+    app.SendCommand(Cmd::ID_APP_EXIT);
+    EXPECT_FALSE(run.IsRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ProcessEnded(sleeper); }, 60000)) << "the tool's group is gone";
+    EXPECT_FALSE(app.GetMainWnd()->isVisible());
 }

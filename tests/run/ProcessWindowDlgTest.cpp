@@ -152,13 +152,13 @@ TEST_F(ProcessWindowDlgTest, StopAndClosingAskOnlyWhileTheRunIsActive)
 {
     auto dlg = Open(Start("hang"), &m_owner);
     ASSERT_TRUE(WaitForOutput("ready"));
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     dlg->OnStop();
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     EXPECT_EQ(dlg->OnClose(), Dlg::CloseResult::Stays);
     EXPECT_TRUE(m_run.IsRunning());
 
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
     dlg->OnStop();
     ASSERT_TRUE(m_run.WaitUntilIdle(60s));
     dlg->OnTimer();

@@ -142,13 +142,13 @@ TEST_F(ProcessWindowDlgQtTest, EscapeAsksWhileRunningAndHandsTheOutputOverWhenId
     CProcessWindowDlgQt& window = Open("hang");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Shown() == "ready\n"; }, 60000));
     window.OutputBox()->setFocus();
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     QTest::keyClick(window.OutputBox(), Qt::Key_Escape);
     EXPECT_TRUE(m_host.m_ui.AllAnswered());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(m_run.IsRunning());
 
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
     window.StopButton()->click();
     ASSERT_TRUE(WaitUntilShownToTheEnd());
     QTest::keyClick(&window, Qt::Key_Escape);
