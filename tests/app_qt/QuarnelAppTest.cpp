@@ -20,6 +20,8 @@
 #include "run/qt/ProcessOutputBox.h"
 
 #include "QuarnelAppFixture.h"
+
+#include <QLineEdit>
 #include "run/ProcessWindowDlg.h"
 
 #include <fstream>
@@ -680,4 +682,36 @@ TEST_F(QuarnelAppTest, ExitWithARunActiveAsksThenEndsTheRunAndItsGroup)
     EXPECT_FALSE(run.IsRunning());
     EXPECT_TRUE(QTest::qWaitFor([&] { return ProcessEnded(sleeper); }, 60000)) << "the tool's group is gone";
     EXPECT_FALSE(app.GetMainWnd()->isVisible());
+}
+
+// Would catch a first run whose Process Window does not take what is typed next (it would go
+// into the source instead of to the program), and a focus left in the Process Window once the
+// program has ended.
+TEST_F(QuarnelAppTest, WhatIsTypedAfterF5GoesToTheProgramAndTheFocusComesBack)
+{
+    const std::string project = MakeProject("Ask");
+    m_home.Dir().Write("Ask/Ask.class", "");
+    const std::string java = m_home.Dir().Write("jdk/bin/java", "#!/bin/sh\nprintf 'name? '\nread a\necho \"got $a\"\n");
+    ASSERT_EQ(::chmod(java.c_str(), 0755), 0);
+    CQuarnelApp& app = Start();
+    app.Settings().m_strJavaBin = m_home.Dir().File("jdk");
+    app.GetMainWnd()->show();
+    app.OpenDocumentFile(project);
+    app.OpenDocumentFile(m_home.Dir().File("Ask/Ask.java"));
+    auto* view = dynamic_cast<CTextEditView*>(app.GetMainWnd()->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    QApplication::setActiveWindow(app.GetMainWnd());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.GetMainWnd()));
+    view->GetEditor()->setFocus();
+    QTest::keyClick(view->GetEditor(), Qt::Key_F5);
+    CProcessWindowDlgQt* window = static_cast<CProjectWindowsQt*>(app.GetOpenProject()->GetWindows())->GetProcessWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->InputLine()->hasFocus(); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->OutputBox()->ToPlainText() == "name? "; }, 60000));
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsWatching(); }, 60000));
+    EXPECT_EQ(window->OutputBox()->ToPlainText(), "name? Ann\ngot Ann\nExit code: 0\nNo Errors");
+    EXPECT_EQ(QApplication::focusWidget(), view->GetEditor());
+    EXPECT_EQ(view->GetEditor()->text(), "class Ask {}\r\n");
 }

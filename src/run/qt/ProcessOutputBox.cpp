@@ -22,13 +22,9 @@ constexpr int kMargin = 2;
 constexpr std::size_t kKeptLayouts = 1024;
 constexpr int kTabColumns = 8;
 
-// A NUL the tool wrote is kept, and shown as the symbol for it: the rest of its line stays in
-// sight and the columns stay one character per character.
 QString Decode(const std::string& bytes)
 {
-    QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    text.replace(QChar(u'\0'), QChar(0x2400));
-    return text;
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 // The classes a double-click selects a run of: word characters, blanks, anything else.
@@ -56,9 +52,16 @@ CProcessOutputBox::CProcessOutputBox(const COutputLines& lines, QWidget* parent)
 
 CProcessOutputBox::~CProcessOutputBox() = default;
 
+QString CProcessOutputBox::ShowNuls(QString text) const
+{
+    return text.replace(QChar(u'\0'), m_chNul);
+}
+
 void CProcessOutputBox::UpdateMetrics()
 {
     const QFontMetrics metrics(font());
+    // The symbol for NUL where the font has it, else the empty-set sign.
+    m_chNul = metrics.inFontUcs4(0x2400) ? QChar(0x2400) : QChar(0x2205);
     m_nLineHeight = std::max(1, metrics.lineSpacing());
     m_nCharWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
     m_layouts.clear();
@@ -82,7 +85,18 @@ QTextLayout& CProcessOutputBox::LayoutOf(std::size_t nLine) const
         return *found->second;
     if (m_layouts.size() >= kKeptLayouts)
         m_layouts.clear();
-    auto layout = std::make_unique<QTextLayout>(ShownText(nLine), font());
+    const QString text = ShownText(nLine);
+    auto layout = std::make_unique<QTextLayout>(ShowNuls(text), font());
+    // A NUL's symbol stands out from the same character written as text.
+    QList<QTextLayout::FormatRange> nuls;
+    for (qsizetype at = text.indexOf(QChar(u'\0')); at >= 0; at = text.indexOf(QChar(u'\0'), at + 1)) {
+        QTextLayout::FormatRange range;
+        range.start = static_cast<int>(at);
+        range.length = 1;
+        range.format.setBackground(palette().brush(QPalette::Midlight));
+        nuls.append(range);
+    }
+    layout->setFormats(nuls);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setTabStopDistance(kTabColumns * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
@@ -428,7 +442,7 @@ QString CProcessOutputBox::ToPlainText() const
     for (std::size_t nLine = 0; nLine < m_lines.LineCount(); ++nLine) {
         if (nLine > 0)
             text += QLatin1Char('\n');
-        text += Decode(m_lines.LineText(nLine));
+        text += ShowNuls(Decode(m_lines.LineText(nLine)));
     }
     return text;
 }

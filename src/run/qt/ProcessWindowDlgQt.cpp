@@ -208,10 +208,14 @@ void CProcessWindowDlgQt::ShowModel()
     if (bInput != m_bInputShown) {
         m_bInputShown = bInput;
         if (bInput) {
-            // A run that may read input: what the person types next goes to it.
+            // A run that may read input: what the person types next goes to it. A window not
+            // on screen yet (the first run makes it) takes the focus once it is shown.
             m_pFocusBefore = QApplication::focusWidget();
             m_pInput->setEnabled(true);
-            m_pInput->setFocus();
+            if (isVisible())
+                m_pInput->setFocus();
+            else
+                m_bFocusInputWhenShown = true;
         } else if (m_pInput->hasFocus() && m_pFocusBefore != nullptr && m_pFocusBefore != m_pInput) {
             m_pFocusBefore->setFocus();
         }
@@ -230,6 +234,14 @@ void CProcessWindowDlgQt::LayOut()
     const int nButtonWidth = std::max(m_pEndInput->sizeHint().width(), 60);
     m_pInput->setGeometry(0, nInputTop, std::max(0, width() - nButtonWidth), kInputHeight);
     m_pEndInput->setGeometry(std::max(0, width() - nButtonWidth), nInputTop, nButtonWidth, kInputHeight);
+}
+
+void CProcessWindowDlgQt::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_bFocusInputWhenShown && m_pInput->isEnabled())
+        m_pInput->setFocus();
+    m_bFocusInputWhenShown = false;
 }
 
 void CProcessWindowDlgQt::resizeEvent(QResizeEvent* event)

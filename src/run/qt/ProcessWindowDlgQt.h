@@ -56,6 +56,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Escape closes the window, as in a dialog.
     void keyPressEvent(QKeyEvent* event) override;
     // While a run is active closing asks to abort it and the window stays; while none is,
@@ -83,6 +84,7 @@ private:
     // Where the focus was before a run's input line took it; it goes back there after the run.
     QPointer<QWidget> m_pFocusBefore;
     bool m_bInputShown = false;
+    bool m_bFocusInputWhenShown = false;
     std::uint64_t m_nReplacedShown = 0;
     std::size_t m_nLengthShown = 0;
 };
