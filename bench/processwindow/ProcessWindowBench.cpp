@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <sys/stat.h>
@@ -68,6 +69,28 @@ long long ResidentBytes()
         }
     }
     return 0;
+}
+
+// Runs the event loop, asking done() every millisecond, until it says so; gives the longest time
+// the loop could not answer, in milliseconds.
+double RunEventLoopUntil(const std::function<bool()>& done)
+{
+    QEventLoop loop;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    probe.setInterval(1);
+    QElapsedTimer sinceProbe;
+    sinceProbe.start();
+    double nLongestMs = 0;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        nLongestMs = std::max(nLongestMs, sinceProbe.nsecsElapsed() / 1e6);
+        sinceProbe.restart();
+        if (done())
+            loop.quit();
+    });
+    probe.start();
+    loop.exec();
+    return nLongestMs;
 }
 
 // Waits until the run's output has reached nAtLeast bytes and stopped growing.
@@ -167,20 +190,8 @@ void BM_RunShownInProcessWindow(benchmark::State& state)
         window.resize(800, 300);
         window.show();
 
-        QEventLoop loop;
-        QTimer probe;
-        probe.setTimerType(Qt::PreciseTimer);
-        probe.setInterval(1);
-        QElapsedTimer sinceProbe;
-        sinceProbe.start();
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            nLongestBlockMs = std::max(nLongestBlockMs, sinceProbe.nsecsElapsed() / 1e6);
-            sinceProbe.restart();
-            if (host.m_strPane == CProcessWindowDlg::kComplete)
-                loop.quit();
-        });
-        probe.start();
-        loop.exec();
+        nLongestBlockMs = std::max(nLongestBlockMs,
+                                   RunEventLoopUntil([&] { return host.m_strPane == CProcessWindowDlg::kComplete; }));
         nResident = ResidentBytes();
         if (window.Model().GetShownLength() != run.OutputSize())
             state.SkipWithError("the window does not show the whole run");
@@ -205,31 +216,23 @@ void BM_FloodKeepsMemoryBounded(benchmark::State& state)
         window.resize(800, 300);
         window.show();
 
-        QEventLoop loop;
-        QTimer probe;
-        probe.setTimerType(Qt::PreciseTimer);
-        probe.setInterval(1);
-        QElapsedTimer sinceProbe;
         QElapsedTimer sinceStart;
-        sinceProbe.start();
         sinceStart.start();
-        double nLongestBlockMs = 0;
         long long nAt10s = 0;
         long long nHighest = 0;
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            nLongestBlockMs = std::max(nLongestBlockMs, sinceProbe.nsecsElapsed() / 1e6);
-            sinceProbe.restart();
-            if (sinceStart.elapsed() % 1000 < 2) {
-                const long long nNow = ResidentBytes();
-                nHighest = std::max(nHighest, nNow);
-                if (nAt10s == 0 && sinceStart.elapsed() >= 10'000)
-                    nAt10s = nNow;
+        qint64 nLastSample = 0;
+        const double nLongestBlockMs = RunEventLoopUntil([&] {
+            const qint64 nNow = sinceStart.elapsed();
+            if (nNow - nLastSample >= 1000) {
+                nLastSample = nNow;
+                const long long nResident = ResidentBytes();
+                if (nAt10s == 0 && nNow >= 10'000)
+                    nAt10s = nResident;
+                if (nAt10s != 0)
+                    nHighest = std::max(nHighest, nResident);
             }
-            if (sinceStart.elapsed() >= nSeconds * 1000LL)
-                loop.quit();
+            return nNow >= nSeconds * 1000LL;
         });
-        probe.start();
-        loop.exec();
         const long long nEnd = ResidentBytes();
         state.counters["flood_s"] = nSeconds;
         state.counters["output_MB"] = double(run.OutputSize()) / 1e6;

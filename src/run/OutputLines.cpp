@@ -17,7 +17,7 @@ std::size_t IncompleteUtf8Tail(std::string_view text)
 }
 
 COutputLines::COutputLines(std::size_t nBound, std::size_t nBlockSize)
-    : m_nBound(std::max<std::size_t>(nBound, 2)), m_nBlockSize(std::max<std::size_t>(nBlockSize, 1))
+    : m_nBound(std::max<std::size_t>(nBound, 2)), m_bytes(nBlockSize)
 {
     m_lineStarts.push_back(0);
 }
@@ -29,8 +29,7 @@ std::string COutputLines::DroppedLine(std::size_t nBytes)
 
 void COutputLines::Clear(std::size_t nPos)
 {
-    m_blocks.clear();
-    m_nOrigin = m_nStart = m_nEnd = nPos;
+    m_bytes.Clear(nPos);
     m_lineStarts.clear();
     m_lineStarts.push_back(nPos);
     m_nDroppedLines = 0;
@@ -38,27 +37,12 @@ void COutputLines::Clear(std::size_t nPos)
     m_bEndsInCr = false;
 }
 
-char COutputLines::At(std::size_t nPos) const
-{
-    const std::size_t nOffset = nPos - m_nOrigin;
-    return m_blocks[nOffset / m_nBlockSize][nOffset % m_nBlockSize];
-}
-
 void COutputLines::Append(std::string_view bytes)
 {
     if (bytes.empty())
         return;
-    const std::size_t nBase = m_nEnd;
-    for (std::string_view rest = bytes; !rest.empty();) {
-        const std::size_t nUsed = m_nEnd - m_nOrigin;
-        if (nUsed == m_blocks.size() * m_nBlockSize)
-            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(m_nBlockSize));
-        const std::size_t nOffset = nUsed % m_nBlockSize;
-        const std::size_t nTake = std::min(rest.size(), m_nBlockSize - nOffset);
-        std::memcpy(m_blocks.back().get() + nOffset, rest.data(), nTake);
-        m_nEnd += nTake;
-        rest.remove_prefix(nTake);
-    }
+    const std::size_t nBase = m_bytes.End();
+    m_bytes.Append(bytes);
 
     std::size_t i = 0;
     if (m_bEndsInCr && bytes.front() == '\n') {
@@ -80,16 +64,16 @@ void COutputLines::Append(std::string_view bytes)
         m_lineStarts.push_back(nBase + i);
     }
     // A LF that completes a CR LF may have moved the first line's start.
-    m_nStart = m_lineStarts.front();
+    m_bytes.DropBefore(m_lineStarts.front());
     KeepWithinBound();
 }
 
 void COutputLines::KeepWithinBound()
 {
-    if (m_nEnd - m_nStart <= m_nBound)
+    if (m_bytes.End() - m_bytes.Start() <= m_nBound)
         return;
     // A little more than needed goes, so that the next pieces do not each cut again.
-    const std::size_t nCut = m_nEnd - (m_nBound - m_nBound / 16);
+    const std::size_t nCut = m_bytes.End() - (m_nBound - m_nBound / 16);
     const auto first = std::lower_bound(m_lineStarts.begin(), m_lineStarts.end(), nCut);
     if (first != m_lineStarts.end()) {
         m_nDroppedLines += static_cast<std::uint64_t>(first - m_lineStarts.begin());
@@ -99,26 +83,22 @@ void COutputLines::KeepWithinBound()
         m_nDroppedLines += m_lineStarts.size() - 1;
         m_lineStarts.assign(1, nCut);
     }
-    m_nStart = m_lineStarts.front();
-    while (m_nStart - m_nOrigin >= m_nBlockSize) {
-        m_blocks.pop_front();
-        m_nOrigin += m_nBlockSize;
-    }
+    m_bytes.DropBefore(m_lineStarts.front());
 }
 
 std::size_t COutputLines::KeptEnd(std::size_t nKept) const
 {
     if (nKept + 1 >= m_lineStarts.size())
-        return m_nEnd;
+        return m_bytes.End();
     // A line starts after a CR, or after the LF of a CR LF.
     const std::size_t nNext = m_lineStarts[nKept + 1];
-    return At(nNext - 1) == '\n' ? nNext - 2 : nNext - 1;
+    return m_bytes.At(nNext - 1) == '\n' ? nNext - 2 : nNext - 1;
 }
 
 std::size_t COutputLines::LineLength(std::size_t nLine) const
 {
     if (nLine < HeaderLines())
-        return DroppedLine(m_nStart).size();
+        return DroppedLine(DroppedBytes()).size();
     const std::size_t nKept = nLine - HeaderLines();
     return KeptEnd(nKept) - m_lineStarts[nKept];
 }
@@ -126,7 +106,7 @@ std::size_t COutputLines::LineLength(std::size_t nLine) const
 std::string COutputLines::LineHead(std::size_t nLine, std::size_t nMax) const
 {
     if (nLine < HeaderLines())
-        return DroppedLine(m_nStart).substr(0, nMax);
+        return DroppedLine(DroppedBytes()).substr(0, nMax);
     const std::size_t nKept = nLine - HeaderLines();
     const std::size_t nFrom = m_lineStarts[nKept];
     const std::size_t nTo = KeptEnd(nKept);
@@ -142,30 +122,12 @@ std::size_t COutputLines::LineOf(std::size_t nPos) const
 
 std::size_t COutputLines::LongestLine() const
 {
-    return std::max({m_nLongestEnded, m_nEnd - m_lineStarts.back(), HeaderLines() ? LineLength(0) : 0});
-}
-
-std::string COutputLines::Copy(std::size_t nFrom, std::size_t nTo) const
-{
-    nFrom = std::max(nFrom, m_nStart);
-    nTo = std::min(nTo, m_nEnd);
-    std::string bytes;
-    if (nFrom >= nTo)
-        return bytes;
-    bytes.resize(nTo - nFrom);
-    for (std::size_t nDone = 0; nFrom < nTo;) {
-        const std::size_t nOffset = (nFrom - m_nOrigin) % m_nBlockSize;
-        const std::size_t nTake = std::min(nTo - nFrom, m_nBlockSize - nOffset);
-        std::memcpy(bytes.data() + nDone, m_blocks[(nFrom - m_nOrigin) / m_nBlockSize].get() + nOffset, nTake);
-        nDone += nTake;
-        nFrom += nTake;
-    }
-    return bytes;
+    return std::max({m_nLongestEnded, m_bytes.End() - m_lineStarts.back(), HeaderLines() ? LineLength(0) : 0});
 }
 
 std::string COutputLines::Text() const
 {
-    std::string text = HeaderLines() ? DroppedLine(m_nStart) + "\r\n" : std::string();
-    text += Copy(m_nStart, m_nEnd);
+    std::string text = HeaderLines() ? DroppedLine(DroppedBytes()) + "\r\n" : std::string();
+    text += m_bytes.Copy(m_bytes.Start(), m_bytes.End());
     return text;
 }

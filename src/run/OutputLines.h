@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ByteBlocks.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -34,10 +35,10 @@ public:
     void Append(std::string_view bytes);
 
     // The position after the last byte, in the run's output.
-    std::size_t Size() const { return m_nEnd; }
-    bool IsEmpty() const { return m_nEnd == m_nStart; }
+    std::size_t Size() const { return m_bytes.End(); }
+    bool IsEmpty() const { return m_bytes.End() == m_bytes.Start(); }
     // Bytes let go before the first one kept.
-    std::size_t DroppedBytes() const { return m_nStart; }
+    std::size_t DroppedBytes() const { return m_bytes.Start(); }
     // Lines let go since the last Clear; the line saying so is not one of them.
     std::uint64_t DroppedLines() const { return m_nDroppedLines; }
 
@@ -54,7 +55,7 @@ public:
     std::size_t LongestLine() const;
 
     // The bytes kept from nFrom up to nTo.
-    std::string Copy(std::size_t nFrom, std::size_t nTo) const;
+    std::string Copy(std::size_t nFrom, std::size_t nTo) const { return m_bytes.Copy(nFrom, nTo); }
     // The line saying what was let go, with its CR LF, and every byte kept.
     std::string Text() const;
 
@@ -62,18 +63,14 @@ public:
     static std::string DroppedLine(std::size_t nBytes);
 
 private:
-    std::size_t HeaderLines() const { return m_nStart > 0 ? 1 : 0; }
-    char At(std::size_t nPos) const;
-    // Start and end of a kept line (0 is the first one kept).
+    std::size_t HeaderLines() const { return m_bytes.Start() > 0 ? 1 : 0; }
+    // Where a kept line's text ends (0 is the first line kept).
     std::size_t KeptEnd(std::size_t nKept) const;
     void KeepWithinBound();
 
     std::size_t m_nBound;
-    std::size_t m_nBlockSize;
-    std::deque<std::unique_ptr<char[]>> m_blocks;
-    std::size_t m_nOrigin = 0;  // the position of the first block's first byte
-    std::size_t m_nStart = 0;
-    std::size_t m_nEnd = 0;
+    CByteBlocks m_bytes;
+    // Where each kept line starts; the first is where the bytes kept start.
     std::deque<std::size_t> m_lineStarts;
     std::uint64_t m_nDroppedLines = 0;
     std::size_t m_nLongestEnded = 0;  // of the lines that have their line end

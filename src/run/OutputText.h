@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ByteBlocks.h"
+
 #include <cstddef>
-#include <deque>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -35,11 +35,11 @@ public:
     void AppendRaw(std::string_view text);
 
     // The position of the first byte kept: how many bytes were let go.
-    std::size_t Start() const { return m_nStart; }
+    std::size_t Start() const { return m_bytes.Start(); }
     // The position after the last byte: how many bytes the run has written.
-    std::size_t End() const { return m_nEnd; }
-    std::size_t KeptSize() const { return m_nEnd - m_nStart; }
-    std::string Text() const { return CopyFrom(m_nStart); }
+    std::size_t End() const { return m_bytes.End(); }
+    std::size_t KeptSize() const { return End() - Start(); }
+    std::string Text() const { return CopyFrom(Start()); }
 
     // The text from position nFrom on (from the first byte kept, when nFrom lies before it), at
     // most nMax bytes of it; "" when nFrom is at or past the end.
@@ -48,17 +48,9 @@ public:
     CPiece PieceFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
 
 private:
-    void Put(std::string_view bytes);
-    char At(std::size_t nPos) const;
-    // The first position at or after nPos where a byte is a CR or a LF; End() when none is.
-    std::size_t FindLineEnd(std::size_t nPos) const;
     void KeepWithinBound();
 
     std::size_t m_nBound;
-    std::size_t m_nBlockSize;
-    std::deque<std::unique_ptr<char[]>> m_blocks;
-    std::size_t m_nOrigin = 0;  // the position of the first block's first byte
-    std::size_t m_nStart = 0;
-    std::size_t m_nEnd = 0;
-    char m_chLast = '\0';       // the last byte written, also once it is let go
+    CByteBlocks m_bytes;
+    char m_chLast = '\0';  // the last byte written, also once it is let go
 };

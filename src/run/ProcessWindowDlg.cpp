@@ -99,10 +99,8 @@ void CProcessWindowDlg::OnTimer()
         Finish();
 }
 
-void CProcessWindowDlg::LookForOutput()
+void CProcessWindowDlg::TakeBetweenTicks()
 {
-    if (!m_bTimerRunning || m_bMoreToShow)
-        return;
     const bool bRunning = IsRunActive();
     TakeOutput(bRunning);
     UpdateInput();
@@ -110,15 +108,16 @@ void CProcessWindowDlg::LookForOutput()
         Finish();
 }
 
+void CProcessWindowDlg::LookForOutput()
+{
+    if (m_bTimerRunning && !m_bMoreToShow)
+        TakeBetweenTicks();
+}
+
 void CProcessWindowDlg::ShowMore()
 {
-    if (!m_bMoreToShow)
-        return;
-    const bool bRunning = IsRunActive();
-    TakeOutput(bRunning);
-    UpdateInput();
-    if (!bRunning && !m_bMoreToShow)
-        Finish();
+    if (m_bMoreToShow)
+        TakeBetweenTicks();
 }
 
 void CProcessWindowDlg::Finish()

@@ -106,6 +106,8 @@ private:
     void UpdateInput();
     void ShowRun();
     void TakeOutput(bool bRunning);
+    // The output that came since, without the tick's progress and pane.
+    void TakeBetweenTicks();
     void Finish();
     void Abort();
     bool AskToAbort();

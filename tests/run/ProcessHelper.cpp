@@ -133,25 +133,6 @@ int Echo()
     return 0;
 }
 
-// A hung tool whose own child has left its process group and floods the pipe without end.
-int FloodDetached()
-{
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        return 93;
-    if (pid == 0) {
-        ::setsid();
-        ::alarm(120);
-        WriteAll(1, "detached " + std::to_string(::getpid()) + "\n");
-        const std::string line(79, 'f');
-        for (;;)
-            WriteAll(1, line + "\n");
-    }
-    ::alarm(120);
-    for (;;)
-        ::pause();
-}
-
 // Lines of 80 characters (79 and a LF), every nth on standard error.
 int Large(long long nBytes, long long nErrorEvery)
 {
@@ -197,9 +178,9 @@ int Orphan(const char* releaseFile)
     std::_Exit(0);
 }
 
-// A hung tool whose own child has left its process group and keeps the pipe: it tells its number
-// and sleeps.
-int Detach()
+// A hung tool whose own child has left its process group and keeps the pipe: the child tells
+// its number, then sleeps or floods the pipe without end.
+int Detach(bool bFlood)
 {
     const pid_t pid = ::fork();
     if (pid < 0)
@@ -208,6 +189,9 @@ int Detach()
         ::setsid();
         ::alarm(120);
         WriteAll(1, "detached " + std::to_string(::getpid()) + "\n");
+        const std::string line(79, 'f');
+        while (bFlood)
+            WriteAll(1, line + "\n");
         for (;;)
             ::pause();
     }
@@ -298,10 +282,10 @@ int main(int argc, char** argv)
     if (mode == "orphan")
         return Orphan(arg);
     if (mode == "detach")
-        return Detach();
+        return Detach(false);
     if (mode == "echo")
         return Echo();
     if (mode == "flood-detached")
-        return FloodDetached();
+        return Detach(true);
     return 3;
 }
