@@ -31,6 +31,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -260,8 +261,7 @@ void BM_EchoLatency(benchmark::State& state)
         window.resize(800, 300);
         window.show();
         QLineEdit* input = window.InputLine();
-        double nTotalMs = 0;
-        double nLongestMs = 0;
+        std::vector<double> latencies;
         for (int i = 0; i < kLines; ++i) {
             char line[16];
             std::snprintf(line, sizeof line, "line %04d", i);
@@ -279,12 +279,12 @@ void BM_EchoLatency(benchmark::State& state)
                     return;
                 }
             }
-            const double nMs = sinceEnter.nsecsElapsed() / 1e6;
-            nTotalMs += nMs;
-            nLongestMs = std::max(nLongestMs, nMs);
+            latencies.push_back(sinceEnter.nsecsElapsed() / 1e6);
         }
-        state.counters["mean_echo_ms"] = nTotalMs / kLines;
-        state.counters["longest_echo_ms"] = nLongestMs;
+        std::sort(latencies.begin(), latencies.end());
+        state.counters["median_echo_ms"] = latencies[kLines / 2];
+        state.counters["p99_echo_ms"] = latencies[kLines * 99 / 100];
+        state.counters["longest_echo_ms"] = latencies.back();
         run.EndInput();
         run.WaitUntilIdle(60s);
     }

@@ -643,9 +643,12 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     window->OnTimer();
     EXPECT_EQ(window->OutputBox()->ToPlainText(), "second\nExit code: 0\nNo Errors");
 
-    // The Process Window command lives with the project only: elsewhere it is disabled.
+    // From a source window the command reaches the project too: the window closed with Escape
+    // has a way back wherever the person is.
     app.OpenDocumentFile(m_home.Dir().File("Runs/Runs.java"));
-    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled());
+    EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsChecked());
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_TRUE(bar->isHidden());
 }
 
 namespace {
