@@ -71,10 +71,9 @@ CMenuItem EditMenu(const CMenuLayout& menu)
 
 CMenuItem ViewMenu(const CMenuLayout& menu)
 {
-    if (menu.Is(Res::IDR_HTMLTYPE))
-        return menu.Popup("&View",
-                          {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROCESSWINDOW});
-    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW});
+    // Process Window is in every View menu: the application hands it to the open project, so a
+    // Process Window closed with Escape can be brought back from any window.
+    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROCESSWINDOW});
 }
 
 CMenuItem ProjectMenu(const CMenuLayout& menu)
