@@ -349,9 +349,14 @@ TEST_F(ProjectRun, RunOfAMainClassNeverBuiltSaysToBuildFirst)
     ::unlink(m_dir.File("src/Main.class").c_str());
     m_host.m_ui.ExpectMessage("Main.class was not found in " + m_dir.File("src") + ".\nBuild the project first (F7).");
     EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
-    m_doc->SetMainPackage("app");
+    m_dir.Write("src/app/Main.java", "package app;\nclass Main {}\n");
+    m_doc->RemoveFile(m_dir.File("src/Main.java"));
+    m_doc->AddJavaFile(m_dir.File("src/app/Main.java"));
+    m_doc->SetMainJavaFile("Main.java");
     m_dir.Write("src/Main.class", "");
+    m_dir.Write("src/app/Main.class", "");
     m_host.m_ui.ExpectMessage("app/Main.class was not found in " + m_dir.File("src") + ".\nBuild the project first (F7).");
+    ::unlink(m_dir.File("src/app/Main.class").c_str());
     EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured)) << "the class is looked for by its package";
     EXPECT_TRUE(m_host.m_pWindows->m_runners.empty());
 
@@ -451,6 +456,7 @@ TEST_F(ProjectRun, PackagedMainClassWorksFromItsSourceRoot)
     EXPECT_TRUE(m_pCommands->Build());
     EXPECT_EQ(LastOutput(), root + ": javac org/example/app/Main.java\r\nExit code: 0\r\nNo Errors");
     EXPECT_EQ(m_doc->GetLastRunFolder(), root) << "the folder the messages' paths are written from";
+    m_dir.Write("src/org/example/app/Main.class", "");
     EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string("x")));
     EXPECT_EQ(LastOutput(), root + ": java org.example.app.Main x\r\nExit code: 0\r\nNo Errors");
     EXPECT_TRUE(m_pCommands->CompileFile(util));
