@@ -62,7 +62,7 @@ TEST(MessageJump, ParseLineReadsJavacMessagesAndStackFrames)
         std::optional<MessageJump::CToolMessage> expected;
     };
     const auto message = [](const char* path, int nLine, EKind kind, const char* text, const char* qualified = "") {
-        return std::optional<MessageJump::CToolMessage>({path, nLine, kind, text, qualified});
+        return std::optional<MessageJump::CToolMessage>({path, nLine, kind, text, qualified, ""});
     };
     const Row rows[] = {
         {"org/example/app/Main.java:12: error: cannot find symbol",

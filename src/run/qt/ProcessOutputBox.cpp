@@ -407,6 +407,16 @@ void CProcessOutputBox::SelectAll()
     viewport()->update();
 }
 
+void CProcessOutputBox::SelectLine(std::size_t nLine)
+{
+    if (nLine >= m_lines.LineCount())
+        return;
+    m_bSelecting = false;
+    // The caret at the line's start, so the view scrolls to where the line begins.
+    m_anchor = {nLine, ColumnCount(nLine)};
+    MoveCaret({nLine, 0}, true);
+}
+
 QString CProcessOutputBox::SelectedText() const
 {
     const CPos from = std::min(m_caret, m_anchor);
