@@ -163,6 +163,15 @@ TEST_F(ErrorMarkersTest, BuildMarksTheSourcesAndF4WalksTheMessages)
     EXPECT_EQ(PlaceAfter(viewB->GetEditor(), kPrevious), first);
     EXPECT_EQ(PlaceAfter(viewA->GetEditor(), kPrevious).strStatus, "No more messages");
 
+    // Saved and closed, A opens again with its marks where the edits took them.
+    ASSERT_TRUE(viewA->GetDocument()->DoFileSave());
+    app.GetDocManager().CloseDocument(*viewA->GetDocument());
+    viewA = OpenView<CSyntaxWindowView>(a);
+    ASSERT_NE(viewA, nullptr);
+    EXPECT_EQ(viewA->GetLineMarkers(),
+              (std::vector<CLineMarker>{{2, EMarkerKind::Error, "error: ';' expected"},
+                                        {4, EMarkerKind::Warning, "warning: [rawtypes] found raw type: List"}}));
+
     // The next build: A has nothing to say any more, B something else.
     m_home.Dir().Write("messages", "B.java:1: warning: deprecated\nclass B {\n^\n1 warning\n");
     BuildFrom(viewB->GetEditor());
