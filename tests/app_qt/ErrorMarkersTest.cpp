@@ -177,6 +177,11 @@ TEST_F(ErrorMarkersTest, BuildMarksTheSourcesAndF4WalksTheMessages)
     BuildFrom(viewB->GetEditor());
     EXPECT_TRUE(viewA->GetLineMarkers().empty());
     EXPECT_EQ(viewB->GetLineMarkers(), (std::vector<CLineMarker>{{0, EMarkerKind::Warning, "warning: deprecated"}}));
+
+    // The marks belong to the project's session: they go with it.
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
+    ASSERT_TRUE(app.QueryCloseProject(nullptr));
+    EXPECT_TRUE(viewB->GetLineMarkers().empty());
 }
 
 // The JDK's own javac on a packaged project with three errors in two files: would catch paths
