@@ -1,18 +1,20 @@
 #pragma once
 
 #include "EditorSettings.h"
+#include "TextModel.h"
 
 #include "framework/Document.h"
 
 #include <string>
-
-class CTextModel;
+#include <string_view>
 
 // A document whose file is plain text, kept as its exact bytes. While a window shows it, the
-// window's editor holds the current text; saving takes it from there.
-class CTextDocument : public CDocument {
+// window's editor holds the current text; saving takes it from there. Its observers hear of
+// every change to that text.
+class CTextDocument : public CDocument, private CTextChangeObserver {
 public:
     using CDocument::CDocument;
+    ~CTextDocument() override;
 
     CUi& GetUi() const { return Ui(); }
 
@@ -27,7 +29,14 @@ public:
     // The text of the window that holds the current text; none when no window shows the
     // document.
     CTextModel* GetTextModel() const { return m_pTextModel; }
-    void SetTextModel(CTextModel* text) { m_pTextModel = text; }
+    void SetTextModel(CTextModel* text);
+
+    // Puts bytes in place of the whole text, as one step the user can undo, keeping the caret
+    // on its line as far as the new text reaches.
+    void ReplaceAllText(std::string_view bytes);
+    // Reads the file again into the text; what is shown is then the file, unmodified. False,
+    // with the reason shown, when it cannot be read.
+    bool ReloadFromFile();
 
     // Export as HTML: the text with the colours its window shows, as a page written where the
     // user chooses. False when nothing was written.
@@ -37,6 +46,8 @@ protected:
     void DeleteContents() override { m_strText.clear(); }
 
 private:
+    void OnTextChanged(TextPos nPos) override;
+
     std::string m_strText;
     CTextModel* m_pTextModel = nullptr;
 };

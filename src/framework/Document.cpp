@@ -8,11 +8,15 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
 
 const char* const CDocument::kUnexpectedFormat = "Unexpected file format.";
+const char* const CDocument::kChangedOnDiskSave =
+    "%1\nThis file has been changed by another program since Ondrik opened or saved it.\n"
+    "Do you want to save it anyway, replacing the other program's version?";
 
 namespace {
 
@@ -24,12 +28,15 @@ std::string ReplaceArg(std::string text, const std::string& arg)
     return text;
 }
 
-// A file that is gone or that the user may not write cannot simply be written again: Save As
-// is offered instead. The system answers, not the mode bits: root may write a file without
-// write bits, and a file with them may belong to someone else.
+// A file the user may not write cannot simply be written again: Save As is offered instead.
+// A file another program removed is written again, where its folder still takes it. The
+// system answers, not the mode bits: root may write a file without write bits, and a file with
+// them may belong to someone else.
 bool CanWriteInPlace(const std::string& path)
 {
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0)
+        return true;
+    return errno == ENOENT && ::faccessat(AT_FDCWD, Paths::FolderOf(path).c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace
@@ -100,6 +107,7 @@ bool CDocument::OnOpenDocument(const std::string& path)
     }
     DeleteContents();
     SetModifiedFlag(false);
+    m_fileStamp = file.stamp;
     CArchive ar(file.bytes);
     Serialize(ar);
     if (ar.Failed()) {
@@ -121,10 +129,23 @@ bool CDocument::OnSaveDocument(const std::string& path)
         return false;
     }
     SetModifiedFlag(false);
+    m_fileStamp = CFileStamp::Of(path);
     const auto observers = m_observers;
     for (auto* observer : observers)
         observer->OnDocumentSaved(*this);
     return true;
+}
+
+CDocument::DiskChange CDocument::GetDiskChange() const
+{
+    if (m_strPathName.empty())
+        return DiskChange::None;
+    const CFileStamp now = CFileStamp::Of(m_strPathName);
+    if (now == m_fileStamp)
+        return DiskChange::None;
+    if (!now.bExists)
+        return m_fileStamp.bExists ? DiskChange::Removed : DiskChange::None;
+    return DiskChange::Changed;
 }
 
 bool CDocument::SaveModified()
@@ -167,6 +188,8 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
         if (!chosen)
             return false;
         target = *chosen;
+    } else if (target == m_strPathName && GetDiskChange() == DiskChange::Changed && !AskToWriteOverChange()) {
+        return false;
     }
     if (!OnSaveDocument(target))
         return false;
@@ -176,6 +199,11 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
             m_pOwner->OnDocumentSavedAs(*this, target);
     }
     return true;
+}
+
+bool CDocument::AskToWriteOverChange() const
+{
+    return Ui().MessageBox(ReplaceArg(kChangedOnDiskSave, m_strPathName), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
 bool CDocument::DoFileSave()

@@ -1,0 +1,85 @@
+#include "BackgroundFileWriter.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+#include <utility>
+
+CBackgroundFileWriter::CBackgroundFileWriter(DoneHandler done) : m_done(std::move(done))
+{
+    m_thread = std::thread([this] { Work(); });
+}
+
+CBackgroundFileWriter::~CBackgroundFileWriter()
+{
+    {
+        std::lock_guard lock(m_lock);
+        m_bStop = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
+
+void CBackgroundFileWriter::Write(std::string path, std::string bytes)
+{
+    Queue({std::move(path), std::move(bytes), false});
+}
+
+void CBackgroundFileWriter::Remove(std::string path)
+{
+    Queue({std::move(path), {}, true});
+}
+
+void CBackgroundFileWriter::Queue(CJob job)
+{
+    // The bytes a newer request replaces are freed outside the lock.
+    CJob replaced;
+    {
+        std::lock_guard lock(m_lock);
+        const auto waiting = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                          [&](const CJob& each) { return each.strPath == job.strPath; });
+        if (waiting != m_jobs.end())
+            replaced = std::exchange(*waiting, std::move(job));
+        else
+            m_jobs.push_back(std::move(job));
+    }
+    m_wake.notify_one();
+}
+
+bool CBackgroundFileWriter::Flush(std::chrono::milliseconds limit)
+{
+    std::unique_lock lock(m_lock);
+    return m_idle.wait_for(lock, limit, [this] { return m_jobs.empty() && !m_bBusy; });
+}
+
+void CBackgroundFileWriter::Work()
+{
+    std::unique_lock lock(m_lock);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_bStop || !m_jobs.empty(); });
+        if (m_jobs.empty()) {
+            // Stopping, with everything done.
+            return;
+        }
+        CJob job = std::move(m_jobs.front());
+        m_jobs.pop_front();
+        m_bBusy = true;
+        lock.unlock();
+
+        FileIo::FileStatus status = FileIo::FileStatus::Ok;
+        if (job.bRemove) {
+            if (::unlink(job.strPath.c_str()) != 0 && errno != ENOENT)
+                status = FileIo::StatusFromErrno(errno, FileIo::FileDirection::Writing);
+        } else {
+            status = FileIo::WriteFileReplacing(job.strPath, job.bytes);
+        }
+        std::string().swap(job.bytes);
+        if (m_done)
+            m_done(job.strPath, status);
+
+        lock.lock();
+        m_bBusy = false;
+        if (m_jobs.empty())
+            m_idle.notify_all();
+    }
+}
