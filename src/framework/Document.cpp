@@ -8,7 +8,6 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -28,15 +27,17 @@ std::string ReplaceArg(std::string text, const std::string& arg)
     return text;
 }
 
-// A file the user may not write cannot simply be written again: Save As is offered instead.
-// A file another program removed is written again, where its folder still takes it. The
-// system answers, not the mode bits: root may write a file without write bits, and a file with
-// them may belong to someone else.
+// A file that is gone or that the user may not write cannot simply be written again: Save As
+// is offered instead. The system answers, not the mode bits: root may write a file without
+// write bits, and a file with them may belong to someone else.
 bool CanWriteInPlace(const std::string& path)
 {
-    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0)
-        return true;
-    return errno == ENOENT && ::faccessat(AT_FDCWD, Paths::FolderOf(path).c_str(), W_OK, AT_EACCESS) == 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool CanWriteInFolderOf(const std::string& path)
+{
+    return ::faccessat(AT_FDCWD, Paths::FolderOf(path).c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace
@@ -138,14 +139,13 @@ bool CDocument::OnSaveDocument(const std::string& path)
 
 CDocument::DiskChange CDocument::GetDiskChange() const
 {
-    if (m_strPathName.empty())
+    // A document that never read nor wrote its file knows no version of it to compare.
+    if (m_strPathName.empty() || !m_fileStamp.bExists)
         return DiskChange::None;
     const CFileStamp now = CFileStamp::Of(m_strPathName);
     if (now == m_fileStamp)
         return DiskChange::None;
-    if (!now.bExists)
-        return m_fileStamp.bExists ? DiskChange::Removed : DiskChange::None;
-    return DiskChange::Changed;
+    return now.bExists ? DiskChange::Changed : DiskChange::Removed;
 }
 
 bool CDocument::SaveModified()
@@ -208,7 +208,11 @@ bool CDocument::AskToWriteOverChange() const
 
 bool CDocument::DoFileSave()
 {
-    if (m_strPathName.empty() || !CanWriteInPlace(m_strPathName))
+    if (m_strPathName.empty())
+        return DoSave({});
+    // The file this document read or wrote, removed since by another program, is written again.
+    const bool bRemoved = GetDiskChange() == DiskChange::Removed && CanWriteInFolderOf(m_strPathName);
+    if (!bRemoved && !CanWriteInPlace(m_strPathName))
         return DoSave({});
     return DoSave(m_strPathName);
 }

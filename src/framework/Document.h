@@ -58,8 +58,9 @@ public:
     // document takes the new path name. A file another program changed since this document
     // read or wrote it is written over only when the user says so.
     bool DoSave(const std::string& path, bool bReplace = true);
-    // Save: to the path name, or through Save As when there is none or the file may not be
-    // written. A file removed meanwhile is written again where it was.
+    // Save: to the path name, or through Save As when there is none or the file is read-only or
+    // gone. The file this document read or wrote, removed since by another program, is written
+    // again where it was.
     bool DoFileSave();
 
     void AddObserver(CDocumentObserver* observer);

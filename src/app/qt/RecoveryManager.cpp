@@ -19,17 +19,15 @@ const char* const CRecoveryManager::kRestoreQuestion =
 const char* const CRecoveryManager::kUnreadableMessage =
     "These recovered documents cannot be read, and have been kept aside:\n\n%1";
 const char* const CRecoveryManager::kCannotWriteWarning =
-    "Ondrik cannot keep copies of unsaved changes in %1:\n%2\n"
+    "Ondrik cannot keep copies of unsaved changes: the folder %1 cannot be written.\n"
     "Editing goes on, but unsaved changes will not survive a crash.";
 
 namespace {
 
-std::string WithArgs(std::string text, const std::string& first, const std::string& second = {})
+std::string WithArg(std::string text, const std::string& arg)
 {
     if (const auto pos = text.find("%1"); pos != std::string::npos)
-        text.replace(pos, 2, first);
-    if (const auto pos = text.find("%2"); pos != std::string::npos)
-        text.replace(pos, 2, second);
+        text.replace(pos, 2, arg);
     return text;
 }
 
@@ -50,7 +48,7 @@ CRecoveryManager::CRecoveryManager(CDocManager& docs, CUi& ui, std::string folde
     // Failures come back on the writer's thread and are shown on this one.
     m_pWriter = std::make_unique<CBackgroundFileWriter>([this](const std::string&, FileIo::FileStatus status) {
         if (status != FileIo::FileStatus::Ok)
-            QMetaObject::invokeMethod(this, [this, status] { OnWriteFailed(status); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [this] { OnWriteFailed(); }, Qt::QueuedConnection);
     });
     connect(&m_tick, &QTimer::timeout, this, &CRecoveryManager::OnTick);
     SetDelays(kQuietTime, kLongestWait);
@@ -150,7 +148,7 @@ void CRecoveryManager::WriteNow(CTextDocument& doc)
     if (entry.strFile.empty()) {
         const FileIo::FileStatus status = m_store.OpenSession();
         if (status != FileIo::FileStatus::Ok) {
-            OnWriteFailed(status);
+            OnWriteFailed();
             return;
         }
         entry.strFile = m_store.NewDocumentFile();
@@ -175,13 +173,12 @@ std::string CRecoveryManager::FileOf(const CDocument& doc) const
     return it != m_entries.end() ? it->second.strFile : std::string();
 }
 
-void CRecoveryManager::OnWriteFailed(FileIo::FileStatus status)
+void CRecoveryManager::OnWriteFailed()
 {
     // Once a session: the user knows, and goes on editing.
     if (std::exchange(m_bWarned, true))
         return;
-    m_ui.MessageBox(WithArgs(kCannotWriteWarning, m_store.Folder(),
-                             CDocument::FileErrorText(status, FileIo::FileDirection::Writing, m_store.Folder())));
+    m_ui.MessageBox(WithArg(kCannotWriteWarning, m_store.Folder()));
 }
 
 void CRecoveryManager::KeepAllForNextStart()
@@ -202,7 +199,7 @@ void CRecoveryManager::OfferLeftOvers()
         std::string list;
         for (const auto& [file, keptAs] : found.unreadable)
             list += "  " + keptAs + "\n";
-        m_ui.MessageBox(WithArgs(kUnreadableMessage, list));
+        m_ui.MessageBox(WithArg(kUnreadableMessage, list));
     }
     if (!found.documents.empty()) {
         std::string list;
@@ -210,7 +207,7 @@ void CRecoveryManager::OfferLeftOvers()
             const CRecoveryRecord& record = leftOver.record;
             list += "  " + (record.strPath.empty() ? record.strTitle + " (never saved)" : record.strPath) + "\n";
         }
-        switch (m_ui.MessageBox(WithArgs(kRestoreQuestion, list), MsgButtons::YesNoCancel, MsgIcon::Question)) {
+        switch (m_ui.MessageBox(WithArg(kRestoreQuestion, list), MsgButtons::YesNoCancel, MsgIcon::Question)) {
         case MsgAnswer::Yes:
             for (const CRecoveryStore::CLeftOver& leftOver : found.documents)
                 Restore(leftOver);

@@ -75,7 +75,7 @@ private:
     void OnTick();
     void Forget(CEntry& entry);
     void Restore(const CRecoveryStore::CLeftOver& leftOver);
-    void OnWriteFailed(FileIo::FileStatus status);
+    void OnWriteFailed();
 
     CDocManager& m_docs;
     CUi& m_ui;
