@@ -19,14 +19,6 @@ const char* const CDocument::kChangedOnDiskSave =
 
 namespace {
 
-std::string ReplaceArg(std::string text, const std::string& arg)
-{
-    const auto pos = text.find("%1");
-    if (pos != std::string::npos)
-        text.replace(pos, 2, arg);
-    return text;
-}
-
 // A file that is gone or that the user may not write cannot simply be written again: Save As
 // is offered instead. The system answers, not the mode bits: root may write a file without
 // write bits, and a file with them may belong to someone else.
@@ -77,10 +69,10 @@ std::string CDocument::FileErrorText(FileIo::FileStatus status, FileIo::FileDire
     case FileStatus::Ok:
         return {};
     case FileStatus::NotFound:
-        return ReplaceArg("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
+        return MessageWithArg("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
                           path);
     case FileStatus::AccessDenied:
-        return ReplaceArg(bWriting ? "Unable to write to %1, it is read-only or opened by someone else."
+        return MessageWithArg(bWriting ? "Unable to write to %1, it is read-only or opened by someone else."
                                    : "Unable to read from %1, it is opened by someone else.",
                           path);
     case FileStatus::DiskFull:
@@ -153,7 +145,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const std::string name = m_strPathName.empty() ? m_strTitle : Paths::NameOf(m_strPathName);
-    switch (Ui().MessageBox(ReplaceArg("Save changes to %1?", name), MsgButtons::YesNoCancel)) {
+    switch (Ui().MessageBox(MessageWithArg("Save changes to %1?", name), MsgButtons::YesNoCancel)) {
     case MsgAnswer::Cancel:
         return false;
     case MsgAnswer::Yes:
@@ -203,7 +195,7 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
 
 bool CDocument::AskToWriteOverChange() const
 {
-    return Ui().MessageBox(ReplaceArg(kChangedOnDiskSave, m_strPathName), MsgButtons::YesNo) == MsgAnswer::Yes;
+    return Ui().MessageBox(MessageWithArg(kChangedOnDiskSave, m_strPathName), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
 bool CDocument::DoFileSave()

@@ -58,6 +58,13 @@ private:
 
 std::string CRecoveryRecord::Encode(std::string_view text) const
 {
+    std::string bytes;
+    EncodeInto(bytes, text);
+    return bytes;
+}
+
+void CRecoveryRecord::EncodeInto(std::string& out, std::string_view text) const
+{
     std::string header(kFirstLine);
     AppendField(header, "type", strDocType);
     header.push_back('\n');
@@ -73,11 +80,10 @@ std::string CRecoveryRecord::Encode(std::string_view text) const
     }
     header += "text " + std::to_string(text.size()) + ":";
 
-    std::string bytes;
-    bytes.reserve(header.size() + text.size());
-    bytes += header;
-    bytes += text;
-    return bytes;
+    out.clear();
+    out.reserve(header.size() + text.size());
+    out += header;
+    out += text;
 }
 
 std::optional<CRecoveryRecord> CRecoveryRecord::Decode(std::string_view bytes)

@@ -30,6 +30,8 @@ struct CRecoveryRecord {
     // The file's bytes, with text as the document's text (strText is not used): the text is
     // copied once, straight into place.
     std::string Encode(std::string_view text) const;
+    // The same into out, whose memory is used again where it is large enough.
+    void EncodeInto(std::string& out, std::string_view text) const;
     // Nothing unless bytes hold exactly one whole record.
     static std::optional<CRecoveryRecord> Decode(std::string_view bytes);
 };

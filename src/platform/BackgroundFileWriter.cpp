@@ -32,18 +32,36 @@ void CBackgroundFileWriter::Remove(std::string path)
 
 void CBackgroundFileWriter::Queue(CJob job)
 {
-    // The bytes a newer request replaces are freed outside the lock.
-    CJob replaced;
+    const bool bRemove = job.bRemove;
     {
         std::lock_guard lock(m_lock);
         const auto waiting = std::find_if(m_jobs.begin(), m_jobs.end(),
                                           [&](const CJob& each) { return each.strPath == job.strPath; });
-        if (waiting != m_jobs.end())
-            replaced = std::exchange(*waiting, std::move(job));
-        else
+        if (waiting != m_jobs.end()) {
+            std::string replaced = std::exchange(*waiting, std::move(job)).bytes;
+            KeepSpare(replaced);
+        } else {
             m_jobs.push_back(std::move(job));
+        }
+        // A removal means the bytes that file held are not wanted again soon.
+        if (bRemove)
+            std::string().swap(m_spare);
     }
     m_wake.notify_one();
+}
+
+void CBackgroundFileWriter::KeepSpare(std::string& bytes)
+{
+    if (bytes.capacity() > m_spare.capacity()) {
+        bytes.clear();
+        m_spare.swap(bytes);
+    }
+}
+
+std::string CBackgroundFileWriter::TakeSpareBuffer()
+{
+    std::lock_guard lock(m_lock);
+    return std::exchange(m_spare, {});
 }
 
 bool CBackgroundFileWriter::Flush(std::chrono::milliseconds limit)
@@ -73,11 +91,11 @@ void CBackgroundFileWriter::Work()
         } else {
             status = FileIo::WriteFileReplacing(job.strPath, job.bytes);
         }
-        std::string().swap(job.bytes);
         if (m_done)
             m_done(job.strPath, status);
 
         lock.lock();
+        KeepSpare(job.bytes);
         m_bBusy = false;
         if (m_jobs.empty())
             m_idle.notify_all();

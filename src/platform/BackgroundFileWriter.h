@@ -31,6 +31,9 @@ public:
     void Remove(std::string path);
     // Waits until everything asked so far is done; false when that took longer than limit.
     bool Flush(std::chrono::milliseconds limit);
+    // The memory of bytes written before, empty, for the next write's bytes to go into: filling
+    // memory that is already the program's costs less than taking new. Empty when there is none.
+    std::string TakeSpareBuffer();
 
 private:
     struct CJob {
@@ -40,12 +43,15 @@ private:
     };
     void Queue(CJob job);
     void Work();
+    // Keeps the larger of bytes and the spare as the spare; under m_lock.
+    void KeepSpare(std::string& bytes);
 
     DoneHandler m_done;
     std::mutex m_lock;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
     std::deque<CJob> m_jobs;  // guarded by m_lock
+    std::string m_spare;      // guarded by m_lock
     bool m_bBusy = false;     // a job is being done; guarded by m_lock
     bool m_bStop = false;     // guarded by m_lock
     std::thread m_thread;

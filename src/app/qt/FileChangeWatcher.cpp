@@ -1,8 +1,9 @@
 #include "FileChangeWatcher.h"
 
+#include "TextWindows.h"
+
 #include "editor/TextDocument.h"
 #include "editor/qt/TextEditView.h"
-#include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/Ui.h"
 #include "framework/qt/DocManager.h"
@@ -32,13 +33,6 @@ const char* const CFileChangeWatcher::kProjectChangedMessage =
     "answering No when asked to replace it, and open it again.";
 
 namespace {
-
-std::string WithPath(std::string text, const std::string& path)
-{
-    if (const auto pos = text.find("%1"); pos != std::string::npos)
-        text.replace(pos, 2, path);
-    return text;
-}
 
 QString ToQt(const std::string& path)
 {
@@ -137,12 +131,12 @@ void CFileChangeWatcher::CheckOne(CDocument& doc)
     m_dealtWith[&doc] = now;
     auto* text = dynamic_cast<CTextDocument*>(&doc);
     if (change == CDocument::DiskChange::Removed) {
-        m_ui.MessageBox(WithPath(std::string(kRemovedMessage) + (text != nullptr ? kRemovedTextAddition : ""), path),
+        m_ui.MessageBox(MessageWithArg(std::string(kRemovedMessage) + (text != nullptr ? kRemovedTextAddition : ""), path),
                         MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (text == nullptr) {
-        m_ui.MessageBox(WithPath(kProjectChangedMessage, path), MsgButtons::Ok, MsgIcon::Information);
+        m_ui.MessageBox(MessageWithArg(kProjectChangedMessage, path), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     if (!doc.IsModified()) {
@@ -150,7 +144,7 @@ void CFileChangeWatcher::CheckOne(CDocument& doc)
         return;
     }
     // The document may have closed while the question was open.
-    if (m_ui.MessageBox(WithPath(kReloadQuestion, path), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
+    if (m_ui.MessageBox(MessageWithArg(kReloadQuestion, path), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes &&
         IsOpen(&doc))
         Reload(*text);
 }
@@ -166,10 +160,7 @@ void CFileChangeWatcher::Reload(CTextDocument& doc)
     if (!doc.ReloadFromFile())
         return;
     m_dealtWith.erase(&doc);
-    if (!views.empty()) {
-        views.front().first->RunCommand(Cmd::ID_VIEW_SYNTAXCOLOUR);
-        views.front().first->RunCommand(Cmd::ID_EDIT_REFRESHFUNCTIONS);
-    }
+    TextWindows::RefreshWholeText(doc);
     for (const auto& [view, nFirstLine] : views)
         view->GetEditor()->setFirstVisibleLine(nFirstLine);
 }

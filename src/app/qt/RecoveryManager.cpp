@@ -1,13 +1,13 @@
 #include "RecoveryManager.h"
 
+#include "TextWindows.h"
+
 #include "editor/TextDocument.h"
 #include "editor/TextModel.h"
-#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Ui.h"
 #include "framework/qt/DocManager.h"
-#include "framework/qt/View.h"
 #include "platform/BackgroundFileWriter.h"
 #include "platform/FileIo.h"
 
@@ -21,26 +21,6 @@ const char* const CRecoveryManager::kUnreadableMessage =
 const char* const CRecoveryManager::kCannotWriteWarning =
     "Ondrik cannot keep copies of unsaved changes: the folder %1 cannot be written.\n"
     "Editing goes on, but unsaved changes will not survive a crash.";
-
-namespace {
-
-std::string WithArg(std::string text, const std::string& arg)
-{
-    if (const auto pos = text.find("%1"); pos != std::string::npos)
-        text.replace(pos, 2, arg);
-    return text;
-}
-
-CView* FirstView(CDocument& doc)
-{
-    for (CDocumentObserver* observer : doc.GetObservers()) {
-        if (auto* view = dynamic_cast<CView*>(observer))
-            return view;
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 CRecoveryManager::CRecoveryManager(CDocManager& docs, CUi& ui, std::string folder)
     : m_docs(docs), m_ui(ui), m_store(std::move(folder))
@@ -159,7 +139,9 @@ void CRecoveryManager::WriteNow(CTextDocument& doc)
     record.strTitle = doc.GetTitle();
     record.fileStamp = doc.GetFileStamp();
     const CTextModel* text = doc.GetTextModel();
-    m_pWriter->Write(entry.strFile, record.Encode(text != nullptr ? text->GetAllBytes() : doc.GetLoadedText()));
+    std::string bytes = m_pWriter->TakeSpareBuffer();
+    record.EncodeInto(bytes, text != nullptr ? text->GetAllBytes() : doc.GetLoadedText());
+    m_pWriter->Write(entry.strFile, std::move(bytes));
 }
 
 bool CRecoveryManager::WaitForWrites(std::chrono::milliseconds limit)
@@ -178,7 +160,7 @@ void CRecoveryManager::OnWriteFailed()
     // Once a session: the user knows, and goes on editing.
     if (std::exchange(m_bWarned, true))
         return;
-    m_ui.MessageBox(WithArg(kCannotWriteWarning, m_store.Folder()));
+    m_ui.MessageBox(MessageWithArg(kCannotWriteWarning, m_store.Folder()));
 }
 
 void CRecoveryManager::KeepAllForNextStart()
@@ -199,7 +181,7 @@ void CRecoveryManager::OfferLeftOvers()
         std::string list;
         for (const auto& [file, keptAs] : found.unreadable)
             list += "  " + keptAs + "\n";
-        m_ui.MessageBox(WithArg(kUnreadableMessage, list));
+        m_ui.MessageBox(MessageWithArg(kUnreadableMessage, list));
     }
     if (!found.documents.empty()) {
         std::string list;
@@ -207,7 +189,7 @@ void CRecoveryManager::OfferLeftOvers()
             const CRecoveryRecord& record = leftOver.record;
             list += "  " + (record.strPath.empty() ? record.strTitle + " (never saved)" : record.strPath) + "\n";
         }
-        switch (m_ui.MessageBox(WithArg(kRestoreQuestion, list), MsgButtons::YesNoCancel, MsgIcon::Question)) {
+        switch (m_ui.MessageBox(MessageWithArg(kRestoreQuestion, list), MsgButtons::YesNoCancel, MsgIcon::Question)) {
         case MsgAnswer::Yes:
             for (const CRecoveryStore::CLeftOver& leftOver : found.documents)
                 Restore(leftOver);
@@ -261,10 +243,7 @@ void CRecoveryManager::Restore(const CRecoveryStore::CLeftOver& leftOver)
     if (CTextModel* text = doc->GetTextModel())
         text->SetSelection(0, 0);
     doc->SetModifiedFlag();
-    if (CView* view = FirstView(*doc)) {
-        view->RunCommand(Cmd::ID_VIEW_SYNTAXCOLOUR);
-        view->RunCommand(Cmd::ID_EDIT_REFRESHFUNCTIONS);
-    }
+    TextWindows::RefreshWholeText(*doc);
     // The left-over file holds this very text: it becomes the document's own.
     CEntry& entry = m_entries[doc];
     const std::string adopted = m_store.Adopt(leftOver.strFile);
