@@ -30,13 +30,21 @@ public:
         return true;
     }
 
+    // Only as the writer writes numbers: no leading zero, no "-0", a sign only where a number
+    // may be below zero (a file's time before 1970).
     template <class Number>
     bool TakeNumber(Number& value)
     {
         const auto [end, error] = std::from_chars(m_rest.data(), m_rest.data() + m_rest.size(), value);
-        if (error != std::errc() || end == m_rest.data() || m_rest.front() == '-' || m_rest.front() == '+')
+        if (error != std::errc())
             return false;
-        m_rest.remove_prefix(static_cast<std::size_t>(end - m_rest.data()));
+        const std::string_view digits = m_rest.substr(0, static_cast<std::size_t>(end - m_rest.data()));
+        const std::string_view unsigned_ = digits.front() == '-' ? digits.substr(1) : digits;
+        if (unsigned_.size() > 1 && unsigned_.front() == '0')
+            return false;
+        if (digits.front() == '-' && unsigned_ == "0")
+            return false;
+        m_rest.remove_prefix(digits.size());
         return true;
     }
 
