@@ -92,7 +92,8 @@ private:
     void OnTipOfTheDay();
     void OnAbout();
     bool WriteTemplateFile(const std::string& path, const std::string& text);
-    // Ends the captured run and every process it started, as the program goes away.
+    // Ends the captured run and every process it started, as the program goes away: the one
+    // place that does.
     void EndRunsForExit();
 
     CDesktopShell& m_shell;

@@ -168,7 +168,9 @@ void CRecoveryManager::KeepAllForNextStart()
     m_bKeep = true;
     m_tick.stop();
     for (auto& [doc, entry] : m_entries) {
-        if (doc->IsModified() && (entry.bDirty || entry.strFile.empty()))
+        if (!doc->IsModified())
+            Forget(entry);
+        else if (entry.bDirty || entry.strFile.empty())
             WriteNow(static_cast<CTextDocument&>(*doc));
     }
     m_pWriter->Flush(std::chrono::seconds(30));
