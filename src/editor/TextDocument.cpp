@@ -12,11 +12,6 @@
 
 #include <algorithm>
 
-CTextDocument::~CTextDocument()
-{
-    SetTextModel(nullptr);
-}
-
 void CTextDocument::SetTextModel(CTextModel* text)
 {
     if (m_pTextModel != nullptr)

@@ -14,7 +14,6 @@
 class CTextDocument : public CDocument, private CTextChangeObserver {
 public:
     using CDocument::CDocument;
-    ~CTextDocument() override;
 
     CUi& GetUi() const { return Ui(); }
 
@@ -27,7 +26,7 @@ public:
     void SetText(std::string text) { m_strText = std::move(text); }
 
     // The text of the window that holds the current text; none when no window shows the
-    // document.
+    // document. A window gives its text up (none, or another window's) before it goes.
     CTextModel* GetTextModel() const { return m_pTextModel; }
     void SetTextModel(CTextModel* text);
 
