@@ -89,7 +89,10 @@ void CRecoveryRecord::EncodeInto(std::string& out, std::string_view text) const
     header += "text " + std::to_string(text.size()) + ":";
 
     out.clear();
-    out.reserve(header.size() + text.size());
+    // Room to spare, so the next file of a text that grows as the user types fits the same memory.
+    const std::size_t nSize = header.size() + text.size();
+    if (out.capacity() < nSize)
+        out.reserve(nSize + nSize / 8);
     out += header;
     out += text;
 }

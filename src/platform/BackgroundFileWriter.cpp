@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <utility>
 
@@ -72,6 +75,11 @@ bool CBackgroundFileWriter::Flush(std::chrono::milliseconds limit)
 
 void CBackgroundFileWriter::Work()
 {
+    // The thread that asked is the one the user waits for: this one gives way to it, and does
+    // not take its processor from it when woken.
+    const sched_param batch {};
+    [[maybe_unused]] const int nBatch = ::pthread_setschedparam(::pthread_self(), SCHED_BATCH, &batch);
+    [[maybe_unused]] const int nNiced = ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
     std::unique_lock lock(m_lock);
     for (;;) {
         m_wake.wait(lock, [this] { return m_bStop || !m_jobs.empty(); });
