@@ -1,8 +1,8 @@
 // What the source window does beside colouring, in a 10 MB Java file on the offscreen platform,
-// its lines unwrapped:
-// placing a compile's 1,000 marks, moving the caret through the file with the function
-// drop-down following it (which must never rescan the text), a typed character with its paint
-// with the line numbers off and on, and finding a brace's partner across the whole file.
+// its lines unwrapped: placing a compile's 1,000 marks, also from the build's output, moving the
+// caret through the file with the function drop-down following it (which must never rescan the
+// text), a typed character with its paint with the line numbers off and on, and finding a
+// brace's partner across the whole file.
 #include "scanner/JavaSourceGenerator.h"
 
 #include "editor/SyntaxWindowDoc.h"
@@ -13,6 +13,7 @@
 #include "framework/DocumentObserver.h"
 #include "framework/qt/DocManager.h"
 #include "framework/qt/QtDesktopShell.h"
+#include "project/JavaProjectDoc.h"
 #include "support/BenchProjectHost.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -22,8 +23,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +92,37 @@ void BM_PlaceMarkers10MB(benchmark::State& state)
     state.counters["marks"] = static_cast<double>(window.view->GetLineMarkers().size());
 }
 BENCHMARK(BM_PlaceMarkers10MB)->Unit(benchmark::kMillisecond);
+
+// The same 1,000 marks from the end of a build, as the program gets them: javac's output read
+// for its messages (each with its quoted line, caret and detail), the file looked for, the marks
+// made, and the window given those of its file.
+void BM_MarkersFromBuildOutput10MB(benchmark::State& state)
+{
+    CLargeWindow window(true);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("ondrik-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "Shape.java").string();
+    std::ofstream(path, std::ios::binary) << window.doc.GetText();
+    window.doc.SetPathName(path);
+    CJavaProjectDoc project(window.host);
+    project.AddJavaFile(path);
+    const int nLines = window.view->GetTextModel().GetLineCount();
+    std::string output;
+    for (int i = 0; i < 1000; ++i)
+        output += "Shape.java:" + std::to_string(i * (nLines / 1000) + 1) + ": " +
+                  (i % 3 == 0 ? "warning: [rawtypes] found raw type: List" : "error: cannot find symbol") +
+                  "\r\n        area(x, y);\r\n        ^\r\n  symbol:   method area(int,int)\r\n  location: class Shape\r\n";
+    output += "667 errors\r\n333 warnings\r\nExit code: 1\r\nThere were errors";
+    for (auto _ : state) {
+        project.OnRunStarted(folder.string(), CJavaProjectDoc::ERunKind::Compile);
+        project.OnRunEnded(output);
+        window.doc.SetLineMarkers(project.GetSourceMarks().For(path));
+    }
+    state.counters["marks"] = static_cast<double>(window.view->GetLineMarkers().size());
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_MarkersFromBuildOutput10MB)->Unit(benchmark::kMillisecond);
 
 // The caret goes to each of 1,000 lines spread over the file in turn, and the window shows
 // where it is: panes, brace, and the drop-down's entry found from the last scan's positions.

@@ -89,9 +89,11 @@ CMenuItem BuildMenu(const CMenuLayout& menu)
 {
     if (menu.Is(Res::IDR_HTMLTYPE))
         return menu.Popup("&Build", {ID_HTML_INSERTAPPLET, ID_HTML_OPENINBROWSER, ID_HTML_RUNAPPLET, kSep,
-                                     ID_BUILD_COMPILE, ID_BUILD_BUILD, ID_BUILD_RUN});
-    return menu.Popup("&Build", {ID_BUILD_COMPILE, ID_BUILD_BUILD, kSep, ID_BUILD_RUN, ID_BUILD_RUNWITHCONSOLE,
-                                 ID_BUILD_RUNAPPLET, ID_BUILD_DEBUG, kSep, ID_BUILD_CREATEJAR, ID_BUILD_SHOWARCHIVE});
+                                     ID_BUILD_COMPILE, ID_BUILD_BUILD, ID_BUILD_NEXTERROR, ID_BUILD_PREVERROR,
+                                     ID_BUILD_RUN});
+    return menu.Popup("&Build", {ID_BUILD_COMPILE, ID_BUILD_BUILD, ID_BUILD_NEXTERROR, ID_BUILD_PREVERROR, kSep,
+                                 ID_BUILD_RUN, ID_BUILD_RUNWITHCONSOLE, ID_BUILD_RUNAPPLET, ID_BUILD_DEBUG, kSep,
+                                 ID_BUILD_CREATEJAR, ID_BUILD_SHOWARCHIVE});
 }
 
 CMenuItem WindowMenu(const CMenuLayout& menu)

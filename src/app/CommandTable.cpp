@@ -139,6 +139,15 @@ std::vector<CCommandInfo> MakeCommands()
          .menuText = "&Go to Line...\tCtrl+L",
          .keys = {{kJava, "Ctrl+L"}, {kHtml, "Ctrl+L"}},
          .prompt = "Move to the line of the given number\nGo to Line"},
+        // Walk the messages of the last output, as a double-click on each would open it.
+        {.id = ID_BUILD_NEXTERROR,
+         .menuText = "Ne&xt Error\tF4",
+         .keys = {{kJava, "F4"}, {kProject, "F4"}, {kHtml, "F4"}},
+         .prompt = "Go to the source line of the next message in the Process Window\nNext Error"},
+        {.id = ID_BUILD_PREVERROR,
+         .menuText = "Pre&vious Error\tShift+F4",
+         .keys = {{kJava, "Shift+F4"}, {kProject, "Shift+F4"}, {kHtml, "Shift+F4"}},
+         .prompt = "Go to the source line of the previous message in the Process Window\nPrevious Error"},
 
         // The framework's standard commands, with its own texts and prompts.
         {.id = ID_FILE_NEW,

@@ -7,6 +7,7 @@
 
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "project/JavaProjectDoc.h"
 #include "project/ProjectHost.h"
 
 #include <algorithm>
@@ -52,3 +53,19 @@ bool CSyntaxWindowDoc::OnSaveDocument(const std::string& path)
     return CTextDocument::OnSaveDocument(path);
 }
 
+bool CSyntaxWindowDoc::OnOpenDocument(const std::string& path)
+{
+    if (!CTextDocument::OnOpenDocument(path))
+        return false;
+    if (const CJavaProjectDoc* project = GetOpenProject(); project != nullptr)
+        SetLineMarkers(project->GetSourceMarks().For(path));
+    return true;
+}
+
+void CSyntaxWindowDoc::OnCloseDocument()
+{
+    CJavaProjectDoc* project = GetOpenProject();
+    if (project != nullptr && !IsModified() && !GetMarkedLines().empty())
+        project->GetSourceMarks().Keep(GetPathName(), LineMarkersNow());
+    CTextDocument::OnCloseDocument();
+}

@@ -36,6 +36,11 @@ public:
 
     // The classes are brought up to date before the file is written.
     bool OnSaveDocument(const std::string& path) override;
+    // A file the open project's last compile marked shows its marks from the start.
+    bool OnOpenDocument(const std::string& path) override;
+    // The project keeps the marks where the edits moved them, for when the file opens again;
+    // of a file whose changes are thrown away it keeps them as the compile left them.
+    void OnCloseDocument() override;
 
 private:
     CProjectHost& m_projects;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
 
 void CTextDocument::SetTextModel(CTextModel* text)
 {
@@ -91,6 +92,47 @@ void CTextDocument::SetLineMarkers(const std::vector<CLineMarker>& markers)
         if (auto* marks = dynamic_cast<CLineMarkerObserver*>(observer))
             marks->OnLineMarkersChanged(*this);
     }
+}
+
+namespace {
+
+std::optional<int> LineOfMarkNow(const CTextDocument& doc, std::size_t nIndex)
+{
+    for (CDocumentObserver* observer : doc.GetObservers()) {
+        if (const auto* marks = dynamic_cast<const CLineMarkerObserver*>(observer)) {
+            if (const std::optional<int> nLine = marks->LineOfMarkNow(doc, nIndex))
+                return nLine;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int CTextDocument::MarkedLineNow(int nLine) const
+{
+    const auto it = std::lower_bound(m_markedLines.begin(), m_markedLines.end(), nLine,
+                                     [](const CLineMarker& marker, int n) { return marker.nLine < n; });
+    if (it == m_markedLines.end() || it->nLine != nLine)
+        return nLine;
+    const std::optional<int> nNow = LineOfMarkNow(*this, static_cast<std::size_t>(it - m_markedLines.begin()));
+    return nNow && *nNow >= 0 ? *nNow : nLine;
+}
+
+std::vector<CLineMarker> CTextDocument::LineMarkersNow() const
+{
+    std::vector<CLineMarker> marks;
+    for (std::size_t i = 0; i < m_markedLines.size(); ++i) {
+        CLineMarker marker = m_markedLines[i];
+        if (const std::optional<int> nNow = LineOfMarkNow(*this, i)) {
+            if (*nNow < 0)
+                continue;
+            marker.nLine = *nNow;
+        }
+        marks.push_back(std::move(marker));
+    }
+    // Edits may have joined marked lines.
+    return SourceNavigation::MarkersByLine(marks, INT_MAX);
 }
 
 bool CTextDocument::ExportAsHtml(const CEditorSettings& colours)

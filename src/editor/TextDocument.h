@@ -47,6 +47,11 @@ public:
     void ClearLineMarkers() { SetLineMarkers({}); }
     // One marker per marked line, in line order, as they were set.
     const std::vector<CLineMarker>& GetMarkedLines() const { return m_markedLines; }
+    // The line a mark set on nLine is on now that the text was edited; nLine when no mark was
+    // set there, or its line was taken away.
+    int MarkedLineNow(int nLine) const;
+    // The marks with the lines they are on now, those whose lines were taken away left out.
+    std::vector<CLineMarker> LineMarkersNow() const;
 
     // Export as HTML: the text with the colours its window shows, as a page written where the
     // user chooses. False when nothing was written.

@@ -44,6 +44,8 @@ inline constexpr int ID_HTML_RUNAPPLET = 32836;
 inline constexpr int ID_BUILD_RUNAPPLET = 32837;
 inline constexpr int ID_FILE_EXPORTHTML = 32850;
 inline constexpr int ID_EDIT_GOTOLINE = 33000;
+inline constexpr int ID_BUILD_NEXTERROR = 33001;
+inline constexpr int ID_BUILD_PREVERROR = 33002;
 inline constexpr int ID_FILE_RECENTPROJECTS = 65535;
 
 // The framework's standard commands.

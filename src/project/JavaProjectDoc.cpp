@@ -60,6 +60,10 @@ CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), 
     for (int id : {Cmd::ID_VIEW_PROJECTWINDOW, Cmd::ID_VIEW_PROJECTWINDOWBUTTON})
         OnCommand(id, [this] { OnProjectWindow(); });
     OnCommand(Cmd::ID_VIEW_PROCESSWINDOW, [this] { OnProcessWindow(); });
+    OnCommand(Cmd::ID_BUILD_NEXTERROR, [this] { GoToNextMessage(); });
+    OnCommand(Cmd::ID_BUILD_PREVERROR, [this] { GoToPreviousMessage(); });
+    for (int id : {Cmd::ID_BUILD_NEXTERROR, Cmd::ID_BUILD_PREVERROR})
+        OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(!m_messages.IsEmpty()); });
     OnUpdateUI(Cmd::ID_VIEW_PROCESSWINDOW, [this](CCmdUI& ui) {
         const bool bMade = m_pWindows != nullptr && m_pWindows->HasProcessBar();
         ui.Enable(bMade);
@@ -142,6 +146,8 @@ void CJavaProjectDoc::OnCloseDocument()
     m_host.SaveRecentProjects(path);
     if (m_bProjectWindowShown && m_pWindows != nullptr && m_pWindows->IsProjectBarVisible())
         m_pWindows->ShowProjectBar(false);
+    // The marks of its compiles go with the project.
+    m_marks.Replace({});
     CDocument::OnCloseDocument();
 }
 
@@ -423,30 +429,37 @@ void CJavaProjectDoc::AddHtmlFile()
     RefreshViews();
 }
 
+MessageJump::CMessagePlaces CJavaProjectDoc::MessagePlaces()
+{
+    const std::optional<CSourceRoot> root =
+        m_strMainJavaFile.empty() ? std::nullopt : SourceRoot::Find(GetFilePath(m_strMainJavaFile), m_strMainPackage);
+    MessageJump::CMessagePlaces places;
+    places.strRunFolder = m_strLastRunFolder;
+    places.strSourceRoot = root ? root->strRoot : std::string();
+    places.isFile = [](const std::string& path) {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(path, ec);
+    };
+    places.projectFile = [this](const std::string& name) -> std::optional<std::string> {
+        if (m_javaFiles.FindByName(name) == nullptr)
+            return std::nullopt;
+        return GetFilePath(name);
+    };
+    return places;
+}
+
 void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
 {
     m_strLastCompileOutput = output;
+    // Next Error goes on from the line double-clicked.
+    m_messages.MoveTo(nLine);
     const std::optional<std::string_view> line = MessageJump::LineAt(m_strLastCompileOutput, nLine);
     if (!line || line->empty())
         return;
     // The file at the path the message names, when there is one: two files of the same name in
     // different packages are told apart, and a file javac found outside the project opens too.
     if (const std::optional<MessageJump::CToolMessage> message = MessageJump::ParseLine(*line)) {
-        const std::optional<CSourceRoot> root =
-            m_strMainJavaFile.empty() ? std::nullopt : SourceRoot::Find(GetFilePath(m_strMainJavaFile), m_strMainPackage);
-        MessageJump::CMessagePlaces places;
-        places.strRunFolder = m_strLastRunFolder;
-        places.strSourceRoot = root ? root->strRoot : std::string();
-        places.isFile = [](const std::string& path) {
-            std::error_code ec;
-            return std::filesystem::is_regular_file(path, ec);
-        };
-        places.projectFile = [this](const std::string& name) -> std::optional<std::string> {
-            if (m_javaFiles.FindByName(name) == nullptr)
-                return std::nullopt;
-            return GetFilePath(name);
-        };
-        if (const std::optional<std::string> file = MessageJump::ResolveFile(*message, places)) {
+        if (const std::optional<std::string> file = MessageJump::ResolveFile(*message, MessagePlaces())) {
             m_host.OpenDocumentAtLine(*file, message->nLine - 1);
             return;
         }
@@ -462,4 +475,44 @@ void CJavaProjectDoc::JumpToMessage(const std::string& output, int nLine)
     // A stack trace names the file in parentheses, after the method.
     if (const auto frame = MessageJump::StackFrame(*line); frame && m_javaFiles.FindByName(frame->strName) != nullptr)
         m_host.OpenDocumentAtLine(GetFilePath(frame->strName), frame->nLine - 1);
+}
+
+void CJavaProjectDoc::OnRunStarted(std::string folder, ERunKind kind)
+{
+    m_strLastRunFolder = std::move(folder);
+    m_lastRunKind = kind;
+    // The Process Window shows the new run's output now: the old messages' lines are not in it.
+    m_messages.Clear();
+}
+
+void CJavaProjectDoc::OnRunEnded(std::string_view output)
+{
+    m_messages.Read(output, MessagePlaces());
+    if (m_lastRunKind == ERunKind::Compile)
+        m_marks.Replace(m_messages.Marks());
+    // A later run shows its own output without touching the marks.
+    m_lastRunKind = ERunKind::Other;
+}
+
+void CJavaProjectDoc::GoToNextMessage()
+{
+    GoToMessage(m_messages.Next());
+}
+
+void CJavaProjectDoc::GoToPreviousMessage()
+{
+    GoToMessage(m_messages.Previous());
+}
+
+void CJavaProjectDoc::GoToMessage(const COutputMessages::CEntry* entry)
+{
+    if (entry == nullptr) {
+        m_host.SetMessagePaneText("No more messages");
+        return;
+    }
+    // The Process Window first: the source window then has the keys.
+    if (m_pWindows != nullptr)
+        m_pWindows->SelectOutputLine(entry->nOutputLine);
+    m_host.OpenDocumentAtLine(entry->strFile, entry->nLine);
+    m_host.SetMessagePaneText(entry->strSummary);
 }

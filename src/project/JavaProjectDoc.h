@@ -1,6 +1,9 @@
 #pragma once
 
 #include "JavaFileList.h"
+#include "MessageJump.h"
+#include "OutputMessages.h"
+#include "SourceMarks.h"
 #include "VelmarFileList.h"
 
 #include "framework/Document.h"
@@ -97,6 +100,22 @@ public:
     // written from there.
     const std::string& GetLastRunFolder() const { return m_strLastRunFolder; }
     void SetLastRunFolder(std::string folder) { m_strLastRunFolder = std::move(folder); }
+
+    // A captured run started in folder: until it ends there are no messages to walk. The output
+    // of a compile or a build marks its sources when it ends.
+    enum class ERunKind { Compile, Other };
+    void OnRunStarted(std::string folder, ERunKind kind);
+    // The run the Process Window showed ended with this output: its messages are the ones Next
+    // Error and Previous Error walk, and a compile's errors and warnings replace every mark.
+    void OnRunEnded(std::string_view output);
+    // Next Error and Previous Error: the message opens at its line as a double-click on it does,
+    // and the Process Window selects it; past either end the status bar says there are no more.
+    void GoToNextMessage();
+    void GoToPreviousMessage();
+    const COutputMessages& GetOutputMessages() const { return m_messages; }
+    // The marks the last compile left in the project's sources.
+    CSourceMarks& GetSourceMarks() { return m_marks; }
+    const CSourceMarks& GetSourceMarks() const { return m_marks; }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
 
 protected:
@@ -106,6 +125,9 @@ protected:
 private:
     CJavaFile* FindScannedFile(const std::string& path) const;
     void TakeMainPackage(std::string package);
+    // Where the files the last output's messages name are looked for.
+    MessageJump::CMessagePlaces MessagePlaces();
+    void GoToMessage(const COutputMessages::CEntry* entry);
 
     CProjectHost& m_host;
     std::string m_strLastCompileOutput;
@@ -119,6 +141,9 @@ private:
     std::string m_strMainPackage;  // the package of the main class, as "app" for app.Main
     std::string m_strMainFolder;
     std::string m_strLastRunFolder;
+    ERunKind m_lastRunKind = ERunKind::Other;
+    COutputMessages m_messages;
+    CSourceMarks m_marks;
     std::unique_ptr<CProjectWindows> m_pWindows;
     std::unique_ptr<CCmdTarget> m_pRunCommands;
 };

@@ -125,6 +125,70 @@ std::optional<CToolMessage> ParseLine(std::string_view line)
     return message;
 }
 
+namespace {
+
+// The line that starts at pos, ended by a CR (a CR LF counts as one end), and where the next one
+// starts; nothing for a last line without its CR.
+struct CLineAt {
+    std::string_view text;
+    std::size_t nNext = 0;
+};
+std::optional<CLineAt> LineFrom(std::string_view output, std::size_t pos)
+{
+    const std::size_t cr = pos < output.size() ? output.find('\r', pos) : std::string_view::npos;
+    if (cr == std::string_view::npos)
+        return std::nullopt;
+    std::size_t next = cr + 1;
+    if (next < output.size() && output[next] == '\n')
+        ++next;
+    return CLineAt {output.substr(pos, cr - pos), next};
+}
+
+// javac's caret under the column it means: blanks and one '^'.
+bool IsCaretLine(std::string_view line)
+{
+    const std::size_t caret = line.find_first_not_of(" \t");
+    return caret != std::string_view::npos && line[caret] == '^' && caret + 1 == line.size();
+}
+
+}  // namespace
+
+std::vector<COutputMessage> ReadMessages(std::string_view output)
+{
+    std::vector<COutputMessage> messages;
+    std::size_t pos = 0;
+    for (int nLine = 0;; ++nLine) {
+        const std::optional<CLineAt> line = LineFrom(output, pos);
+        if (!line)
+            break;
+        pos = line->nNext;
+        std::optional<CToolMessage> message = ParseLine(line->text);
+        if (!message)
+            continue;
+        const bool bJavac = message->kind != CToolMessage::EKind::Other && message->strQualifiedFile.empty();
+        messages.push_back({nLine, line->text, std::move(*message)});
+        if (!bJavac)
+            continue;
+        // The quoted source line may read like a message itself; the caret under it tells it.
+        const std::optional<CLineAt> quoted = LineFrom(output, pos);
+        const std::optional<CLineAt> caret = quoted ? LineFrom(output, quoted->nNext) : std::nullopt;
+        if (!caret || !IsCaretLine(caret->text))
+            continue;
+        pos = caret->nNext;
+        nLine += 2;
+        std::string& detail = messages.back().message.strDetail;
+        for (std::optional<CLineAt> more = LineFrom(output, pos); more && more->text.starts_with("  ");
+             more = LineFrom(output, pos)) {
+            if (!detail.empty())
+                detail += '\n';
+            detail += more->text.substr(2);
+            pos = more->nNext;
+            ++nLine;
+        }
+    }
+    return messages;
+}
+
 std::optional<std::string> ResolveFile(const CToolMessage& message, const CMessagePlaces& places)
 {
     const auto under = [](const std::string& folder, const std::string& relative) {

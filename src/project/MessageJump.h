@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Reading a tool's output line for the source line it names: the file name at the line's start
 // or directly after a separator, and the number one character after the name, as compilers
@@ -39,8 +40,23 @@ struct CToolMessage {
     EKind kind = EKind::Other;
     std::string strText;           // what follows "error: ", "warning: " or the line number; "" for a frame
     std::string strQualifiedFile;  // a frame's file under its package's folders, "a/b/C.java"; "" otherwise
+    // javac's lines after the source line it quotes and its caret ("symbol: ...", "location: ..."),
+    // each without the two blanks that indent it, joined by line feeds; "" for none. Only a whole
+    // output gives them.
+    std::string strDetail;
 };
 std::optional<CToolMessage> ParseLine(std::string_view line);
+
+// A message and the line of the output that holds it (0-based, lines ended as LineAt ends them).
+struct COutputMessage {
+    int nOutputLine = 0;
+    std::string_view line;  // in the output read
+    CToolMessage message;
+};
+// Every line of the output ParseLine reads as a message, in order, but the source line javac
+// quotes under an error or a warning and the caret under it, which belong to that message as its
+// detail lines do. In one pass: the time is the output's length.
+std::vector<COutputMessage> ReadMessages(std::string_view output);
 
 // Where a message's file may be looked for.
 struct CMessagePlaces {

@@ -28,6 +28,8 @@ public:
     // Opens a file as the program opens any file; a Java source then shows line nLine (0-based,
     // the first line for anything less).
     virtual void OpenDocumentAtLine(const std::string& /*path*/, int /*nLine*/) {}
+    // The first pane of the main window's status bar.
+    virtual void SetMessagePaneText(const std::string& /*text*/) {}
     // Called once by each new project; a host without windows gives none.
     virtual std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) { return nullptr; }
     // Called once by each new project, after its windows; a host without a runner gives none.

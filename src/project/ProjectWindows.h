@@ -11,6 +11,9 @@ public:
     virtual bool HasProcessBar() const = 0;
     virtual bool IsProcessBarVisible() const = 0;
     virtual void ShowProcessBar(bool bShow) = 0;
+    // The Process Window, when there is one, selects line nLine of its output and scrolls it
+    // into view; the keys stay where they are.
+    virtual void SelectOutputLine(int /*nLine*/) {}
 
     virtual bool HasProjectBar() const = 0;
     // Makes the project window bar, docked at the left, titled with the project's title.

@@ -122,6 +122,9 @@ void CProcessWindowDlg::ShowMore()
 
 void CProcessWindowDlg::Finish()
 {
+    // Only a run the window watched ends here; a window shown again with the last output had none.
+    if (m_pRunner != nullptr && m_pOwner != nullptr)
+        m_pOwner->OnRunEnded(m_output.Text());
     m_bStopEnabled = false;
     m_nProgress = kProgressMax;
     m_host.SetMessagePaneText(kComplete);

@@ -134,16 +134,12 @@ bool CProjectRunCommands::CheckMainClassBuilt(const CSourceRoot& main)
     return false;
 }
 
-bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode, RunInput input)
+bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode, RunInput input, CJavaProjectDoc::ERunKind kind)
 {
     FileIo::SetCurrentFolder(line.strFolder);
     if (mode == RunMode::Console)
         return RunInConsole(line.strApplication, line.strCommandLine, line.strFolder);
-    if (!RunCaptured(line.strApplication, line.strCommandLine, line.strFolder, input))
-        return false;
-    // The Process Window shows this run now; its messages name paths from its folder.
-    m_project.SetLastRunFolder(line.strFolder);
-    return true;
+    return RunCaptured(line.strApplication, line.strCommandLine, line.strFolder, input, kind);
 }
 
 bool CProjectRunCommands::Compile(const std::string& path)
@@ -157,7 +153,7 @@ bool CProjectRunCommands::Compile(const std::string& path)
         return false;
     const CWaitCursor wait(Ui());
     const CToolLine line = ToolLines::Compile(m_host.GetJavaBin(), *root, m_host.GetJavacSwitches(), "");
-    return Start(line, RunMode::Captured);
+    return Start(line, RunMode::Captured, RunInput::None, CJavaProjectDoc::ERunKind::Compile);
 }
 
 bool CProjectRunCommands::CompileFile(const std::string& path)
@@ -189,7 +185,7 @@ bool CProjectRunCommands::Build()
     const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, m_project.GetJavacSwitches());
     m_host.SetProcessCaption(line.strCaption);
     const CWaitCursor wait(Ui());
-    return Start(line, RunMode::Captured);
+    return Start(line, RunMode::Captured, RunInput::None, CJavaProjectDoc::ERunKind::Compile);
 }
 
 bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>& arguments)
@@ -314,13 +310,16 @@ std::string CProjectRunCommands::StartFailureText(const std::string& application
 }
 
 bool CProjectRunCommands::RunCaptured(const std::string& application, const std::string& commandLine,
-                                      const std::string& folder, RunInput input)
+                                      const std::string& folder, RunInput input, CJavaProjectDoc::ERunKind kind)
 {
     std::unique_ptr<ProcessRunner> runner = m_run.StartRun(application, commandLine, folder, input);
     if (runner == nullptr) {
         Ui().MessageBox(StartFailureText(application, folder));
         return false;
     }
+    // The Process Window shows this run now, and its messages name paths from its folder. The
+    // project hears of it before the window watches it: a tool may be over at once.
+    m_project.OnRunStarted(folder, kind);
     // The project's windows show the run when they can; a project without them runs unwatched.
     if (auto* watcher = dynamic_cast<CRunWatcher*>(m_project.GetWindows()))
         watcher->WatchRun(std::move(runner));

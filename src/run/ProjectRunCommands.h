@@ -3,12 +3,12 @@
 #include "RunInput.h"
 
 #include "framework/CmdTarget.h"
+#include "project/JavaProjectDoc.h"
 
 #include <optional>
 #include <string>
 
 class CCapturedRun;
-class CJavaProjectDoc;
 class CRunHost;
 class CUi;
 struct CSourceRoot;
@@ -45,9 +45,10 @@ public:
 
     // Starts a captured run and hands its runner to the project's Process Window; a refused
     // start is reported. The tool is started by its full path with the arguments split from
-    // commandLine, in folder.
+    // commandLine, in folder. The output of a compile marks the sources when the run ends.
     bool RunCaptured(const std::string& application, const std::string& commandLine, const std::string& folder,
-                     RunInput input = RunInput::None);
+                     RunInput input = RunInput::None,
+                     CJavaProjectDoc::ERunKind kind = CJavaProjectDoc::ERunKind::Other);
     // Starts the tool in a terminal window of its own, through the console launcher beside the
     // program, which keeps the window open after the tool ends; nothing is captured.
     bool RunInConsole(const std::string& application, const std::string& commandLine, const std::string& folder);
@@ -74,8 +75,9 @@ private:
     // The main class's file is where the run will look for it; nothing to check when switches
     // or the environment give the run a class path of its own.
     bool CheckMainClassBuilt(const CSourceRoot& main);
-    // Moves the program to the tool's folder and starts it.
-    bool Start(const CToolLine& line, RunMode mode, RunInput input = RunInput::None);
+    // Moves the program to the tool's folder and starts it; a compile's output marks its sources.
+    bool Start(const CToolLine& line, RunMode mode, RunInput input = RunInput::None,
+               CJavaProjectDoc::ERunKind kind = CJavaProjectDoc::ERunKind::Other);
     // "Failed to start process" and why, for a start the runner refused.
     std::string StartFailureText(const std::string& application, const std::string& folder) const;
 

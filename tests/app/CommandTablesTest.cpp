@@ -157,6 +157,8 @@ const std::map<int, std::string> kMenuTexts = {
     {32837, "Run &Applet\tShift+F5"},
     {32850, "Export as HTML..."},
     {33000, "&Go to Line...\tCtrl+L"},
+    {33001, "Ne&xt Error\tF4"},
+    {33002, "Pre&vious Error\tShift+F4"},
     {65535, "Recent Projects..."},
     {57600, "&New\tCtrl+N"},
     {57601, "&Open...\tCtrl+O"},
@@ -229,6 +231,9 @@ TEST(CommandTablesTest, MenusReadAsTheSystemsMenus)
     EXPECT_EQ(MenusHolding(32825), (std::set<int>{kFrame, kJava, kProject, kHtml}));
     EXPECT_EQ(MenusHolding(32836), (std::set<int>{kHtml}));
     EXPECT_EQ(MenusHolding(32837), (std::set<int>{kJava, kProject}));
+    // Next Error and Previous Error in every Build menu, each window giving them their keys.
+    for (int id : {33001, 33002})
+        EXPECT_EQ(MenusHolding(id), (std::set<int>{kJava, kProject, kHtml}));
     EXPECT_EQ(MenusHolding(32850), (std::set<int>{kJava, kHtml}));
     std::vector<int> javaFile = PopupIds(kJava, "File");
     const auto exportItem = std::find(javaFile.begin(), javaFile.end(), 32850);
@@ -305,7 +310,7 @@ TEST(CommandTablesTest, PromptsKeepTheSystemsTexts)
             ++nOwn;
     }
     ExpectGolden("prompts.txt", dump);
-    EXPECT_EQ(nOwn, 36) << "the program's own commands with a prompt";
+    EXPECT_EQ(nOwn, 38) << "the program's own commands with a prompt";
     EXPECT_EQ(Built().GetStatusPrompt(ID_BUILD_COMPILE), "Compile the current file");
     EXPECT_EQ(Built().GetTooltip(ID_BUILD_COMPILE), "Compile File");
 }

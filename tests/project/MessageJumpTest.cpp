@@ -62,7 +62,7 @@ TEST(MessageJump, ParseLineReadsJavacMessagesAndStackFrames)
         std::optional<MessageJump::CToolMessage> expected;
     };
     const auto message = [](const char* path, int nLine, EKind kind, const char* text, const char* qualified = "") {
-        return std::optional<MessageJump::CToolMessage>({path, nLine, kind, text, qualified});
+        return std::optional<MessageJump::CToolMessage>({path, nLine, kind, text, qualified, ""});
     };
     const Row rows[] = {
         {"org/example/app/Main.java:12: error: cannot find symbol",
@@ -159,4 +159,52 @@ TEST(MessageJump, JumpOpensTheFileTheMessagesPathNames)
     for (int nLine = 0; nLine < 4; ++nLine)
         project.JumpToMessage(output, nLine);
     EXPECT_EQ(host.m_openedAt, (COpened {{second, 2}, {outside, 1}, {main, 3}, {first, 4}}));
+}
+
+// Which lines of a whole output are messages: javac's quoted source line and caret are not, even
+// when the source reads like a message; its indented lines after the caret are the message's
+// detail; a line that only looks like a quote (no caret under it) is read as any line.
+TEST(MessageJump, ReadMessagesSkipsJavacsQuotedSourceAndKeepsItsDetail)
+{
+    struct Row {
+        int nOutputLine;
+        const char* path;
+        int nLine;
+        const char* detail;
+    };
+    struct Case {
+        const char* output;
+        std::vector<Row> messages;
+    };
+    const Case cases[] = {
+        {"app/Main.java:6: error: cannot find symbol\r\n        String s = \"a:1:b\";\r\n        ^\r\n"
+         "  symbol:   method foo()\r\n  location: class Main\r\n"
+         "./app/Helper.java:6: warning: [rawtypes] found raw type: List\r\n    java.util.List raw;\r\n             ^\r\n"
+         "  missing type arguments for generic class List<E>\r\n  where E is a type-variable:\r\n"
+         "    E extends Object declared in interface List\r\n1 error\r\n1 warning\r\nExit code: 1\r\nThere were errors",
+         {{0, "app/Main.java", 6, "symbol:   method foo()\nlocation: class Main"},
+          {5, "./app/Helper.java", 6,
+           "missing type arguments for generic class List<E>\nwhere E is a type-variable:\n  E extends Object "
+           "declared in interface List"}}},
+        {"A.java:1: error: x\r\nB.java:2: error: y\r\nC.java:3: note\r\n", {{0, "A.java", 1, ""}, {1, "B.java", 2, ""},
+                                                                            {2, "C.java", 3, ""}}},
+        {"A.java:1: error: x\r\n  q.java:9: \r\n", {{0, "A.java", 1, ""}, {1, "  q.java", 9, ""}}},
+        {"Exception in thread \"main\" java.lang.Error\r\n\tat a.B.run(B.java:7)\r\n\tat a.B.main(B.java:3)\r\n",
+         {{1, "B.java", 7, ""}, {2, "B.java", 3, ""}}},
+        {"A.java:1: error: x\r\n  int x\r\n  ^", {{0, "A.java", 1, ""}}},  // the unended last line is no line
+        {"A.java:5: error: x", {}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<MessageJump::COutputMessage> read = MessageJump::ReadMessages(c.output);
+        std::vector<Row> found;
+        for (const MessageJump::COutputMessage& m : read)
+            found.push_back({m.nOutputLine, m.message.strPath.c_str(), m.message.nLine, m.message.strDetail.c_str()});
+        ASSERT_EQ(found.size(), c.messages.size()) << c.output;
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].nOutputLine, c.messages[i].nOutputLine) << c.output;
+            EXPECT_STREQ(found[i].path, c.messages[i].path) << c.output;
+            EXPECT_EQ(found[i].nLine, c.messages[i].nLine) << c.output;
+            EXPECT_STREQ(found[i].detail, c.messages[i].detail) << c.output;
+        }
+    }
 }

@@ -24,6 +24,7 @@ public:
     void AddRecentProject(const std::string& path) override { m_added.push_back(path); }
     void SaveRecentProjects(const std::string& path) override { m_saved.push_back(path); }
     void OpenDocumentAtLine(const std::string& path, int nLine) override { m_openedAt.emplace_back(path, nLine); }
+    void SetMessagePaneText(const std::string& text) override { m_statusTexts.push_back(text); }
     std::unique_ptr<CProjectWindows> MakeProjectWindows(CJavaProjectDoc& /*project*/) override
     {
         return m_makeWindows ? m_makeWindows() : nullptr;
@@ -41,6 +42,7 @@ public:
     std::vector<std::string> m_added;
     std::vector<std::string> m_saved;
     std::vector<std::pair<std::string, int>> m_openedAt;
+    std::vector<std::string> m_statusTexts;
     // Gives each new project its windows and its run commands; none when unset.
     std::function<std::unique_ptr<CProjectWindows>()> m_makeWindows;
     std::function<std::unique_ptr<CCmdTarget>(CJavaProjectDoc&)> m_makeCommands;

@@ -9,6 +9,14 @@
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/ProjectRunCommands.h"
 
+CAppProjectHost::CAppProjectHost(CQuarnelApp& app) : m_app(app), m_marksInWindows(app.GetDocManager()) {}
+
+void CAppProjectHost::SetOpenProject(CJavaProjectDoc* project)
+{
+    m_pOpenProject = project;
+    m_marksInWindows.Follow(project);
+}
+
 CUi& CAppProjectHost::GetUi()
 {
     return m_app.GetUi();
@@ -42,7 +50,8 @@ void CAppProjectHost::SaveRecentProjects(const std::string& path)
 void CAppProjectHost::OpenDocumentAtLine(const std::string& path, int nLine)
 {
     if (auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_app.OpenDocumentFile(path))) {
-        source->GoToLine(nLine);
+        // A line the last compile marked is where its mark went with the edits since.
+        source->GoToLine(source->MarkedLineNow(nLine));
         FocusTextOf(*source);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MarksInWindows.h"
+
 #include "project/ProjectHost.h"
 #include "projectwindow/ProjectTreeHost.h"
 #include "run/ProcessWindowHost.h"
@@ -13,13 +15,13 @@ class CQuarnelApp;
 // what its project tree opens.
 class CAppProjectHost : public CProjectHost, public CRunHost, public CProcessWindowHost, public CProjectTreeHost {
 public:
-    explicit CAppProjectHost(CQuarnelApp& app) : m_app(app) {}
+    explicit CAppProjectHost(CQuarnelApp& app);
 
     CUi& GetUi() override;
     std::string GetDefaultJavaOptions() const override;
     std::string GetDefaultJavacSwitches() const override;
     std::string GetJavaBin() const override;
-    void SetOpenProject(CJavaProjectDoc* project) override { m_pOpenProject = project; }
+    void SetOpenProject(CJavaProjectDoc* project) override;
     CJavaProjectDoc* GetOpenProject() const override { return m_pOpenProject; }
     void AddRecentProject(const std::string& path) override;
     void SaveRecentProjects(const std::string& path) override;
@@ -55,4 +57,6 @@ private:
 
     CQuarnelApp& m_app;
     CJavaProjectDoc* m_pOpenProject = nullptr;
+    // The open project's compile marks in the source windows.
+    CMarksInWindows m_marksInWindows;
 };

@@ -158,6 +158,13 @@ void CLiveEditorView::OnLineMarkersChanged(CTextDocument& doc)
         m_pMargins->Place();
 }
 
+std::optional<int> CLiveEditorView::LineOfMarkNow(const CTextDocument& doc, std::size_t nIndex) const
+{
+    if (doc.GetTextModel() != &GetTextModel())
+        return std::nullopt;
+    return m_pMargins->LineOfMark(nIndex);
+}
+
 std::vector<CLineMarker> CLiveEditorView::GetLineMarkers() const
 {
     return m_pMargins->Placed();

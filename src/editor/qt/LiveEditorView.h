@@ -37,6 +37,7 @@ public:
     std::pair<TextPos, TextPos> GetHighlightedBraces() const { return m_braces; }
 
     void OnLineMarkersChanged(CTextDocument& doc) override;
+    std::optional<int> LineOfMarkNow(const CTextDocument& doc, std::size_t nIndex) const override;
 
 protected:
     void OnCaretMoved() override;

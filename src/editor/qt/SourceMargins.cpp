@@ -136,11 +136,12 @@ void CSourceMargins::Place()
         Send(Sci::SCI_INDICATORCLEARRANGE, 0, nLength);
     }
     const long nLineCount = Send(Sci::SCI_GETLINECOUNT);
+    m_handles.assign(m_lines.size(), -1);
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const CLineMarker& marker = m_lines[i];
         const bool bError = marker.kind == EMarkerKind::Error;
         const auto nLine = static_cast<unsigned long>(std::clamp<long>(marker.nLine, 0, nLineCount - 1));
-        Send(Sci::SCI_MARKERADD, nLine, bError ? kErrorMarker : kWarningMarker);
+        m_handles[i] = Send(Sci::SCI_MARKERADD, nLine, bError ? kErrorMarker : kWarningMarker);
         // The line's text from its first character that is not blank; a blank line's blanks and
         // line break, so every marked line has something that carries its message.
         long nStart = Send(Sci::SCI_POSITIONFROMLINE, nLine);
@@ -173,6 +174,13 @@ std::vector<CLineMarker> CSourceMargins::Placed() const
         placed.push_back({static_cast<int>(nLine), kind, LineMessage(static_cast<int>(nLine)).toStdString()});
     }
     return placed;
+}
+
+int CSourceMargins::LineOfMark(std::size_t nIndex) const
+{
+    if (nIndex >= m_handles.size() || m_handles[nIndex] < 0)
+        return -1;
+    return static_cast<int>(Send(Sci::SCI_MARKERLINEFROMHANDLE, static_cast<unsigned long>(m_handles[nIndex])));
 }
 
 QString CSourceMargins::MessageOfValue(long nValue) const

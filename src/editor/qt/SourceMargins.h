@@ -42,6 +42,9 @@ public:
     void Place();
     // The marks as the text now holds them, with their messages.
     std::vector<CLineMarker> Placed() const;
+    // The line marked line nIndex (as SetMarkedLines gave it) is on now; -1 when its line went
+    // or it was not placed here.
+    int LineOfMark(std::size_t nIndex) const;
     // The message over a point of the editor's viewport, margins or text; empty for none.
     QString MessageAt(const QPoint& pos) const;
 
@@ -63,4 +66,6 @@ private:
     int m_nNumberDigits = 0;
     bool m_bFitPending = false;
     std::vector<CLineMarker> m_lines;
+    // The editor's handle of each marked line's mark, as Place put them.
+    std::vector<long> m_handles;
 };

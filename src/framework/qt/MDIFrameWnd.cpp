@@ -345,6 +345,11 @@ void CMDIFrameWnd::SetMessageText(const QString& text)
     m_pMessagePane->repaint();
 }
 
+QString CMDIFrameWnd::GetMessageText() const
+{
+    return m_pMessagePane->text();
+}
+
 void CMDIFrameWnd::AddDocWindow(CMDIChildWnd& frame)
 {
     m_pMdiArea->addSubWindow(&frame);

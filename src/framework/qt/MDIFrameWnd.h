@@ -45,6 +45,7 @@ public:
     void PopupMenu(int menuId, const QPoint& globalPos);
 
     void SetMessageText(const QString& text);
+    QString GetMessageText() const;
     // The caret's line and column panes; a frame without them ignores the texts.
     virtual void SetLinePaneText(const QString& /*text*/) {}
     virtual void SetColumnPaneText(const QString& /*text*/) {}

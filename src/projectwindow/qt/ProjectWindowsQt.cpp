@@ -68,6 +68,17 @@ void CProjectWindowsQt::WatchRun(std::unique_ptr<ProcessRunner> runner)
     m_pProcessBar->Show();
 }
 
+void CProjectWindowsQt::OnRunEnded(std::string_view output)
+{
+    m_project.OnRunEnded(output);
+}
+
+void CProjectWindowsQt::SelectOutputLine(int nLine)
+{
+    if (m_pProcessWindow != nullptr)
+        m_pProcessWindow->SelectOutputLine(nLine);
+}
+
 void CProjectWindowsQt::OnOutputLineDoubleClicked(const std::string& output, int nLine)
 {
     m_project.JumpToMessage(output, nLine);

@@ -42,9 +42,12 @@ public:
     // again; the Process Window watches the run.
     void WatchRun(std::unique_ptr<ProcessRunner> runner) override;
 
-    // CProcessWindowOwner: the project jumps to the line's message; a closed window leaves
-    // its output with the project, and its bar hides.
+    // CProcessWindowOwner: the project takes the output of a run that ended and jumps to a
+    // double-clicked line's message; a closed window leaves its output with the project, and
+    // its bar hides.
+    void OnRunEnded(std::string_view output) override;
     void OnOutputLineDoubleClicked(const std::string& output, int nLine) override;
+    void SelectOutputLine(int nLine) override;
     void OnProcessWindowClosed(std::string output) override;
 
     bool HasProjectBar() const override;

@@ -407,6 +407,18 @@ void CProcessOutputBox::SelectAll()
     viewport()->update();
 }
 
+void CProcessOutputBox::SelectLine(std::size_t nLine)
+{
+    if (nLine >= m_lines.LineCount())
+        return;
+    m_bSelecting = false;
+    // The caret at the line's start, so the view scrolls to where the line begins; the line
+    // goes to the top, with the lines that say more about it under it.
+    m_anchor = {nLine, ColumnCount(nLine)};
+    MoveCaret({nLine, 0}, true);
+    verticalScrollBar()->setValue(static_cast<int>(std::min<std::size_t>(nLine, INT_MAX)));
+}
+
 QString CProcessOutputBox::SelectedText() const
 {
     const CPos from = std::min(m_caret, m_anchor);

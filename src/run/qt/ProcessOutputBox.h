@@ -36,6 +36,8 @@ public:
     // What a NUL of the output shows as: the symbol for NUL where the font has one.
     QChar NulSymbol() const { return m_chNul; }
     void SelectAll();
+    // Selects line nLine, its start in sight at the top; a line past the end is left.
+    void SelectLine(std::size_t nLine);
     void Copy() const;
 
 signals:

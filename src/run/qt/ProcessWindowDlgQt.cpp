@@ -132,6 +132,12 @@ void CProcessWindowDlgQt::ShowLastOutput(const std::string& output)
     ShowModel();
 }
 
+void CProcessWindowDlgQt::SelectOutputLine(int nLine)
+{
+    if (nLine >= 0)
+        m_pOutput->SelectLine(static_cast<std::size_t>(nLine));
+}
+
 void CProcessWindowDlgQt::SendInputLine()
 {
     if (m_model.OnInputLine(m_pInput->text().toStdString()))

@@ -50,6 +50,8 @@ public:
     QPushButton* EndInputButton() const { return m_pEndInput; }
     // Shows the project's last output again, with no run.
     void ShowLastOutput(const std::string& output);
+    // Selects line nLine of the output, scrolled into view.
+    void SelectOutputLine(int nLine);
     // The box's font: DLGFONTNAME at DLGFONTSIZE tenths of a point, a fixed-pitch face when the
     // named one is missing.
     static QFont OutputFont(const CProcessWindowHost& host);
