@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Breakpoints.h"
 #include "JavaFileList.h"
 #include "VelmarFileList.h"
 
@@ -14,7 +15,9 @@ class CProjectWindows;
 
 // The project: its Java source entries with their classes, its plain files, the main Java and
 // HTML files, the switches for the runner and the compiler, stored as a .jpr file.
-class CJavaProjectDoc : public CDocument {
+// Its breakpoints are kept in a side file beside the .jpr file (see BreakpointFile), read when
+// the project is opened and written whenever they change.
+class CJavaProjectDoc : public CDocument, private CBreakpointObserver {
 public:
     explicit CJavaProjectDoc(CProjectHost& host);
     ~CJavaProjectDoc() override;
@@ -98,6 +101,8 @@ public:
     const std::string& GetLastRunFolder() const { return m_strLastRunFolder; }
     void SetLastRunFolder(std::string folder) { m_strLastRunFolder = std::move(folder); }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
+    CBreakpoints& GetBreakpoints() { return m_breakpoints; }
+    const CBreakpoints& GetBreakpoints() const { return m_breakpoints; }
 
 protected:
     void DeleteContents() override;
@@ -105,6 +110,10 @@ protected:
 
 private:
     CJavaFile* FindScannedFile(const std::string& path) const;
+    // The side file of the project's first path is read, joined by what was set before; a new
+    // path by Save As gets the breakpoints written beside it.
+    void AttachBreakpoints(const std::string& path);
+    void OnBreakpointsChanged() override;
     void TakeMainPackage(std::string package);
 
     CProjectHost& m_host;
@@ -119,6 +128,11 @@ private:
     std::string m_strMainPackage;  // the package of the main class, as "app" for app.Main
     std::string m_strMainFolder;
     std::string m_strLastRunFolder;
+    CBreakpoints m_breakpoints;
+    std::string m_strBreakpointsOf;  // the .jpr path whose side file holds the breakpoints
+    bool m_bReadingBreakpoints = false;
+    bool m_bKeepBreakpoints = true;  // false while a side file that could not be read stays in place
+    bool m_bBreakpointWriteFailed = false;
     std::unique_ptr<CProjectWindows> m_pWindows;
     std::unique_ptr<CCmdTarget> m_pRunCommands;
 };
