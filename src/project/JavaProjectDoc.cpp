@@ -252,7 +252,8 @@ void CJavaProjectDoc::AttachBreakpoints(const std::string& path)
     const bool bFirst = m_strBreakpointsOf.empty();
     m_strBreakpointsOf = path;
     if (!bFirst) {
-        OnBreakpointsChanged();
+        if (!m_breakpoints.All().empty())
+            OnBreakpointsChanged();
         return;
     }
     BreakpointFile::CReadResult read = BreakpointFile::Read(path);
