@@ -29,7 +29,10 @@ CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun&
     OnCommand(ID_BUILD_RUNWITHCONSOLE, [this] { RunMain(RunMode::Console); });
     // Inside the project window Run with Console wants a main file; elsewhere a project will do.
     OnUpdateUI(ID_BUILD_RUNWITHCONSOLE, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainJavaFile().empty()); });
-    OnCommand(ID_BUILD_DEBUG, [this] { Debug(); });
+    // The debugger of the program's own replaces Debug where it is built in; jdb in a terminal
+    // stays as Debug in Terminal.
+    for (int id : {ID_BUILD_DEBUG, ID_BUILD_DEBUGINTERMINAL})
+        OnCommand(id, [this] { Debug(); });
     OnCommand(ID_BUILD_RUNAPPLET, [this] { RunMainApplet(); });
     OnUpdateUI(ID_BUILD_RUNAPPLET, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainHtmlFile().empty()); });
     OnCommand(ID_BUILD_CREATEJAR, [this] { CreateJar(); });
