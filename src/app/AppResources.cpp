@@ -71,10 +71,10 @@ CMenuItem EditMenu(const CMenuLayout& menu)
 
 CMenuItem ViewMenu(const CMenuLayout& menu)
 {
-    if (menu.Is(Res::IDR_HTMLTYPE))
-        return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW,
-                                    ID_VIEW_PROCESSWINDOW, ID_VIEW_DEBUGBAR});
-    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_DEBUGBAR});
+    // Process Window is in every View menu: the application hands it to the open project, so a
+    // Process Window closed with Escape can be brought back from any window. So is the Debug bar.
+    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROCESSWINDOW,
+                                ID_VIEW_DEBUGBAR});
 }
 
 CMenuItem ProjectMenu(const CMenuLayout& menu)

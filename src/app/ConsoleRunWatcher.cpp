@@ -1,45 +1,35 @@
 #include "ConsoleRunWatcher.h"
 
-#include "run/ProcessRunner.h"
-
 #include <chrono>
 #include <ostream>
-#include <thread>
+#include <string>
 
 CConsoleRunWatcher::~CConsoleRunWatcher() = default;
 
 void CConsoleRunWatcher::WatchRun(std::unique_ptr<ProcessRunner> runner)
 {
     m_pRunner = std::move(runner);
-    m_nShown = 0;
 }
 
-void CConsoleRunWatcher::FollowToTheEnd()
+void CConsoleRunWatcher::FollowToTheEnd(CCapturedRun& run)
 {
     if (m_pRunner == nullptr)
         return;
-    for (;;) {
-        // The flag first: once it is clear, the closing lines are in the text.
-        const bool bRunning = m_pRunner->IsRunning();
-        const std::string tail = m_pRunner->CopyOutputFrom(m_nShown);
-        m_nShown += tail.size();
-        Write(tail);
-        if (!bRunning)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    while (!run.WaitUntilIdle(std::chrono::hours(24))) {
     }
+    // Once the reader is gone, nothing else writes to the stream.
     if (m_bPendingCr)
         m_out << '\r';
     m_out << '\n' << std::flush;
     m_pRunner.reset();
 }
 
-void CConsoleRunWatcher::Write(const std::string& text)
+void CConsoleRunWatcher::OnOutput(std::string_view bytes)
 {
-    // A CR LF may come split over two copies: the CR waits for what follows it.
+    // A CR LF may come split over two pieces: the CR waits for what follows it.
     std::string lines;
-    lines.reserve(text.size() + 1);
-    for (const char c : text) {
+    lines.reserve(bytes.size() + 1);
+    for (const char c : bytes) {
         if (m_bPendingCr && c != '\n')
             lines += '\r';
         m_bPendingCr = c == '\r';

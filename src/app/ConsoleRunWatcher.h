@@ -1,16 +1,17 @@
 #pragma once
 
 #include "project/ProjectWindows.h"
+#include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
 #include "run/RunWatcher.h"
 
 #include <iosfwd>
 #include <memory>
 
-
 // The Process Window of a build or run without windows: it keeps the run's runner and writes
-// the output to a stream as it comes, each CR LF as a line feed.
-class CConsoleRunWatcher : public CProjectWindows, public CRunWatcher {
+// every byte of the output to a stream as the run adds it, each CR LF as a line feed. It hears
+// the output from the run itself, so nothing is lost however long the output is.
+class CConsoleRunWatcher : public CProjectWindows, public CRunWatcher, public COutputObserver {
 public:
     explicit CConsoleRunWatcher(std::ostream& out) : m_out(out) {}
     ~CConsoleRunWatcher() override;
@@ -25,14 +26,13 @@ public:
 
     void WatchRun(std::unique_ptr<ProcessRunner> runner) override;
     bool IsWatching() const { return m_pRunner != nullptr; }
-    // Writes the output until the run has ended and its closing lines are out.
-    void FollowToTheEnd();
+    // On the run's reader thread.
+    void OnOutput(std::string_view bytes) override;
+    // Waits until the run has ended and its closing lines are out, then ends the last line.
+    void FollowToTheEnd(CCapturedRun& run);
 
 private:
-    void Write(const std::string& text);
-
     std::ostream& m_out;
     std::unique_ptr<ProcessRunner> m_pRunner;
-    std::size_t m_nShown = 0;
     bool m_bPendingCr = false;
 };

@@ -60,6 +60,8 @@ int RunHeadless(const CCommandLineInfo& cmdInfo, const CAppEnvironment& env, std
 
     CConsoleUi ui(err);
     CCapturedRun run;
+    // A program run from a shell reads the shell's input: `echo 5 | ondrik --run P.jpr`.
+    run.HandOverOwnInput(true);
     CHeadlessHost host(settings, ui, run, programFolder, out);
 
     const std::string path = Paths::Absolute(cmdInfo.strProject);
@@ -67,6 +69,8 @@ int RunHeadless(const CCommandLineInfo& cmdInfo, const CAppEnvironment& env, std
     if (!project.OnOpenDocument(path))
         return 1;
     project.SetPathName(path);
+    auto* watcher = static_cast<CConsoleRunWatcher*>(project.GetWindows());
+    run.SetOutputObserver(watcher);
 
     CProjectRunCommands* commands = CProjectRunCommands::Of(project);
     bool bStarted = false;
@@ -81,6 +85,6 @@ int RunHeadless(const CCommandLineInfo& cmdInfo, const CAppEnvironment& env, std
     }
     if (!bStarted)
         return 1;
-    static_cast<CConsoleRunWatcher*>(project.GetWindows())->FollowToTheEnd();
+    watcher->FollowToTheEnd(run);
     return run.LastExitCode().value_or(1);
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr int kForwarded[] = {
     ID_PROJECT_ADDJAVAFILES, ID_PROJECT_ADDHTMLFILE, ID_BUILD_BUILD,        ID_BUILD_RUN,
     ID_BUILD_RUNWITHCONSOLE, ID_VIEW_PROJECTWINDOWBUTTON, ID_VIEW_PROJECTWINDOW, ID_BUILD_CREATEJAR,
-    ID_BUILD_SHOWARCHIVE,    ID_BUILD_RUNAPPLET,
+    ID_BUILD_SHOWARCHIVE,    ID_BUILD_RUNAPPLET,      ID_VIEW_PROCESSWINDOW,
 };
 
 // Enabled exactly when a project is open, whatever the project's own window would say.

@@ -3,7 +3,8 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <spawn.h>
+#include <pthread.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,68 +12,93 @@ extern char** environ;
 
 namespace {
 
-// The file actions and attributes of one spawn, released on every way out.
-class CSpawnSetup {
+// Blocks every signal for the calling thread while it lives and restores the mask after: a
+// child forked meanwhile runs none of the program's handlers before it has reset them.
+class CSignalsBlocked {
 public:
-    CSpawnSetup()
+    CSignalsBlocked()
     {
-        m_nError = ::posix_spawn_file_actions_init(&m_actions);
-        if (m_nError == 0)
-            m_nError = ::posix_spawnattr_init(&m_attr);
-    }
-    ~CSpawnSetup()
-    {
-        ::posix_spawn_file_actions_destroy(&m_actions);
-        ::posix_spawnattr_destroy(&m_attr);
-    }
-    CSpawnSetup(const CSpawnSetup&) = delete;
-    CSpawnSetup& operator=(const CSpawnSetup&) = delete;
-
-    int Prepare(const CSpawnRequest& request)
-    {
-        if (m_nError != 0)
-            return m_nError;
-        if (request.nInputFd >= 0)
-            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nInputFd, 0));
-        else
-            Check(::posix_spawn_file_actions_addopen(&m_actions, 0, "/dev/null", O_RDONLY, 0));
-        if (request.nOutputFd >= 0) {
-            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nOutputFd, 1));
-            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nOutputFd, 2));
-        }
-        if (request.nErrorFd >= 0)
-            Check(::posix_spawn_file_actions_adddup2(&m_actions, request.nErrorFd, 2));
-        if (!request.strFolder.empty())
-            Check(::posix_spawn_file_actions_addchdir_np(&m_actions, request.strFolder.c_str()));
-        // Descriptors other libraries opened without close-on-exec must not reach the tool
-        // either; a pipe write end kept by a stray child would hold a run open.
-        Check(::posix_spawn_file_actions_addclosefrom_np(&m_actions, 3));
-
-        sigset_t none;
-        sigemptyset(&none);
         sigset_t all;
         sigfillset(&all);
-        Check(::posix_spawnattr_setsigmask(&m_attr, &none));
-        Check(::posix_spawnattr_setsigdefault(&m_attr, &all));
-        Check(::posix_spawnattr_setflags(&m_attr, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK |
-                                                      POSIX_SPAWN_SETSIGDEF));
-        return m_nError;
+        ::pthread_sigmask(SIG_SETMASK, &all, &m_old);
     }
-
-    const posix_spawn_file_actions_t* Actions() const { return &m_actions; }
-    const posix_spawnattr_t* Attributes() const { return &m_attr; }
+    ~CSignalsBlocked() { ::pthread_sigmask(SIG_SETMASK, &m_old, nullptr); }
+    CSignalsBlocked(const CSignalsBlocked&) = delete;
+    CSignalsBlocked& operator=(const CSignalsBlocked&) = delete;
 
 private:
-    void Check(int nResult)
-    {
-        if (m_nError == 0)
-            m_nError = nResult;
-    }
-
-    posix_spawn_file_actions_t m_actions {};
-    posix_spawnattr_t m_attr {};
-    int m_nError = 0;
+    sigset_t m_old {};
 };
+
+// Where the child reports why it could not run the tool: the errno value, written to the
+// pipe that exec closes. Only calls that are safe in the child of a threaded program.
+[[noreturn]] void FailInChild(int reportFd, int nError)
+{
+    [[maybe_unused]] const ssize_t n = ::write(reportFd, &nError, sizeof nError);
+    ::_exit(127);
+}
+
+// In the child, between fork and exec.
+[[noreturn]] void BecomeTool(const CSpawnRequest& request, char* const* argv, int reportFd, pid_t starter)
+{
+    // Handlers the program installed must not run here, and what it ignores the tool must not.
+    struct sigaction defaults {};
+    defaults.sa_handler = SIG_DFL;
+    sigemptyset(&defaults.sa_mask);
+    for (int sig = 1; sig < NSIG; ++sig) {
+        if (sig != SIGKILL && sig != SIGSTOP)
+            ::sigaction(sig, &defaults, nullptr);
+    }
+    if (request.bEndWithStarter) {
+        if (::prctl(PR_SET_PDEATHSIG, request.nEndSignal) != 0)
+            FailInChild(reportFd, errno);
+        // The starter may have gone before the request was made.
+        if (::getppid() != starter)
+            ::_exit(127);
+    }
+    if (::setsid() < 0)
+        FailInChild(reportFd, errno);
+
+    if (request.nInputFd > 0) {
+        if (::dup2(request.nInputFd, 0) < 0)
+            FailInChild(reportFd, errno);
+    } else if (request.nInputFd == 0 && ::fcntl(0, F_GETFD) >= 0) {
+        ::fcntl(0, F_SETFD, 0);
+    } else {
+        const int nullFd = ::open("/dev/null", O_RDONLY);
+        if (nullFd < 0)
+            FailInChild(reportFd, errno);
+        if (nullFd != 0) {
+            if (::dup2(nullFd, 0) < 0)
+                FailInChild(reportFd, errno);
+            ::close(nullFd);
+        }
+    }
+    if (request.nOutputFd >= 0) {
+        if (::dup2(request.nOutputFd, 1) < 0 || ::dup2(request.nOutputFd, 2) < 0)
+            FailInChild(reportFd, errno);
+    }
+    if (request.nErrorFd >= 0 && ::dup2(request.nErrorFd, 2) < 0)
+        FailInChild(reportFd, errno);
+    if (!request.strFolder.empty() && ::chdir(request.strFolder.c_str()) != 0)
+        FailInChild(reportFd, errno);
+
+    // Nothing but the standard descriptors reaches the tool, whatever close-on-exec flag other
+    // libraries left on theirs: a pipe write end kept by a stray child would hold a run open.
+    // The report pipe moves to 3, where exec closes it.
+    if (reportFd != 3) {
+        if (::dup3(reportFd, 3, O_CLOEXEC) < 0)
+            FailInChild(reportFd, errno);
+        reportFd = 3;
+    }
+    ::closefrom(4);
+
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::execve(request.strApplication.c_str(), argv, environ);
+    FailInChild(reportFd, errno);
+}
 
 }  // namespace
 
@@ -91,27 +117,49 @@ int CChildProcess::Start(const CSpawnRequest& request)
     if (request.argv.empty())
         return EINVAL;
     // A duplication onto the same number would keep close-on-exec and leave the child
-    // without that stream, so none of them may sit on a standard descriptor.
-    for (const int fd : {request.nOutputFd, request.nInputFd, request.nErrorFd}) {
-        if (fd >= 0 && fd <= 2)
-            return EINVAL;
-    }
+    // without its output, so the output must not sit on a standard descriptor.
+    if (request.nOutputFd >= 0 && request.nOutputFd <= 2)
+        return EINVAL;
+    if (request.nInputFd == 1 || request.nInputFd == 2)
+        return EINVAL;
+    if (request.nErrorFd >= 0 && request.nErrorFd <= 2)
+        return EINVAL;
 
-    CSpawnSetup setup;
-    if (const int nError = setup.Prepare(request); nError != 0)
-        return nError;
-
+    // Everything the child needs is made before the fork: after it, only calls that are safe
+    // in the child of a threaded program may run there.
     std::vector<char*> argv;
     argv.reserve(request.argv.size() + 1);
     for (const std::string& argument : request.argv)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    CUniqueFd reportRead;
+    CUniqueFd reportWrite;
+    if (!MakePipe(reportRead, reportWrite))
+        return errno != 0 ? errno : EMFILE;
 
+    const pid_t starter = ::getpid();
     pid_t pid = -1;
-    const int nError = ::posix_spawn(&pid, request.strApplication.c_str(), setup.Actions(),
-                                     setup.Attributes(), argv.data(), environ);
-    if (nError != 0)
-        return nError;
+    {
+        const CSignalsBlocked blocked;
+        pid = ::fork();
+        if (pid == 0)
+            BecomeTool(request, argv.data(), reportWrite.Get(), starter);
+    }
+    if (pid < 0)
+        return errno;
+    reportWrite.Reset();
+
+    // The report pipe closes at exec, or carries the reason exec was never reached.
+    int nChildError = 0;
+    ssize_t nRead = 0;
+    do {
+        nRead = ::read(reportRead.Get(), &nChildError, sizeof nChildError);
+    } while (nRead < 0 && errno == EINTR);
+    if (nRead > 0 || nRead < 0) {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        return nRead == sizeof nChildError && nChildError != 0 ? nChildError : ECHILD;
+    }
     m_pid = pid;
     m_bReaped = false;
     m_terminateCode.reset();

@@ -4,19 +4,30 @@
 
 #include <sys/types.h>
 
+#include <csignal>
+
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 // What a child is started with. The child leads a new session of its own, so it has no
-// controlling terminal and its descendants form its group.
+// controlling terminal and its descendants form its process group.
 struct CSpawnRequest {
     std::string strApplication;     // path of the executable; no search on PATH
     std::vector<std::string> argv;  // argv[0] is the name the tool is called by
     std::string strFolder;          // working folder; "" keeps the current one
     int nOutputFd = -1;             // standard output and error; -1 keeps the program's own
-    int nInputFd = -1;              // standard input; -1 gives /dev/null
+    // Standard input: /dev/null when -1, the program's own when 0, else this descriptor (not
+    // 1 or 2).
+    int nInputFd = -1;
+    // The kernel ends the child with SIGKILL when the thread that started it ends, so a child
+    // never outlives a program that crashed or was killed. Start it from the thread that lives
+    // as long as the program.
+    bool bEndWithStarter = false;
+    // The signal that ends it then: a program that must clean up after itself (the debugger
+    // ends the program it debugs) asks for one it can catch.
+    int nEndSignal = SIGKILL;
     int nErrorFd = -1;              // standard error apart from the output; -1 keeps it with the output
 };
 
@@ -33,7 +44,8 @@ public:
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
-    // 0 on success, else the errno value of the failure (ENOENT for a missing executable).
+    // 0 on success, else the errno value of the failure (ENOENT for a missing executable, or
+    // the failure of changing to the working folder).
     int Start(const CSpawnRequest& request);
 
     bool IsStarted() const { return m_pid > 0; }

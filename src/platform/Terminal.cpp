@@ -89,7 +89,7 @@ std::vector<std::string> Argv(const std::string& terminalPath, const std::string
 }
 
 int Start(const std::string& tool, const std::vector<std::string>& toolArguments, const std::string& folder,
-          pid_t* pLaunched)
+          pid_t* pLaunched, const std::string& launcher)
 {
     // A missing tool fails here, as it would fail to start without a terminal around it.
     if (!IsExecutableFile(tool))
@@ -100,7 +100,13 @@ int Start(const std::string& tool, const std::vector<std::string>& toolArguments
         return ENOENT;
     CSpawnRequest request;
     request.strApplication = *terminal;
-    request.argv = Argv(*terminal, tool, toolArguments);
+    if (!launcher.empty() && IsExecutableFile(launcher)) {
+        std::vector<std::string> launched {tool};
+        launched.insert(launched.end(), toolArguments.begin(), toolArguments.end());
+        request.argv = Argv(*terminal, launcher, launched);
+    } else {
+        request.argv = Argv(*terminal, tool, toolArguments);
+    }
     request.strFolder = folder;
     CChildProcess child;
     if (const int nError = child.Start(request); nError != 0)

@@ -21,9 +21,12 @@ std::vector<std::string> Argv(const std::string& terminalPath, const std::string
                               const std::vector<std::string>& toolArguments);
 
 // Opens a terminal window running the tool in folder, and does not wait for it; it is reaped
-// when it ends. 0 on success, ENOENT when no terminal is found, else the errno value of the
-// failed start. pLaunched, when given, receives the terminal's process number.
+// when it ends. With a launcher (a program that runs the tool given as its arguments and keeps
+// the window open after it ends), the terminal runs the launcher with the tool and its
+// arguments; a launcher that is not there is left out. 0 on success, ENOENT when the tool or
+// a terminal is not found, else the errno value of the failed start. pLaunched, when given,
+// receives the terminal's process number.
 int Start(const std::string& tool, const std::vector<std::string>& toolArguments,
-          const std::string& folder, pid_t* pLaunched = nullptr);
+          const std::string& folder, pid_t* pLaunched = nullptr, const std::string& launcher = "");
 
 }  // namespace Terminal

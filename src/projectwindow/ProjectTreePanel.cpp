@@ -33,6 +33,11 @@ CProjectTreePanel::CProjectTreePanel(CJavaProjectDoc& project, CProjectTreeHost&
     OnCommand(Cmd::ID_PROJECT_ADDHTMLFILE, [this] { m_project.AddHtmlFile(); });
     for (int id : {Cmd::ID_HTML_RUNAPPLET, Cmd::ID_HTML_OPENINBROWSER})
         OnUpdateUI(id, [this](CCmdUI& ui) { ui.Enable(SelectionNamesHtmlFile()); });
+    // As in the Build menu: a compile would only be refused while a captured run is active.
+    OnUpdateUI(Cmd::ID_BUILD_COMPILE, [this](CCmdUI& ui) {
+        const CProjectRunCommands* commands = CProjectRunCommands::Of(m_project);
+        ui.Enable(commands != nullptr && !commands->IsRunActive());
+    });
 }
 
 CUi& CProjectTreePanel::Ui() const

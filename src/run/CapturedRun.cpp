@@ -4,22 +4,26 @@
 
 #include "platform/CommandLine.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kTerminatedByUser = 11;
+// Reads taken in a row before the reader looks at a stop and at waiting input again.
+constexpr int kReadsPerTurn = 64;
 
 const char* Verdict(int nExitCode)
 {
     switch (nExitCode) {
     case 0:
         return "\r\nNo Errors";
-    case kTerminatedByUser:
+    case CCapturedRun::kTerminatedByUser:
         return "\r\nProcess terminated by user.";
     case CCapturedRun::kStillActive:
         return "\r\nError - process still active!";
@@ -28,27 +32,26 @@ const char* Verdict(int nExitCode)
     }
 }
 
+bool MakeNonBlocking(int fd)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0;
+}
+
 }  // namespace
 
-CCapturedRun::CCapturedRun()
+CCapturedRun::CCapturedRun(std::size_t nOutputBound) : m_output(nOutputBound, std::min(nOutputBound, COutputText::kBlockSize))
 {
     // Without the wake-up pipe a run can still be ended, but only once its pipe breaks.
-    if (CChildProcess::MakePipe(m_wakeRead, m_wakeWrite)) {
-        const int flags = ::fcntl(m_wakeRead.Get(), F_GETFL);
-        if (flags < 0 || ::fcntl(m_wakeRead.Get(), F_SETFL, flags | O_NONBLOCK) != 0) {
-            m_wakeRead.Reset();
-            m_wakeWrite.Reset();
-        }
+    if (CChildProcess::MakePipe(m_wakeRead, m_wakeWrite) && !MakeNonBlocking(m_wakeRead.Get())) {
+        m_wakeRead.Reset();
+        m_wakeWrite.Reset();
     }
 }
 
 CCapturedRun::~CCapturedRun()
 {
-    if (IsRunning()) {
-        TerminateCaptured(kTerminatedByUser);
-        m_bGiveUp.store(true, std::memory_order_release);
-        WakeReader();
-    }
+    EndActiveRun();
     JoinReader();
 }
 
@@ -75,10 +78,12 @@ std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
 }
 
 bool CCapturedRun::StartCaptured(const std::string& application, const std::string& commandLine,
-                                 const std::string& folder)
+                                 const std::string& folder, RunInput input)
 {
-    if (IsRunning())
+    if (IsRunning()) {
+        m_nStartError = EBUSY;
         return false;
+    }
     // The last run has appended its closing lines; its reader is about to end.
     JoinReader();
     // A stop of the last run that came too late for its reader must not end this one.
@@ -89,15 +94,22 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
         std::lock_guard lock(m_textLock);
         m_output.Clear();
         m_lastExitCode.reset();
+        m_bOutputClosed = false;
     }
+    m_input.Open(CUniqueFd());
 
+    m_nStartError = EMFILE;
     CUniqueFd readEnd;
     CUniqueFd writeEnd;
     if (!CChildProcess::MakePipe(readEnd, writeEnd))
         return false;
-    // Only the reader's end waits without blocking, so it can also hear the wake-up pipe.
-    const int flags = ::fcntl(readEnd.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(readEnd.Get(), F_SETFL, flags | O_NONBLOCK) != 0)
+    // The reader's ends wait without blocking, so it can also hear the wake-up pipe.
+    if (!MakeNonBlocking(readEnd.Get()))
+        return false;
+    CUniqueFd inputRead;
+    CUniqueFd inputWrite;
+    if (input == RunInput::Pipe && !m_bHandOverInput &&
+        (!CChildProcess::MakePipe(inputRead, inputWrite) || !MakeNonBlocking(inputWrite.Get())))
         return false;
 
     CSpawnRequest request;
@@ -107,72 +119,105 @@ bool CCapturedRun::StartCaptured(const std::string& application, const std::stri
         request.argv.push_back(application);
     request.strFolder = folder;
     request.nOutputFd = writeEnd.Get();
+    if (input == RunInput::Pipe)
+        request.nInputFd = m_bHandOverInput ? 0 : inputRead.Get();
+    request.bEndWithStarter = true;
 
     std::lock_guard childLock(m_childLock);
     m_child.emplace();
-    if (m_child->Start(request) != 0) {
+    m_nStartError = m_child->Start(request);
+    if (m_nStartError != 0) {
         m_child.reset();
         return false;
     }
     // From here the tool and its descendants hold the only write ends: the pipe breaks when
-    // they have all closed it.
+    // they have all closed it. Likewise the tool holds the only read end of its input.
     writeEnd.Reset();
+    inputRead.Reset();
+    m_input.Open(std::move(inputWrite));
 
     m_bRunning.store(true, std::memory_order_release);
     m_nRuns.fetch_add(1, std::memory_order_acq_rel);
     try {
         m_reader = std::thread([this, fd = std::move(readEnd), child = &*m_child]() mutable {
-            ReadUntilBroken(fd.Get());
+            Pump(fd.Get());
             fd.Reset();
+            // Whatever is still queued has nobody to read it.
+            m_input.Drop();
             FinishRun(child->WaitForExit());
         });
     } catch (const std::system_error&) {
+        m_input.Drop();
         m_child->Terminate(kTerminatedByUser);
         m_child->WaitForExit();
         m_bRunning.store(false, std::memory_order_release);
+        m_nStartError = EAGAIN;
         return false;
     }
     return true;
 }
 
 std::unique_ptr<ProcessRunner> CCapturedRun::StartRun(const std::string& application,
-                                                     const std::string& commandLine, const std::string& folder)
+                                                     const std::string& commandLine, const std::string& folder,
+                                                     RunInput input)
 {
-    if (!StartCaptured(application, commandLine, folder))
+    if (!StartCaptured(application, commandLine, folder, input))
         return nullptr;
     return std::make_unique<ProcessRunner>(*this, CurrentRunNumber(), commandLine);
 }
 
-void CCapturedRun::ReadUntilBroken(int readFd)
+bool CCapturedRun::StopDeadlinePassed() const
 {
+    if (!m_bStopping.load(std::memory_order_acquire))
+        return false;
+    return std::chrono::steady_clock::now().time_since_epoch().count() >= m_nStopDeadline.load();
+}
+
+void CCapturedRun::Pump(int readFd)
+{
+    // A write into the tool's input after it stopped reading raises SIGPIPE for this thread;
+    // blocked here, the write fails instead, and the input queue lets go of what is left.
+    sigset_t pipeOnly;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    ::pthread_sigmask(SIG_BLOCK, &pipeOnly, nullptr);
+
     char buffer[kReadSize];
     for (;;) {
-        const ssize_t n = ::read(readFd, buffer, sizeof buffer);
-        if (n > 0) {
-            // A chunk at most doubles when its line ends become CR LF.
-            MakeRoom(2 * static_cast<std::size_t>(n));
-            std::lock_guard lock(m_textLock);
-            m_output.AppendChunk(std::string_view(buffer, static_cast<std::size_t>(n)));
-            continue;
+        // Checked on every turn, also while output keeps coming: a descendant outside the
+        // tool's group that floods the pipe cannot keep a stopped run going.
+        if (m_bGiveUp.load(std::memory_order_acquire) || StopDeadlinePassed())
+            return;
+        if (m_input.HasWork())
+            m_input.Flush();
+
+        bool bDrained = false;
+        for (int i = 0; i < kReadsPerTurn && !bDrained; ++i) {
+            const ssize_t n = ::read(readFd, buffer, sizeof buffer);
+            if (n > 0) {
+                Append(std::string_view(buffer, static_cast<std::size_t>(n)), false);
+            } else if (n == 0) {
+                return;
+            } else if (errno != EINTR) {
+                if (errno != EAGAIN && errno != EWOULDBLOCK)
+                    return;
+                bDrained = true;
+            }
         }
-        if (n == 0)
-            return;
-        if (errno == EINTR)
+        if (!bDrained)
             continue;
-        if (errno != EAGAIN && errno != EWOULDBLOCK)
-            return;
-        if (m_bGiveUp.load(std::memory_order_acquire))
-            return;
+
         int nTimeout = -1;
         if (m_bStopping.load(std::memory_order_acquire)) {
             const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
             const auto left = std::chrono::steady_clock::duration(m_nStopDeadline.load() - now);
-            if (left <= std::chrono::steady_clock::duration::zero())
-                return;
             nTimeout = static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
+            if (nTimeout <= 0)
+                return;
         }
-        pollfd fds[2] = {{readFd, POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}};
-        const int nReady = ::poll(fds, m_wakeRead.IsValid() ? 2 : 1, nTimeout);
+        pollfd fds[3] = {{readFd, POLLIN, 0}, {m_wakeRead.Get(), POLLIN, 0}, {m_input.Fd(), POLLOUT, 0}};
+        const nfds_t nFds = !m_wakeRead.IsValid() ? 1 : m_input.HasWork() ? 3 : 2;
+        const int nReady = ::poll(fds, nFds, nTimeout);
         if (nReady < 0 && errno != EINTR)
             return;
         if (nReady > 0 && (fds[1].revents & POLLIN) != 0)
@@ -180,26 +225,28 @@ void CCapturedRun::ReadUntilBroken(int readFd)
     }
 }
 
-void CCapturedRun::MakeRoom(std::size_t nBytes)
+void CCapturedRun::Append(std::string_view bytes, bool bRaw)
 {
-    if (m_output.Spare() >= nBytes)
-        return;
-    // Growing copies the whole text, which takes long for a long one: it is copied here without
-    // the lock, so that the window's copies never wait for it. Only the reader changes the text,
-    // so reading it meanwhile is safe; the old text is let go after the lock too.
-    COutputText grown = m_output.CopyWithRoom(nBytes);
     std::lock_guard lock(m_textLock);
-    m_output.Swap(grown);
+    const std::size_t nBefore = m_output.End();
+    if (bRaw)
+        m_output.AppendRaw(bytes);
+    else
+        m_output.AppendChunk(bytes);
+    if (m_pObserver != nullptr)
+        m_pObserver->OnOutput(m_output.CopyFrom(nBefore));
 }
 
 void CCapturedRun::FinishRun(std::optional<int> exitCode)
 {
-    const std::string closing = ClosingLines(exitCode);
-    MakeRoom(closing.size());
     {
         std::lock_guard lock(m_textLock);
+        const std::string closing = ClosingLines(exitCode);
         m_output.AppendRaw(closing);
+        if (m_pObserver != nullptr)
+            m_pObserver->OnOutput(closing);
         m_lastExitCode = exitCode;
+        m_bOutputClosed = true;
     }
     {
         // Cleared under the waiters' lock so that none of them misses the change.
@@ -207,6 +254,32 @@ void CCapturedRun::FinishRun(std::optional<int> exitCode)
         m_bRunning.store(false, std::memory_order_release);
     }
     m_idle.notify_all();
+}
+
+bool CCapturedRun::SendInput(std::string_view bytes, bool bEcho)
+{
+    {
+        // Under the output's lock, so an echo never follows the closing lines.
+        std::lock_guard lock(m_textLock);
+        if (m_bOutputClosed || !m_input.Add(bytes))
+            return false;
+        if (bEcho) {
+            const std::size_t nBefore = m_output.End();
+            m_output.AppendChunk(bytes);
+            if (m_pObserver != nullptr)
+                m_pObserver->OnOutput(m_output.CopyFrom(nBefore));
+        }
+    }
+    WakeReader();
+    return true;
+}
+
+bool CCapturedRun::EndInput()
+{
+    if (!m_input.End())
+        return false;
+    WakeReader();
+    return true;
 }
 
 bool CCapturedRun::TerminateCaptured(int nExitCode)
@@ -222,6 +295,15 @@ bool CCapturedRun::TerminateCaptured(int nExitCode)
     m_bStopping.store(true, std::memory_order_release);
     WakeReader();
     return true;
+}
+
+void CCapturedRun::EndActiveRun()
+{
+    if (!TerminateCaptured(kTerminatedByUser))
+        return;
+    m_bGiveUp.store(true, std::memory_order_release);
+    WakeReader();
+    JoinReader();
 }
 
 std::optional<int> CCapturedRun::LastExitCode() const
@@ -242,10 +324,16 @@ std::string CCapturedRun::CopyOutputFrom(std::size_t nFrom, std::size_t nMax) co
     return m_output.CopyFrom(nFrom, nMax);
 }
 
+COutputText::CPiece CCapturedRun::CopyPieceFrom(std::size_t nFrom, std::size_t nMax) const
+{
+    std::lock_guard lock(m_textLock);
+    return m_output.PieceFrom(nFrom, nMax);
+}
+
 std::size_t CCapturedRun::OutputSize() const
 {
     std::lock_guard lock(m_textLock);
-    return m_output.Size();
+    return m_output.End();
 }
 
 bool CCapturedRun::WaitUntilIdle(std::chrono::milliseconds limit)

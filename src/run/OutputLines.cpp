@@ -16,17 +16,23 @@ std::size_t IncompleteUtf8Tail(std::string_view text)
     return 0;
 }
 
-COutputLines::COutputLines()
+COutputLines::COutputLines(std::size_t nBound, std::size_t nBlockSize)
+    : m_nBound(std::max<std::size_t>(nBound, 2)), m_bytes(nBlockSize)
 {
     m_lineStarts.push_back(0);
 }
 
-void COutputLines::Clear()
+std::string COutputLines::DroppedLine(std::size_t nBytes)
 {
-    m_blocks.clear();
-    m_nSize = 0;
+    return "[" + std::to_string(nBytes) + " bytes of earlier output dropped]";
+}
+
+void COutputLines::Clear(std::size_t nPos)
+{
+    m_bytes.Clear(nPos);
     m_lineStarts.clear();
-    m_lineStarts.push_back(0);
+    m_lineStarts.push_back(nPos);
+    m_nDroppedLines = 0;
     m_nLongestEnded = 0;
     m_bEndsInCr = false;
 }
@@ -35,16 +41,8 @@ void COutputLines::Append(std::string_view bytes)
 {
     if (bytes.empty())
         return;
-    const std::size_t nBase = m_nSize;
-    for (std::string_view rest = bytes; !rest.empty();) {
-        const std::size_t nOffset = m_nSize % kBlockSize;
-        if (nOffset == 0)
-            m_blocks.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-        const std::size_t nTake = std::min(rest.size(), kBlockSize - nOffset);
-        std::memcpy(m_blocks.back().get() + nOffset, rest.data(), nTake);
-        m_nSize += nTake;
-        rest.remove_prefix(nTake);
-    }
+    const std::size_t nBase = m_bytes.End();
+    m_bytes.Append(bytes);
 
     std::size_t i = 0;
     if (m_bEndsInCr && bytes.front() == '\n') {
@@ -65,41 +63,71 @@ void COutputLines::Append(std::string_view bytes)
             m_bEndsInCr = true;
         m_lineStarts.push_back(nBase + i);
     }
+    // A LF that completes a CR LF may have moved the first line's start.
+    m_bytes.DropBefore(m_lineStarts.front());
+    KeepWithinBound();
 }
 
-std::size_t COutputLines::LineEnd(std::size_t nLine) const
+void COutputLines::KeepWithinBound()
 {
-    if (nLine + 1 >= m_lineStarts.size())
-        return m_nSize;
+    if (m_bytes.End() - m_bytes.Start() <= m_nBound)
+        return;
+    // A little more than needed goes, so that the next pieces do not each cut again.
+    const std::size_t nCut = m_bytes.End() - (m_nBound - m_nBound / 16);
+    const auto first = std::lower_bound(m_lineStarts.begin(), m_lineStarts.end(), nCut);
+    if (first != m_lineStarts.end()) {
+        m_nDroppedLines += static_cast<std::uint64_t>(first - m_lineStarts.begin());
+        m_lineStarts.erase(m_lineStarts.begin(), first);
+    } else {
+        // The last line alone is longer than the bound: it is cut where it must be.
+        m_nDroppedLines += m_lineStarts.size() - 1;
+        m_lineStarts.assign(1, nCut);
+    }
+    m_bytes.DropBefore(m_lineStarts.front());
+}
+
+std::size_t COutputLines::KeptEnd(std::size_t nKept) const
+{
+    if (nKept + 1 >= m_lineStarts.size())
+        return m_bytes.End();
     // A line starts after a CR, or after the LF of a CR LF.
-    const std::size_t nNext = m_lineStarts[nLine + 1];
-    return At(nNext - 1) == '\n' ? nNext - 2 : nNext - 1;
+    const std::size_t nNext = m_lineStarts[nKept + 1];
+    return m_bytes.At(nNext - 1) == '\n' ? nNext - 2 : nNext - 1;
+}
+
+std::size_t COutputLines::LineLength(std::size_t nLine) const
+{
+    if (nLine < HeaderLines())
+        return DroppedLine(DroppedBytes()).size();
+    const std::size_t nKept = nLine - HeaderLines();
+    return KeptEnd(nKept) - m_lineStarts[nKept];
+}
+
+std::string COutputLines::LineHead(std::size_t nLine, std::size_t nMax) const
+{
+    if (nLine < HeaderLines())
+        return DroppedLine(DroppedBytes()).substr(0, nMax);
+    const std::size_t nKept = nLine - HeaderLines();
+    const std::size_t nFrom = m_lineStarts[nKept];
+    const std::size_t nTo = KeptEnd(nKept);
+    return Copy(nFrom, nTo - nFrom > nMax ? nFrom + nMax : nTo);
 }
 
 std::size_t COutputLines::LineOf(std::size_t nPos) const
 {
     const auto after = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), nPos);
-    return static_cast<std::size_t>(after - m_lineStarts.begin()) - 1;
+    const auto nKept = static_cast<std::size_t>(std::max<std::ptrdiff_t>(after - m_lineStarts.begin() - 1, 0));
+    return nKept + HeaderLines();
 }
 
 std::size_t COutputLines::LongestLine() const
 {
-    return std::max(m_nLongestEnded, m_nSize - m_lineStarts.back());
+    return std::max({m_nLongestEnded, m_bytes.End() - m_lineStarts.back(), HeaderLines() ? LineLength(0) : 0});
 }
 
-std::string COutputLines::Copy(std::size_t nFrom, std::size_t nTo) const
+std::string COutputLines::Text() const
 {
-    nTo = std::min(nTo, m_nSize);
-    std::string bytes;
-    if (nFrom >= nTo)
-        return bytes;
-    bytes.resize(nTo - nFrom);
-    for (std::size_t nDone = 0; nFrom < nTo;) {
-        const std::size_t nOffset = nFrom % kBlockSize;
-        const std::size_t nTake = std::min(nTo - nFrom, kBlockSize - nOffset);
-        std::memcpy(bytes.data() + nDone, m_blocks[nFrom / kBlockSize].get() + nOffset, nTake);
-        nDone += nTake;
-        nFrom += nTake;
-    }
-    return bytes;
+    std::string text = HeaderLines() ? DroppedLine(DroppedBytes()) + "\r\n" : std::string();
+    text += m_bytes.Copy(m_bytes.Start(), m_bytes.End());
+    return text;
 }

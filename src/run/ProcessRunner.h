@@ -1,8 +1,11 @@
 #pragma once
 
+#include "OutputText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CCapturedRun;
 
@@ -25,8 +28,17 @@ public:
     // is always a complete earlier state of the text.
     std::string CopyOutput() const;
     std::string CopyOutputFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
+    // The same, with the position the copy really starts at: output the run no longer keeps is
+    // skipped.
+    COutputText::CPiece CopyPieceFrom(std::size_t nFrom, std::size_t nMax = std::string::npos) const;
     // Ends this run's tool with nExitCode if it is still running.
     bool Terminate(int nExitCode);
+
+    // The tool's standard input, while this run is active and its input open: what is sent
+    // (echoed into the output when asked), and its end.
+    bool AcceptsInput() const;
+    bool SendInput(std::string_view bytes, bool bEcho);
+    bool EndInput();
 
 private:
     bool IsCurrent() const;

@@ -5,11 +5,13 @@
 
 #include "framework/Ui.h"
 
+#include <algorithm>
 #include <string_view>
 
 CProcessWindowDlg::CProcessWindowDlg(CProcessWindowHost& host, CProcessWindowOwner* pOwner,
-                                     std::unique_ptr<ProcessRunner> runner)
-    : m_host(host), m_pOwner(pOwner), m_pRunner(std::move(runner))
+                                     std::unique_ptr<ProcessRunner> runner, std::size_t nKeptBytes)
+    : m_host(host), m_pOwner(pOwner), m_pRunner(std::move(runner)),
+      m_output(nKeptBytes, std::min(nKeptBytes, COutputLines::kBlockSize))
 {
 }
 
@@ -18,6 +20,11 @@ CProcessWindowDlg::~CProcessWindowDlg() = default;
 bool CProcessWindowDlg::IsRunActive() const
 {
     return m_pRunner != nullptr && m_pRunner->IsRunning();
+}
+
+void CProcessWindowDlg::UpdateInput()
+{
+    m_bInputEnabled = IsRunActive() && m_pRunner->AcceptsInput();
 }
 
 void CProcessWindowDlg::OnInitDialog()
@@ -43,8 +50,10 @@ void CProcessWindowDlg::ShowRun()
     m_strCommandLine = m_pRunner != nullptr ? m_pRunner->GetCommandLine() : std::string();
     m_output.Clear();
     ++m_nReplaced;
+    m_bAwaitingReply = false;
     const bool bRunning = IsRunActive();
     TakeOutput(bRunning);
+    UpdateInput();
     if (bRunning) {
         m_bTimerRunning = true;
         m_bStopEnabled = true;
@@ -61,13 +70,17 @@ void CProcessWindowDlg::TakeOutput(bool bRunning)
     m_bMoreToShow = false;
     if (m_pRunner == nullptr)
         return;
-    const std::string piece = m_pRunner->CopyOutputFrom(m_output.Size(), kPieceBytes);
-    const bool bMore = piece.size() == kPieceBytes;
-    std::size_t nShown = piece.size();
+    const COutputText::CPiece piece = m_pRunner->CopyPieceFrom(m_output.Size(), kPieceBytes);
+    // The run let go of output before the window took it: the window goes on from what the
+    // run still keeps, and its first line says what was let go.
+    if (piece.nFrom > m_output.Size())
+        m_output.Clear(piece.nFrom);
+    const bool bMore = piece.bytes.size() == kPieceBytes;
+    std::size_t nShown = piece.bytes.size();
     // A character split between two copies is shown whole, with the second.
     if (bRunning || bMore)
-        nShown -= IncompleteUtf8Tail(piece);
-    m_output.Append(std::string_view(piece).substr(0, nShown));
+        nShown -= IncompleteUtf8Tail(piece.bytes);
+    m_output.Append(std::string_view(piece.bytes).substr(0, nShown));
     m_bMoreToShow = bMore;
 }
 
@@ -76,22 +89,35 @@ void CProcessWindowDlg::OnTimer()
     m_host.SetMessagePaneText(m_bToggle ? kInProgressA : kInProgressB);
     m_bToggle = !m_bToggle;
     m_nProgress = m_nProgress >= kProgressMax ? 0 : m_nProgress + 1;
+    m_bAwaitingReply = false;
     const bool bRunning = IsRunActive();
     TakeOutput(bRunning);
+    UpdateInput();
     if (bRunning)
         m_bStopEnabled = true;
     else if (!m_bMoreToShow)
         Finish();
 }
 
-void CProcessWindowDlg::ShowMore()
+void CProcessWindowDlg::TakeBetweenTicks()
 {
-    if (!m_bMoreToShow)
-        return;
     const bool bRunning = IsRunActive();
     TakeOutput(bRunning);
+    UpdateInput();
     if (!bRunning && !m_bMoreToShow)
         Finish();
+}
+
+void CProcessWindowDlg::LookForOutput()
+{
+    if (m_bTimerRunning && !m_bMoreToShow)
+        TakeBetweenTicks();
+}
+
+void CProcessWindowDlg::ShowMore()
+{
+    if (m_bMoreToShow)
+        TakeBetweenTicks();
 }
 
 void CProcessWindowDlg::Finish()
@@ -100,6 +126,8 @@ void CProcessWindowDlg::Finish()
     m_nProgress = kProgressMax;
     m_host.SetMessagePaneText(kComplete);
     m_bTimerRunning = false;
+    m_bInputEnabled = false;
+    m_bAwaitingReply = false;
     m_pRunner.reset();
 }
 
@@ -146,6 +174,8 @@ void CProcessWindowDlg::OnDestroy(const CWindowBox& screenBox)
     m_pRunner.reset();
     m_bTimerRunning = false;
     m_bMoreToShow = false;
+    m_bInputEnabled = false;
+    m_bAwaitingReply = false;
     m_host.SaveWindowBox(screenBox);
 }
 
@@ -153,4 +183,41 @@ void CProcessWindowDlg::OnOutputDoubleClick(int nLine)
 {
     if (m_pOwner != nullptr)
         m_pOwner->OnOutputLineDoubleClicked(m_output.Text(), nLine);
+}
+
+void CProcessWindowDlg::ShowLastOutput(const std::string& output)
+{
+    m_pRunner.reset();
+    m_strCommandLine.clear();
+    m_output.Clear();
+    m_output.Append(output);
+    ++m_nReplaced;
+    m_bTimerRunning = false;
+    m_bMoreToShow = false;
+    m_bStopEnabled = false;
+    m_bInputEnabled = false;
+    m_bAwaitingReply = false;
+    m_nProgress = kProgressMax;
+    m_strStatusText = m_host.GetProcessCaption();
+}
+
+bool CProcessWindowDlg::OnInputLine(const std::string& line)
+{
+    UpdateInput();
+    if (!m_bInputEnabled)
+        return false;
+    m_history.Add(line);
+    if (!m_pRunner->SendInput(line + "\n", true)) {
+        UpdateInput();
+        return false;
+    }
+    m_bAwaitingReply = true;
+    return true;
+}
+
+void CProcessWindowDlg::OnEndInput()
+{
+    if (m_pRunner != nullptr)
+        m_pRunner->EndInput();
+    UpdateInput();
 }

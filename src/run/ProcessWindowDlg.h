@@ -1,20 +1,24 @@
 #pragma once
 
+#include "InputHistory.h"
 #include "OutputLines.h"
 #include "ProcessWindowHost.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CProcessWindowOwner;
 class ProcessRunner;
 
 // The Process Window (dialog 143): the output of the project's captured runs as it grows, a
-// progress bar that cycles while a run lasts, the process caption in its status line, and
-// "stop". It holds the runner of the run it watches until the run is over, and every 200 ms
-// adds what the run has written since to its output box, never rewriting what is shown.
+// progress bar that cycles while a run lasts, the process caption in its status line, "stop",
+// and under the output an input line for a running program that reads its standard input. It
+// holds the runner of the run it watches until the run is over, and every 200 ms adds what the
+// run has written since to its output box, never rewriting what is shown; past its bound the
+// box lets its oldest lines go.
 //
 // This is the state of the dialog's controls and what each event does to it; the window on
 // screen shows that state after each event.
@@ -44,7 +48,8 @@ public:
         Closes,    // no owner: the window closes as any window does
     };
 
-    CProcessWindowDlg(CProcessWindowHost& host, CProcessWindowOwner* pOwner, std::unique_ptr<ProcessRunner> runner);
+    CProcessWindowDlg(CProcessWindowHost& host, CProcessWindowOwner* pOwner, std::unique_ptr<ProcessRunner> runner,
+                      std::size_t nKeptBytes = COutputLines::kBound);
     ~CProcessWindowDlg();
     CProcessWindowDlg(const CProcessWindowDlg&) = delete;
     CProcessWindowDlg& operator=(const CProcessWindowDlg&) = delete;
@@ -63,8 +68,24 @@ public:
     void OnDestroy(const CWindowBox& screenBox);
     // A double-click in the output box, on line nLine (0-based).
     void OnOutputDoubleClick(int nLine);
+    // The window shows an output of earlier, with no run: the project's last output.
+    void ShowLastOutput(const std::string& output);
+
+    // Enter in the input line: the line and a line feed go to the program, and the line shows
+    // in the output where it was typed. False when the program takes no input now.
+    bool OnInputLine(const std::string& line);
+    // Ctrl+D or the button beside the input line: the program sees the end of its input.
+    void OnEndInput();
+    // Up and Down in the input line: the text to show, or nothing to leave it as it is.
+    std::optional<std::string> OnHistoryUp(const std::string& current) { return m_history.Older(current); }
+    std::optional<std::string> OnHistoryDown() { return m_history.Newer(); }
+    // Between two ticks, after input was sent: takes what the run has written since, so that
+    // its answer shows without waiting for the next tick.
+    void LookForOutput();
+    bool IsAwaitingReply() const { return m_bAwaitingReply; }
 
     bool IsStopEnabled() const { return m_bStopEnabled; }
+    bool IsInputEnabled() const { return m_bInputEnabled; }
     int GetProgress() const { return m_nProgress; }
     const std::string& GetStatusText() const { return m_strStatusText; }
     // The command line of the run shown, which the caption may not tell (the applet host runs
@@ -82,8 +103,11 @@ public:
 
 private:
     bool IsRunActive() const;
+    void UpdateInput();
     void ShowRun();
     void TakeOutput(bool bRunning);
+    // The output that came since, without the tick's progress and pane.
+    void TakeBetweenTicks();
     void Finish();
     void Abort();
     bool AskToAbort();
@@ -98,6 +122,9 @@ private:
     bool m_bStopEnabled = false;
     bool m_bTimerRunning = false;
     bool m_bMoreToShow = false;
+    bool m_bInputEnabled = false;
+    bool m_bAwaitingReply = false;
+    CInputHistory m_history;
     int m_nProgress = 0;
     std::uint64_t m_nReplaced = 0;
 };

@@ -19,7 +19,33 @@
 #include "project/ProjectWindows.h"
 #include "project/SourceRoot.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <system_error>
+#include <unistd.h>
+
 using namespace Cmd;
+
+namespace {
+
+// Switches with which the java launcher looks for classes somewhere else than in its folder, or
+// runs something else than a class from it; an argument file may hold any of them.
+bool GivesClassPath(const std::string& javaSwitches)
+{
+    const std::vector<CommandLine::CArgument> arguments = CommandLine::Split("java " + javaSwitches);
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& text = arguments[i].strText;
+        for (const char* option : {"-cp", "-classpath", "--class-path", "-jar", "-m", "--module", "--source"}) {
+            if (text == option || text.rfind(std::string(option) + "=", 0) == 0)
+                return true;
+        }
+        if (text.rfind('@', 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun& run, CRunHost& host)
     : m_project(project), m_run(run), m_host(host)
@@ -93,12 +119,30 @@ std::optional<CSourceRoot> CProjectRunCommands::CheckedMainRoot()
     return CheckedRoot(*mainPath, m_project.GetMainPackage());
 }
 
-bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode)
+bool CProjectRunCommands::CheckMainClassBuilt(const CSourceRoot& main)
+{
+    if (GivesClassPath(m_project.GetJavaSwitches()) || std::getenv("CLASSPATH") != nullptr ||
+        std::getenv("JDK_JAVA_OPTIONS") != nullptr)
+        return true;
+    std::string classFile = main.strClassName;
+    for (char& c : classFile) {
+        if (c == '.')
+            c = Paths::kSeparator;
+    }
+    classFile += ".class";
+    if (FileIo::FileExists(Paths::Join(main.strRoot, classFile)))
+        return true;
+    // The launcher would only say it cannot find the class, as if the program had failed.
+    Ui().MessageBox(classFile + " was not found in " + main.strRoot + ".\nBuild the project first (F7).");
+    return false;
+}
+
+bool CProjectRunCommands::Start(const CToolLine& line, RunMode mode, RunInput input)
 {
     FileIo::SetCurrentFolder(line.strFolder);
     if (mode == RunMode::Console)
         return RunInConsole(line.strApplication, line.strCommandLine, line.strFolder);
-    if (!RunCaptured(line.strApplication, line.strCommandLine, line.strFolder))
+    if (!RunCaptured(line.strApplication, line.strCommandLine, line.strFolder, input))
         return false;
     // The Process Window shows this run now; its messages name paths from its folder.
     m_project.SetLastRunFolder(line.strFolder);
@@ -166,7 +210,10 @@ bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>
             return false;
         line.strCommandLine += " " + dlg.m_strArguments;
     }
-    if (Start(line, mode))
+    if (!CheckMainClassBuilt(*main))
+        return false;
+    // A captured program reads what is typed in the Process Window.
+    if (Start(line, mode, RunInput::Pipe))
         return true;
     if (mode == RunMode::Console)
         Ui().MessageBox("Couldn't locate Java.");
@@ -178,8 +225,15 @@ bool CProjectRunCommands::Debug()
     const std::optional<CSourceRoot> main = CheckedMainRoot();
     if (!main)
         return false;
-    const CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "jdb", *main, m_project.GetJavaSwitches());
+    CToolLine line = ToolLines::RunMain(m_host.GetJavaBin(), "jdb", *main, m_project.GetJavaSwitches());
     m_host.SetProcessCaption(line.strCaption);
+    // The program's arguments are asked for as Run with Console asks for them.
+    if (m_host.AskForArguments()) {
+        CArgumentsDlg dlg;
+        if (Ui().DoModal(dlg) != kIdOk)
+            return false;
+        line.strCommandLine += " " + dlg.m_strArguments;
+    }
     if (Start(line, RunMode::Console))
         return true;
     Ui().MessageBox("Couldn't locate Java.");
@@ -199,7 +253,7 @@ bool CProjectRunCommands::RunApplet(const std::string& pagePath)
             ? ToolLines::AppletViewer(javaBin, pagePath)
             : ToolLines::AppletHost(javaBin, Paths::Join(m_host.GetProgramFolder(), "applethost.jar"), pagePath);
     m_host.SetProcessCaption(line.strCaption);
-    return Start(line, RunMode::Captured);
+    return Start(line, RunMode::Captured, RunInput::Pipe);
 }
 
 bool CProjectRunCommands::RunMainApplet()
@@ -217,13 +271,12 @@ bool CProjectRunCommands::RunMainApplet()
 
 bool CProjectRunCommands::CreateJar()
 {
-    if (!CheckMainFile())
-        return false;
-    const std::string mainPath = m_project.GetFilePath(m_project.GetMainJavaFile());
-    m_project.ReadMainPackage();
-    const std::optional<CSourceRoot> main = CheckedRoot(mainPath, m_project.GetMainPackage());
+    // A main file gone from the project has no folder: the jar would pack whatever lies in the
+    // program's current folder.
+    const std::optional<CSourceRoot> main = CheckedMainRoot();
     if (!main)
         return false;
+    const std::string mainPath = m_project.GetFilePath(m_project.GetMainJavaFile());
     const std::string className = ToolLines::ClassForManifest(m_project.GetMainJavaFile());
     const std::string mainFolder = Paths::FolderOf(mainPath);
     CFileDialogSpec request;
@@ -249,12 +302,26 @@ bool CProjectRunCommands::CreateJar()
     return Start(line, RunMode::Captured);
 }
 
-bool CProjectRunCommands::RunCaptured(const std::string& application, const std::string& commandLine,
-                                      const std::string& folder)
+std::string CProjectRunCommands::StartFailureText(const std::string& application, const std::string& folder) const
 {
-    std::unique_ptr<ProcessRunner> runner = m_run.StartRun(application, commandLine, folder);
+    std::string text = "Failed to start process";
+    const int nError = m_run.LastStartError();
+    if (nError == EBUSY)
+        return text + "\nAnother tool is still running in the Process Window.";
+    if (::access(application.c_str(), X_OK) != 0)
+        return text + "\n" + application + ": " + std::generic_category().message(errno) +
+               "\nSet the JDK folder in File > Preferences... (IDE).";
+    if (!folder.empty() && ::access(folder.c_str(), X_OK) != 0)
+        return text + "\n" + folder + ": " + std::generic_category().message(errno);
+    return text + "\n" + application + ": " + std::generic_category().message(nError);
+}
+
+bool CProjectRunCommands::RunCaptured(const std::string& application, const std::string& commandLine,
+                                      const std::string& folder, RunInput input)
+{
+    std::unique_ptr<ProcessRunner> runner = m_run.StartRun(application, commandLine, folder, input);
     if (runner == nullptr) {
-        Ui().MessageBox("Failed to start process");
+        Ui().MessageBox(StartFailureText(application, folder));
         return false;
     }
     // The project's windows show the run when they can; a project without them runs unwatched.
@@ -270,7 +337,8 @@ bool CProjectRunCommands::RunInConsole(const std::string& application, const std
     // The terminal runs the tool by its path; the name the line starts with is not passed on.
     if (!argv.empty())
         argv.erase(argv.begin());
-    if (Terminal::Start(application, argv, folder) != 0) {
+    const std::string launcher = Paths::Join(m_host.GetProgramFolder(), kConsoleLauncher);
+    if (Terminal::Start(application, argv, folder, nullptr, launcher) != 0) {
         Ui().MessageBox("Failed to laumch external process.");
         return false;
     }
@@ -288,4 +356,9 @@ bool CProjectRunCommands::ShowArchiveContents()
         return false;
     // The caption is left as it was.
     return Start(ToolLines::ArchiveListing(m_host.GetJavaBin(), chosen->front()), RunMode::Captured);
+}
+
+bool CProjectRunCommands::IsRunActive() const
+{
+    return m_run.IsRunning();
 }

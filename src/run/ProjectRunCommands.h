@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RunInput.h"
+
 #include "framework/CmdTarget.h"
 
 #include <optional>
@@ -44,9 +46,16 @@ public:
     // Starts a captured run and hands its runner to the project's Process Window; a refused
     // start is reported. The tool is started by its full path with the arguments split from
     // commandLine, in folder.
-    bool RunCaptured(const std::string& application, const std::string& commandLine, const std::string& folder);
-    // Starts the tool in a terminal window of its own; nothing is captured.
+    bool RunCaptured(const std::string& application, const std::string& commandLine, const std::string& folder,
+                     RunInput input = RunInput::None);
+    // Starts the tool in a terminal window of its own, through the console launcher beside the
+    // program, which keeps the window open after the tool ends; nothing is captured.
     bool RunInConsole(const std::string& application, const std::string& commandLine, const std::string& folder);
+    // A captured run is active: Compile, wherever it is offered, waits for it.
+    bool IsRunActive() const;
+
+    // The console launcher's name, beside the program.
+    static constexpr const char* kConsoleLauncher = "ondrik-console";
 
 private:
     CUi& Ui() const;
@@ -62,8 +71,13 @@ private:
     bool CheckMainFile();
     bool CheckSeparator(const std::string& path);
     bool Compile(const std::string& path);
+    // The main class's file is where the run will look for it; nothing to check when switches
+    // or the environment give the run a class path of its own.
+    bool CheckMainClassBuilt(const CSourceRoot& main);
     // Moves the program to the tool's folder and starts it.
-    bool Start(const CToolLine& line, RunMode mode);
+    bool Start(const CToolLine& line, RunMode mode, RunInput input = RunInput::None);
+    // "Failed to start process" and why, for a start the runner refused.
+    std::string StartFailureText(const std::string& application, const std::string& folder) const;
 
     CJavaProjectDoc& m_project;
     CCapturedRun& m_run;

@@ -1,5 +1,6 @@
 #include "ToolLines.h"
 
+#include "platform/CommandLine.h"
 #include "platform/Paths.h"
 #include "project/SourceRoot.h"
 
@@ -76,7 +77,9 @@ CToolLine CreateJar(const std::string& javaBin, const CSourceRoot& main, const s
 
 CToolLine ArchiveListing(const std::string& javaBin, const std::string& archivePath)
 {
-    return {ToolPath(javaBin, "jar"), "jar tvf " + Paths::NameOf(archivePath), Paths::FolderOf(archivePath), ""};
+    // A name with a blank (or a wildcard) in it is still one argument.
+    return {ToolPath(javaBin, "jar"), "jar tvf " + CommandLine::Quote(Paths::NameOf(archivePath)),
+            Paths::FolderOf(archivePath), ""};
 }
 
 }  // namespace ToolLines

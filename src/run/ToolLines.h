@@ -41,7 +41,8 @@ CToolLine AppletHost(const std::string& javaBin, const std::string& hostJar, con
 // "FOLDER/*.class" for each of the package folders under its root that hold classes, in the root.
 CToolLine CreateJar(const std::string& javaBin, const CSourceRoot& main, const std::vector<std::string>& classFolders,
                     const std::string& manifestPath, const std::string& jarPath);
-// "jar tvf NAME" in the archive's folder; the name is not quoted and the caption is left alone.
+// "jar tvf NAME" in the archive's folder; the name is quoted only where it must be to stay one
+// argument, and the caption is left alone.
 CToolLine ArchiveListing(const std::string& javaBin, const std::string& archivePath);
 
 // The name with every ".java" taken out, as the jar's manifest names the main class, after its

@@ -7,6 +7,7 @@
 #include "editor/HtmlColouring.h"
 #include "editor/HtmlExport.h"
 #include "editor/JavaColouring.h"
+#include "platform/ChildProcess.h"
 #include "project/JavaProjectDoc.h"
 
 #include "support/AppTestEnv.h"
@@ -16,13 +17,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -50,6 +55,7 @@ protected:
         CJavaProjectDoc project(host);
         project.SetPathName(m_home.Dir().File("p/" + name + ".jpr"));
         project.AddJavaFile(m_home.Dir().Write("p/Main.java", "class Main {}\n"));
+        m_home.Dir().Write("p/Main.class", "");
         if (!mainFile.empty())
             project.SetMainJavaFile(mainFile);
         EXPECT_TRUE(project.OnSaveDocument(project.GetPathName()));
@@ -164,6 +170,66 @@ TEST_F(HeadlessRunTest, TheProgramsAnswerHelpVersionAndWrongLinesWithoutADisplay
         EXPECT_TRUE(CTempDir::Read(err).starts_with(row.err)) << row.args << ": " << CTempDir::Read(err);
         EXPECT_EQ(CTempDir::Read(row.out.empty() ? out : err), "") << row.args;
     }
+}
+
+// Would catch output cut at a NUL: every byte the program writes reaches standard output.
+TEST_F(HeadlessRunTest, NulBytesAndWhatFollowsThemReachStandardOutput)
+{
+    const std::string project = MakeProject("Main.java");
+    Tool("java", "printf 'name=[Bob\\000\\000\\000] len=8\\n'");
+    EXPECT_EQ(Run({"--run", project}), 0);
+    EXPECT_EQ(m_out.str(), std::string("name=[Bob\0\0\0] len=8\nExit code: 0\nNo Errors\n", 43));
+}
+
+// Would catch a run from a shell whose program gets no input, or never sees its end.
+TEST_F(HeadlessRunTest, TheProgramReadsWhatTheShellGivesTheRun)
+{
+    const std::string project = MakeProject("Main.java");
+    Tool("java", "while read line; do echo \"got $line\"; done; echo end");
+    const std::string data = m_home.Dir().Write("data.txt", "one\ntwo\n");
+    const std::string out = m_home.Dir().File("out.txt");
+    for (const std::string& input : {std::string("printf 'one\\ntwo\\n' | "), "< '" + data + "' "}) {
+        const std::string command = input + "env XDG_CONFIG_HOME='" + m_home.Path() + "' '" ONDRIK_PROGRAM "' --run '" +
+                                    project + "' > '" + out + "'";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << input;
+        EXPECT_EQ(CTempDir::Read(out), "got one\ngot two\nend\nExit code: 0\nNo Errors\n") << input;
+    }
+}
+
+// Would catch a program killed with SIGKILL (or crashing) that leaves the tool it runs behind,
+// an orphan nobody ends.
+TEST_F(HeadlessRunTest, ProgramKilledWhileItRunsAToolLeavesNoTool)
+{
+    const std::string project = MakeProject("Main.java");
+    const std::string pidFile = m_home.Dir().File("tool.pid");
+    Tool("java", "echo $$ > '" + pidFile + ".tmp'; mv '" + pidFile + ".tmp' '" + pidFile + "'; exec sleep 600");
+    CChildProcess program;
+    CSpawnRequest request;
+    request.strApplication = "/usr/bin/env";
+    request.argv = {"env", "XDG_CONFIG_HOME=" + m_home.Path(), ONDRIK_PROGRAM, "--run", project};
+    ASSERT_EQ(program.Start(request), 0);
+    std::string pid;
+    for (int i = 0; i < 60000 && pid.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (std::filesystem::exists(pidFile))
+            pid = CTempDir::Read(pidFile);
+    }
+    ASSERT_FALSE(pid.empty()) << "the tool never started";
+    const pid_t tool = std::stoi(pid);
+    ASSERT_EQ(::kill(program.Pid(), SIGKILL), 0);
+    EXPECT_EQ(program.WaitForExit(), 128 + SIGKILL);
+    bool bGone = false;
+    for (int i = 0; i < 60000 && !bGone; ++i) {
+        std::ifstream stat("/proc/" + std::to_string(tool) + "/stat");
+        std::string text;
+        bGone = !std::getline(stat, text) || text.substr(text.rfind(')') + 2, 1) == "Z";
+        if (!bGone)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_TRUE(bGone) << "the tool outlived the program";
+    if (!bGone)
+        ::kill(tool, SIGKILL);
 }
 
 namespace {

@@ -164,7 +164,7 @@ TEST_F(ProjectTreeAppTest, TheFormShowsTheProjectItsKeysReachTheTreeAndSetStores
     EXPECT_EQ(project.GetJavacSwitches(), "-g -deprecation");
     EXPECT_FALSE(set->isEnabled());
 
-    m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Cancel, MsgButtons::OkCancel, "Reset to Defaults");
     form->GetResetButton()->click();
     EXPECT_EQ(form->GetJavacSwitchesEdit()->text(), "-g -deprecation");
     EXPECT_EQ(project.GetJavacSwitches(), "-g -deprecation");

@@ -21,6 +21,11 @@
 #include "run/qt/ProcessOutputBox.h"
 
 #include "QuarnelAppFixture.h"
+
+#include <QLineEdit>
+#include "run/ProcessWindowDlg.h"
+
+#include <fstream>
 #include "support/AppTestEnv.h"
 #include "support/QtWait.h"
 #include "support/TestProjectHost.h"
@@ -136,12 +141,12 @@ TEST_F(QuarnelAppTest, CancelOnASecondProjectKeepsTheFirst)
     const std::string two = MakeProject("Two");
     CQuarnelApp& app = Start();
     app.OpenDocumentFile(one);
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Cancel, MsgButtons::OkCancel);
     EXPECT_EQ(app.OpenDocumentFile(two), nullptr);
     ASSERT_NE(app.GetOpenProject(), nullptr);
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), one);
 
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_NE(app.OpenDocumentFile(two), nullptr);
     ProcessDeletes();
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), two);
@@ -248,7 +253,7 @@ TEST_F(QuarnelAppTest, EmptyProjectStaysUntitledAndCancelledSaveAsKeepsItOpen)
     EXPECT_EQ(app.GetOpenProject()->GetPathName(), "");
     EXPECT_EQ(app.GetOpenProject()->GetTitle(), "JavaProject1");
 
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     m_ui.ExpectDialog("New Project", [](CModalDialog& dlg) {
         static_cast<CNewProjectDlg&>(dlg).m_nProjectType = CNewProjectDlg::kApplication;
         return kIdOk;
@@ -406,8 +411,9 @@ TEST_F(QuarnelAppTest, DoubleClickOnACompilerLineInTheProcessWindowOpensTheFileA
     EXPECT_EQ(doc->GetLastCompileOutput(), output);
 }
 
-// Would catch a closed Process Window that takes its output with it, that stays in its bar, or
-// that the next run cannot make again; and a window that goes without storing where it was.
+// Would catch a closed Process Window that takes its output with it, that stays in its bar, that
+// View > Process Window cannot bring back, or that the next run cannot make again; and a window
+// that goes without storing where it was.
 TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAgain)
 {
     const std::string project = MakeProject("Again");
@@ -426,6 +432,13 @@ TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAga
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(windows->GetProcessBar()->isHidden());
 
+    // View > Process Window is the way back to what the window showed.
+    EXPECT_TRUE(doc->RunCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_FALSE(windows->GetProcessBar()->isHidden());
+    ASSERT_NE(windows->GetProcessWindow(), nullptr);
+    EXPECT_EQ(windows->GetProcessBar()->GetChild(), windows->GetProcessWindow());
+    EXPECT_EQ(windows->GetProcessWindow()->OutputBox()->ToPlainText(), "first\nExit code: 0\nNo Errors");
+
     ASSERT_TRUE(commands->RunCaptured("/bin/echo", "echo second", m_home.Dir().Path()));
     window = windows->GetProcessWindow();
     ASSERT_FALSE(window.isNull());
@@ -437,7 +450,7 @@ TEST_F(QuarnelAppTest, ClosedProcessWindowLeavesItsOutputAndTheNextRunMakesItAga
     // The window goes with its project and stores its place on the screen at once.
     const QPoint topLeft = window->mapToGlobal(QPoint(0, 0));
     const QSize size = window->size();
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_TRUE(app.QueryCloseProject(nullptr));
     ProcessDeletes();
     EXPECT_TRUE(window.isNull());
@@ -470,8 +483,11 @@ TEST_F(QuarnelAppTest, RecentProjectsDialogOpensTheChosenProject)
 TEST_F(QuarnelAppTest, BuildCompileAndRunKeysWorkFromASourceWindow)
 {
     const std::string project = MakeProject("Keys");
+    // The stand-in compiler leaves the class file a run looks for.
     for (const char* tool : {"javac", "java"}) {
-        const std::string path = m_home.Dir().Write(std::string("jdk/bin/") + tool, "#!/bin/sh\necho \"${0##*/} $*\"\n");
+        const std::string path = m_home.Dir().Write(
+            std::string("jdk/bin/") + tool,
+            "#!/bin/sh\necho \"${0##*/} $*\"\nif [ \"${0##*/}\" = javac ]; then : > \"${1%.java}.class\"; fi\n");
         ::chmod(path.c_str(), 0755);
     }
     CQuarnelApp& app = Start();
@@ -541,8 +557,8 @@ TEST_F(QuarnelAppTest, SaveAllAsksEachChangedDocument)
     app.OpenNewDocumentOfType("HTMLDocument");
     for (CDocument* doc : app.GetDocManager().GetDocuments())
         doc->SetModifiedFlag();
-    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No);
-    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::No, MsgButtons::YesNoCancel);
+    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No, MsgButtons::YesNoCancel);
     app.SendCommand(Cmd::ID_FILE_SAVEALL);
 }
 
@@ -552,7 +568,7 @@ TEST_F(QuarnelAppTest, CancelOnClosingKeepsEverythingOpenButTheStateIsAlreadySto
     app.OpenNewDocumentOfType("JavaDocument");
     app.GetDocManager().GetDocuments()[0]->SetModifiedFlag();
     app.GetMainWnd()->showNormal();
-    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Save changes to JavaDocument1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(app.GetMainWnd()->close());
     EXPECT_EQ(app.GetDocManager().GetDocuments().size(), 1u);
     const CSettingsStore store(m_home.SettingsFile(), "Kestrune", "Ondrik");
@@ -606,7 +622,7 @@ TEST_F(QuarnelAppTest, OpeningAProjectDocksItsProjectWindowBarAtTheLeft)
     EXPECT_FALSE(bar->isHidden());
 
     // Closing the project hides its bar and the bar goes with it.
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
     ASSERT_TRUE(app.QueryCloseProject(nullptr));
     ProcessDeletes();
     EXPECT_TRUE(bar.isNull());
@@ -652,7 +668,78 @@ TEST_F(QuarnelAppTest, FirstCapturedRunDocksTheProcessWindowBarAtTheBottom)
     window->OnTimer();
     EXPECT_EQ(window->OutputBox()->ToPlainText(), "second\nExit code: 0\nNo Errors");
 
-    // The Process Window command lives with the project only: elsewhere it is disabled.
+    // From a source window the command reaches the project too: the window closed with Escape
+    // has a way back wherever the person is.
     app.OpenDocumentFile(m_home.Dir().File("Runs/Runs.java"));
-    EXPECT_FALSE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsEnabled());
+    EXPECT_TRUE(app.GetRouter().Update(Cmd::ID_VIEW_PROCESSWINDOW).IsChecked());
+    EXPECT_TRUE(app.SendCommand(Cmd::ID_VIEW_PROCESSWINDOW));
+    EXPECT_TRUE(bar->isHidden());
+}
+
+namespace {
+
+// Gone, or only waiting to be reaped by whoever took it over.
+bool ProcessEnded(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text))
+        return true;
+    const std::size_t close = text.rfind(')');
+    return close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z';
+}
+
+}  // namespace
+
+// Would catch File > Exit that leaves a running tool and what it started behind as orphans, that
+// ends them without asking, or that goes on closing after Cancel.
+TEST_F(QuarnelAppTest, ExitWithARunActiveAsksThenEndsTheRunAndItsGroup)
+{
+    CQuarnelApp& app = Start();
+    app.GetMainWnd()->show();
+    CCapturedRun& run = app.GetCapturedRun();
+    ASSERT_TRUE(run.StartCaptured("/bin/sh", R"(sh -c "sleep 600 & echo $!; wait")", m_home.Dir().Path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.CopyOutput().find('\n') != std::string::npos; }, 60000));
+    const pid_t sleeper = std::stoi(run.CopyOutput());
+
+    m_ui.ExpectMessage(CProcessWindowDlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
+    EXPECT_FALSE(app.GetMainWnd()->close());
+    EXPECT_TRUE(run.IsRunning());
+    m_ui.ExpectMessage(CProcessWindowDlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
+    app.SendCommand(Cmd::ID_APP_EXIT);
+    EXPECT_FALSE(run.IsRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ProcessEnded(sleeper); }, 60000)) << "the tool's group is gone";
+    EXPECT_FALSE(app.GetMainWnd()->isVisible());
+}
+
+// Would catch a first run whose Process Window does not take what is typed next (it would go
+// into the source instead of to the program), and a focus left in the Process Window once the
+// program has ended.
+TEST_F(QuarnelAppTest, WhatIsTypedAfterF5GoesToTheProgramAndTheFocusComesBack)
+{
+    const std::string project = MakeProject("Ask");
+    m_home.Dir().Write("Ask/Ask.class", "");
+    const std::string java = m_home.Dir().Write("jdk/bin/java", "#!/bin/sh\nprintf 'name? '\nread a\necho \"got $a\"\n");
+    ASSERT_EQ(::chmod(java.c_str(), 0755), 0);
+    CQuarnelApp& app = Start();
+    app.Settings().m_strJavaBin = m_home.Dir().File("jdk");
+    app.GetMainWnd()->show();
+    app.OpenDocumentFile(project);
+    app.OpenDocumentFile(m_home.Dir().File("Ask/Ask.java"));
+    auto* view = dynamic_cast<CTextEditView*>(app.GetMainWnd()->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    QApplication::setActiveWindow(app.GetMainWnd());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.GetMainWnd()));
+    view->GetEditor()->setFocus();
+    QTest::keyClick(view->GetEditor(), Qt::Key_F5);
+    CProcessWindowDlgQt* window = static_cast<CProjectWindowsQt*>(app.GetOpenProject()->GetWindows())->GetProcessWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->InputLine()->hasFocus(); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->OutputBox()->ToPlainText() == "name? "; }, 60000));
+    QTest::keyClicks(QApplication::focusWidget(), "Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsWatching(); }, 60000));
+    EXPECT_EQ(window->OutputBox()->ToPlainText(), "name? Ann\ngot Ann\nExit code: 0\nNo Errors");
+    EXPECT_EQ(QApplication::focusWidget(), view->GetEditor());
+    EXPECT_EQ(view->GetEditor()->text(), "class Ask {}\r\n");
 }

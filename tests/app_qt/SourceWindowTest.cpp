@@ -103,7 +103,7 @@ TEST_F(SourceWindowTest, LineNumbersFitTheLargestNumberAndTheSettingTurnsThemOff
     view->GetTextModel().Replace(0, 0, NumberedLines(900));
     EXPECT_SOON_EQ(Send(editor, Sci::SCI_GETMARGINWIDTHN, CSourceMargins::kNumberMargin), width("9999"));
 
-    m_ui.ExpectMessage("Save changes to Numbers.java?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to Numbers.java?", MsgAnswer::No, MsgButtons::YesNoCancel);
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_CLOSE));
     CPrefsValues values = m_app->Settings().GetPreferenceValues();
     values.m_nLineNumbers = 0;

@@ -225,14 +225,14 @@ TEST(Document, SaveModifiedAsksAndFollowsTheAnswer)
 
     doc.SetPathName(dir.File("m.doc"));
     doc.SetModifiedFlag();
-    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Cancel);
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(doc.SaveModified());
-    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::No);
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::No, MsgButtons::YesNoCancel);
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_FALSE(std::filesystem::exists(dir.File("m.doc")));
 
     // The file is gone, so Yes goes through Save As.
-    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Yes);
+    ui.ExpectMessage("Save changes to m.doc?", MsgAnswer::Yes, MsgButtons::YesNoCancel);
     ui.ExpectSaveFile(dir.File("n.doc"));
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_EQ(doc.GetPathName(), dir.File("n.doc"));

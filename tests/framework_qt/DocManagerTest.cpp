@@ -161,11 +161,11 @@ TEST_F(DocManagerTest, ClosingTheLastWindowAsksToSaveAndCancelKeepsIt)
     CMDIChildWnd* last = Docs().FramesOf(*doc).front();
     EXPECT_EQ(last->windowTitle(), "TextDoc1 *");
 
-    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(last->close());
     EXPECT_EQ(Docs().GetDocuments().size(), 1u);
 
-    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::No, MsgButtons::YesNoCancel);
     EXPECT_TRUE(last->close());
     EXPECT_TRUE(Docs().GetDocuments().empty());
 }
@@ -178,11 +178,11 @@ TEST_F(DocManagerTest, SaveAllByTypeStopsWithinATypeAtTheFirstRefusal)
     CDocument* d1 = Docs().OpenNewDocument(*templates[1]);
     for (CDocument* doc : {t1, t2, d1})
         doc->SetModifiedFlag();
-    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel);
-    m_ui.ExpectMessage("Save changes to DataDoc1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
+    m_ui.ExpectMessage("Save changes to DataDoc1?", MsgAnswer::No, MsgButtons::YesNoCancel);
     Docs().SaveAllByType();
 
-    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel);
+    m_ui.ExpectMessage("Save changes to TextDoc1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(Docs().SaveAllModified()) << "closing the program stops at the first refusal";
 }
 

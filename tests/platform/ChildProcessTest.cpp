@@ -1,3 +1,5 @@
+#include "support/TempDir.h"
+
 #include "platform/ChildProcess.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +7,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
+
+#include <thread>
 
 namespace {
 
@@ -63,4 +67,47 @@ TEST(ChildProcess, ChildStillRunningWhenItsObjectGoesIsEnded)
     // Reaped as well as ended: the number no longer names a child of ours.
     EXPECT_EQ(::waitpid(pid, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+// Would catch a failed exec or working folder reported as a started child (a run that then
+// "ends" with code 127 instead of "Failed to start process"), or the wrong reason.
+TEST(ChildProcess, StartFailuresGiveTheirReasonAndLeaveNoChild)
+{
+    CTempDir dir;
+    const std::string plain = dir.Write("plain.txt", "not a program");
+    struct Row {
+        std::string application;
+        std::string folder;
+        int nError;
+    };
+    const Row rows[] = {
+        {dir.File("missing"), "", ENOENT},
+        {plain, "", EACCES},
+        {"/bin/true", dir.File("no/such/folder"), ENOENT},
+    };
+    for (const Row& row : rows) {
+        CSpawnRequest request = Request(row.application, {"tool"});
+        request.strFolder = row.folder;
+        CChildProcess child;
+        EXPECT_EQ(child.Start(request), row.nError) << row.application << " in " << row.folder;
+        EXPECT_FALSE(child.IsStarted());
+    }
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "no child is left to reap";
+}
+
+// Would catch a child that outlives the thread that started it, as it would outlive a program
+// killed while it ran; and one asked to end with a thread that lives on.
+TEST(ChildProcess, ChildEndsWithTheThreadThatStartedItWhenAsked)
+{
+    for (const bool bEnd : {true, false}) {
+        CChildProcess child;
+        CSpawnRequest request = Request("/usr/bin/sleep", {"sleep", "600"});
+        request.bEndWithStarter = bEnd;
+        std::thread([&] { ASSERT_EQ(child.Start(request), 0); }).join();
+        if (bEnd) {
+            EXPECT_EQ(child.WaitForExit(), 128 + SIGKILL);
+        } else {
+            EXPECT_TRUE(child.IsRunning());
+        }
+    }
 }

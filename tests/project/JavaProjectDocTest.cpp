@@ -305,7 +305,7 @@ TEST_F(JavaProjectDocTest, UntitledModifiedProjectAsksToSave)
     doc.SetTitle("JavaProject1");
     EXPECT_TRUE(doc.SaveModified()) << "unmodified and untitled: nothing to ask";
     doc.AddPlainFile("/p/a.html");
-    m_host.m_ui.ExpectMessage("Save changes to JavaProject1?", MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage("Save changes to JavaProject1?", MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     EXPECT_FALSE(doc.SaveModified());
     doc.OnCloseDocument();
     EXPECT_TRUE(m_host.m_added == std::vector<std::string>{""});

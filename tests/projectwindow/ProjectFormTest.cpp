@@ -49,7 +49,7 @@ TEST(ProjectFormTest, SwitchesSetOrResetAreKeptWithTheProjectAndCancelChangesNot
         form.SetJavacSwitches("-deprecation");
         EXPECT_TRUE(project.IsModified()) << "so closing the project asks to save it";
 
-        host.m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Cancel);
+        host.m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Cancel, MsgButtons::OkCancel, "Reset to Defaults");
         EXPECT_FALSE(form.ResetToDefaults());
         EXPECT_EQ(project.GetJavaSwitches(), "-ea");
         EXPECT_EQ(project.GetJavacSwitches(), "-deprecation");
@@ -61,7 +61,7 @@ TEST(ProjectFormTest, SwitchesSetOrResetAreKeptWithTheProjectAndCancelChangesNot
     EXPECT_EQ(reopened.GetJavacSwitches(), "-deprecation");
 
     CProjectForm form(reopened);
-    host.m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Ok);
+    host.m_ui.ExpectMessage("Reset switches to application defaults?", MsgAnswer::Ok, MsgButtons::OkCancel, "Reset to Defaults");
     EXPECT_TRUE(form.ResetToDefaults());
     EXPECT_EQ(reopened.GetJavaSwitches(), "-Xmx64m");
     EXPECT_EQ(reopened.GetJavacSwitches(), "-g");

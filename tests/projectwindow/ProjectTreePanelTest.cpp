@@ -7,13 +7,19 @@
 #include "framework/CmdUI.h"
 #include "framework/CommandIds.h"
 #include "project/JavaProjectDoc.h"
+#include "run/CapturedRun.h"
+#include "run/ProjectRunCommands.h"
 
+#include "run/TestRunHost.h"
+#include "support/CurrentFolderKeeper.h"
 #include "support/RecordingShell.h"
+#include "support/TempDir.h"
 #include "support/TestProjectHost.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -207,4 +213,48 @@ TEST_F(ProjectTreePanelTest, PropertiesShowsTheItemAndOpensItsFolderAsAFileAddre
     m_panel.GetTree().Select(Item({"page.html"}));
     m_panel.RunCommand(Cmd::ID_HTML_OPENINBROWSER);
     EXPECT_EQ(m_treeHost.m_shell.m_opened.back(), "/p/page.html");
+}
+
+// Would catch the tree's Compile offered while a captured run is active, where it could only
+// fail with "Failed to start process", and a Compile that does not reach the runner with the
+// selected file, the application's switches and its caption.
+TEST(ProjectTreeCompile, CompilesTheSelectedFileAndWaitsWhileARunIsActive)
+{
+    using namespace std::chrono_literals;
+    CCurrentFolderKeeper folder;
+    CTempDir dir;
+    const std::string javac = dir.Write("jdk/bin/javac", "#!/bin/sh\necho \"$PWD: javac $*\"\n");
+    ASSERT_EQ(::chmod(javac.c_str(), 0755), 0);
+    CCapturedRun run;
+    CTestProjectHost host;
+    CTestRunHost runHost(host.m_ui);
+    runHost.m_strJavaBin = dir.File("jdk");
+    runHost.m_strJavac = "-g";
+    host.m_makeCommands = [&](CJavaProjectDoc& project) {
+        return std::make_unique<CProjectRunCommands>(project, run, runHost);
+    };
+    CJavaProjectDoc project(host);
+    const std::string source = dir.Write("src/Util.java", "class Util {}\n");
+    project.AddJavaFile(source);
+    CNothingOpensHost treeHost;
+    CProjectTreePanel panel(project, treeHost);
+    panel.RefreshTree();
+    panel.GetTree().Select(const_cast<CProjectTreeItem*>(panel.GetTree().GetRoot().FindChild("Util.java")));
+    const auto compileEnabled = [&] {
+        CCmdUI ui(Cmd::ID_BUILD_COMPILE, nullptr);
+        panel.UpdateCommand(ui);
+        return ui.IsEnabled();
+    };
+
+    ASSERT_TRUE(run.StartCaptured("/bin/sleep", "sleep 600", ""));
+    EXPECT_FALSE(compileEnabled());
+    run.TerminateCaptured(11);
+    ASSERT_TRUE(run.WaitUntilIdle(60s));
+    EXPECT_TRUE(compileEnabled());
+
+    panel.RunCommand(Cmd::ID_BUILD_COMPILE);
+    ASSERT_TRUE(run.WaitUntilIdle(60s));
+    EXPECT_EQ(run.CopyOutput(), dir.File("src") + ": javac Util.java -g\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(runHost.m_strCaption, "Compiling \"" + source + "\"");
+    EXPECT_EQ(runHost.m_nSaveAlls, 1);
 }

@@ -47,14 +47,15 @@ TEST_F(CapturedRun, OutputBecomesCrLfTextFollowedByTheClosingLines)
 {
     struct Row {
         const char* arguments;
-        const char* text;
+        std::string text;
     };
     const Row rows[] = {
         {"write partial", "partialExit code: 0\r\nNo Errors"},
         {R"(write "a\nb\n")", "a\r\nb\r\nExit code: 0\r\nNo Errors"},
         {R"(write "a\r\nb\rc\n")", "a\r\nb\rc\r\nExit code: 0\r\nNo Errors"},
         {R"(stderr "to error\n")", "to error\r\nExit code: 0\r\nNo Errors"},
-        {R"(write "abc\0def\n")", "abcExit code: 0\r\nNo Errors"},
+        // A NUL is a byte like any other: nothing after it is lost.
+        {R"(write "name=[Bob\0\0\0] len=8\n")", std::string("name=[Bob\0\0\0] len=8\r\nExit code: 0\r\nNo Errors", 44)},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Run(row.arguments), row.text) << row.arguments;
@@ -185,6 +186,86 @@ TEST_F(CapturedRun, ChildGetsOnlyItsStandardDescriptorsAndNoTerminal)
     EXPECT_NE(text.find("stdin=/dev/null\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("leader=yes\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find("tty=no\r\n"), std::string::npos) << text;
+}
+
+// Would catch a tool that inherits what the program ignores (it would never see a broken pipe)
+// or blocks, and a run that takes input without a pipe of its own.
+TEST_F(CapturedRun, ChildStartsWithDefaultSignalsAndARunTakingInputGetsAPipe)
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction old {};
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &old), 0);
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper inspect", m_dir.Path(), RunInput::Pipe));
+    ::sigaction(SIGPIPE, &old, nullptr);
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    const std::string text = m_run.CopyOutput();
+    EXPECT_NE(text.find("SigIgn:\t0000000000000000\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("SigBlk:\t0000000000000000\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("stdin=pipe:"), std::string::npos) << text;
+    EXPECT_NE(text.find("fds=0,1,2\r\n"), std::string::npos) << text;
+}
+
+// Would catch input that does not reach the tool, an echo out of place or after the closing
+// lines, an end of input the tool never sees, and input taken once the run is over.
+TEST_F(CapturedRun, InputReachesTheToolInOrderAndItsEndIsSeen)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper echo", m_dir.Path(), RunInput::Pipe));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("name? "); }));
+    EXPECT_TRUE(m_run.AcceptsInput());
+    EXPECT_TRUE(m_run.SendInput("Bob\n", true));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("got Bob"); }));
+    EXPECT_TRUE(m_run.SendInput("x\ny\n", false));
+    EXPECT_TRUE(m_run.EndInput());
+    EXPECT_FALSE(m_run.AcceptsInput());
+    EXPECT_FALSE(m_run.SendInput("late\n", false)) << "nothing is taken after the end of input";
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "name? Bob\r\ngot Bob\r\nname? got x\r\nname? got y\r\nname? end of input\r\n"
+                                  "Exit code: 0\r\nNo Errors");
+    EXPECT_FALSE(m_run.SendInput("after\n", true));
+    EXPECT_FALSE(OutputHas("after"));
+}
+
+// Would catch a sender that waits for a tool which reads nothing (the window would freeze), and
+// a broken pipe that ends the program itself once the stopped tool no longer reads.
+TEST_F(CapturedRun, InputForAToolThatNeverReadsWaitsInTheQueueAndGoesWithTheRun)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper hang", m_dir.Path(), RunInput::Pipe));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("ready"); }));
+    const std::string block(256 * 1024, 'i');
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(m_run.SendInput(block, false));
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_run.CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(Run("silent"), "Exit code: 0\r\nNo Errors") << "the next run starts as usual";
+}
+
+// Would catch a stop whose grace period is only looked at while the pipe is quiet: a
+// descendant outside the group that floods the pipe would keep the run going for ever.
+TEST_F(CapturedRun, StopEndsTheRunWhileADetachedDescendantFloodsThePipe)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper flood-detached", m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return m_run.OutputSize() > 100000; }));
+    const std::string first = m_run.CopyOutputFrom(0, 64);
+    const pid_t descendant = std::stoi(first.substr(std::string("detached ").size()));
+    EXPECT_TRUE(m_run.TerminateCaptured(11));
+    const bool bEnded = m_run.WaitUntilIdle(60s);
+    ::kill(descendant, SIGKILL);
+    ASSERT_TRUE(bEnded);
+    const std::string output = m_run.CopyOutputFrom(m_run.OutputSize() - 60);
+    EXPECT_EQ(output.substr(output.find("Exit code")), "Exit code: 11\r\nProcess terminated by user.");
+}
+
+// Would catch an end of the program that waits for what the tool left in its group, or leaves it.
+TEST_F(CapturedRun, EndingTheActiveRunEndsItsGroupAtOnce)
+{
+    ASSERT_TRUE(m_run.StartCaptured(kHelper, "helper orphan " + m_dir.File("never"), m_dir.Path()));
+    ASSERT_TRUE(WaitFor([&] { return OutputHas("orphaned"); }));
+    m_run.EndActiveRun();
+    EXPECT_FALSE(m_run.IsRunning());
+    EXPECT_EQ(m_run.CopyOutput(), "child\r\norphaned\r\nExit code: 0\r\nNo Errors");
+    m_run.EndActiveRun();
 }
 
 TEST_F(CapturedRun, CommandLineReachesTheToolAsArgumentsWithoutAShell)

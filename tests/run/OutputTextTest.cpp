@@ -8,11 +8,11 @@
 
 namespace {
 
-// The rule as first written: the chunk up to its NUL is appended, then the whole text has
-// every CR LF turned into LF and every LF into CR LF. The incremental text must equal it.
+// The rule as first written: the chunk is appended (every byte of it, NULs too), then the whole
+// text has every CR LF turned into LF and every LF into CR LF. The incremental text must equal it.
 std::string LiteralAppend(std::string text, std::string_view chunk)
 {
-    text += chunk.substr(0, chunk.find('\0'));
+    text += chunk;
     std::string joined;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
@@ -58,7 +58,7 @@ TEST(OutputText, ChunksGiveTheSameTextAsRenormalisingEverything)
         {"lone\rcr"},
         {"x\r"},                    // a CR at the very end stays
         {"\n"},
-        {"ab\0cd\n"s, "ef\n"},      // only the bytes before the NUL count
+        {"ab\0cd\n"s, "ef\n"},      // a NUL is kept, and what follows it
         {"\0\n"s, "\r", "\n"},
         {"", "\n", ""},
         {"\r\r\n\n\r"},
@@ -91,22 +91,47 @@ TEST(OutputText, TailCopyStartsWhereTheWatcherStopped)
     COutputText text;
     text.AppendChunk("one\ntwo");
     EXPECT_EQ(text.CopyFrom(5), "two");
-    EXPECT_EQ(text.CopyFrom(text.Size()), "");
-    EXPECT_EQ(text.CopyFrom(text.Size() + 10), "");
+    EXPECT_EQ(text.CopyFrom(text.End()), "");
+    EXPECT_EQ(text.CopyFrom(text.End() + 10), "");
     // A watcher taking a long output in pieces gets no more than it asked for.
     EXPECT_EQ(text.CopyFrom(0, 4), "one\r");
     EXPECT_EQ(text.CopyFrom(5, 100), "two");
 }
 
-TEST(OutputText, CopyWithRoomKeepsTheTextAndGivesTheRoomAskedFor)
+// Would catch a bound that is not kept, a cut inside a line (or between a CR and its LF) where
+// a whole line could go, positions that stop counting what went, bytes lost or changed in what
+// is kept, and a copy from before the first byte kept that does not say where it starts.
+TEST(OutputText, PastTheBoundTheOldestWholeLinesGoAndPositionsKeepCounting)
 {
-    COutputText text;
-    text.AppendChunk("one\ntwo");
-    for (std::size_t nRoom : {std::size_t(1), std::size_t(5000)}) {
-        COutputText grown = text.CopyWithRoom(nRoom);
-        EXPECT_EQ(grown.Text(), "one\r\ntwo");
-        EXPECT_GE(grown.Spare(), nRoom);
-        text.Swap(grown);
-        EXPECT_EQ(text.Text(), "one\r\ntwo");
+    std::mt19937 random(20240612);
+    const char alphabet[] = {'a', '\r', '\n', '\0', 'b', 'c', 'd'};
+    for (int round = 0; round < 600; ++round) {
+        // Kinds of output: any bytes; lines that each end; one line without end.
+        const int nKind = round % 3;
+        const std::size_t nBound = 16 + random() % 48;
+        COutputText text(nBound, 1 + random() % 8);
+        std::string full;
+        for (int nChunk = 0; nChunk < 40; ++nChunk) {
+            std::string chunk(random() % 12, ' ');
+            for (char& c : chunk)
+                c = alphabet[random() % (nKind == 0 ? sizeof alphabet : 1)];
+            if (nKind == 1)
+                chunk += '\n';
+            text.AppendChunk(chunk);
+            full = LiteralAppend(full, chunk);
+            ASSERT_EQ(text.End(), full.size());
+            ASSERT_LE(text.KeptSize(), nBound);
+            ASSERT_EQ(text.Text(), full.substr(text.Start())) << "round " << round;
+            const std::size_t nStart = text.Start();
+            if (nStart == 0)
+                continue;
+            ASSERT_FALSE(full[nStart - 1] == '\r' && nStart < full.size() && full[nStart] == '\n')
+                << "a CR LF cut in two, round " << round;
+            if (nKind == 1)
+                ASSERT_EQ(full[nStart - 1], '\n') << "a line cut though whole lines could go, round " << round;
+        }
+        const COutputText::CPiece piece = text.PieceFrom(0, 5);
+        EXPECT_EQ(piece.nFrom, text.Start());
+        EXPECT_EQ(piece.bytes, full.substr(text.Start(), 5));
     }
 }

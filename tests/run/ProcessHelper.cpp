@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -97,7 +98,38 @@ int Inspect()
     report += "stdin=" + std::string(in) + "\n";
     report += std::string("leader=") + (::getsid(0) == ::getpid() ? "yes" : "no") + "\n";
     report += std::string("tty=") + (tty >= 0 ? "yes" : "no") + "\n";
+    // Signals ignored or blocked: none may come from the program that started this one.
+    FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    while (status != nullptr && std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, "SigIgn:", 7) == 0 || std::strncmp(line, "SigBlk:", 7) == 0)
+            report += line;
+    }
+    if (status != nullptr)
+        std::fclose(status);
     WriteAll(1, report);
+    return 0;
+}
+
+// Asks for lines and answers each until its input ends, as a program reading with a Scanner.
+int Echo()
+{
+    std::string pending;
+    WriteAll(1, "name? ");
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(0, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        pending.append(buffer, static_cast<size_t>(n));
+        for (size_t end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
+            WriteAll(1, "got " + pending.substr(0, end) + "\nname? ");
+            pending.erase(0, end + 1);
+        }
+    }
+    WriteAll(1, "end of input\n");
     return 0;
 }
 
@@ -146,9 +178,9 @@ int Orphan(const char* releaseFile)
     std::_Exit(0);
 }
 
-// A hung tool whose own child has left its process group and keeps the pipe: it tells its number
-// and sleeps.
-int Detach()
+// A hung tool whose own child has left its process group and keeps the pipe: the child tells
+// its number, then sleeps or floods the pipe without end.
+int Detach(bool bFlood)
 {
     const pid_t pid = ::fork();
     if (pid < 0)
@@ -157,6 +189,9 @@ int Detach()
         ::setsid();
         ::alarm(120);
         WriteAll(1, "detached " + std::to_string(::getpid()) + "\n");
+        const std::string line(79, 'f');
+        while (bFlood)
+            WriteAll(1, line + "\n");
         for (;;)
             ::pause();
     }
@@ -247,6 +282,10 @@ int main(int argc, char** argv)
     if (mode == "orphan")
         return Orphan(arg);
     if (mode == "detach")
-        return Detach();
+        return Detach(false);
+    if (mode == "echo")
+        return Echo();
+    if (mode == "flood-detached")
+        return Detach(true);
     return 3;
 }

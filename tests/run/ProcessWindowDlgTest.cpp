@@ -5,6 +5,7 @@
 #include "run/CapturedRun.h"
 #include "run/ProcessRunner.h"
 #include "run/ProcessWindowDlg.h"
+#include "project/MessageJump.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,9 @@ protected:
         m_run.WaitUntilIdle(60s);
     }
 
-    std::unique_ptr<ProcessRunner> Start(const std::string& arguments)
+    std::unique_ptr<ProcessRunner> Start(const std::string& arguments, RunInput input = RunInput::None)
     {
-        std::unique_ptr<ProcessRunner> runner = m_run.StartRun(kHelper, "helper " + arguments, m_dir.Path());
+        std::unique_ptr<ProcessRunner> runner = m_run.StartRun(kHelper, "helper " + arguments, m_dir.Path(), input);
         EXPECT_NE(runner, nullptr) << arguments;
         return runner;
     }
@@ -151,13 +152,13 @@ TEST_F(ProcessWindowDlgTest, StopAndClosingAskOnlyWhileTheRunIsActive)
 {
     auto dlg = Open(Start("hang"), &m_owner);
     ASSERT_TRUE(WaitForOutput("ready"));
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     dlg->OnStop();
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     EXPECT_EQ(dlg->OnClose(), Dlg::CloseResult::Stays);
     EXPECT_TRUE(m_run.IsRunning());
 
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
     dlg->OnStop();
     ASSERT_TRUE(m_run.WaitUntilIdle(60s));
     dlg->OnTimer();
@@ -216,4 +217,64 @@ TEST_F(ProcessWindowDlgTest, WatchRunStartsAgainWithTheNewRunsOutputAndCaption)
     EXPECT_FALSE(dlg->HoldsRunner());
     EXPECT_EQ(dlg->GetProgress(), Dlg::kProgressMax);
     EXPECT_EQ(m_host.m_paneTexts, (std::vector<std::string> {Dlg::kComplete}));
+}
+
+// Would catch a line sent without its line feed or its echo, an answer that waits for the next
+// tick, an input line left open for a run that takes no input or after the end of input.
+TEST_F(ProcessWindowDlgTest, InputLineSendsEchoesAndEndsTheProgramsInput)
+{
+    auto dlg = Open(Start("echo", RunInput::Pipe), &m_owner);
+    ASSERT_TRUE(WaitForOutput("name? "));
+    dlg->OnTimer();
+    EXPECT_TRUE(dlg->IsInputEnabled());
+    EXPECT_TRUE(dlg->OnInputLine("Bob"));
+    EXPECT_TRUE(dlg->IsAwaitingReply());
+    ASSERT_TRUE(WaitForOutput("got Bob\r\nname? "));
+    dlg->LookForOutput();
+    EXPECT_EQ(Shown(*dlg), "name? Bob\r\ngot Bob\r\nname? ") << "the answer shows before the next tick";
+    dlg->OnEndInput();
+    EXPECT_FALSE(dlg->IsInputEnabled());
+    EXPECT_FALSE(dlg->OnInputLine("late"));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    TickToTheEnd(*dlg);
+    EXPECT_EQ(Shown(*dlg), "name? Bob\r\ngot Bob\r\nname? end of input\r\nExit code: 0\r\nNo Errors");
+    EXPECT_FALSE(dlg->IsInputEnabled());
+
+    dlg->WatchRun(Start("hang"), &m_owner);
+    ASSERT_TRUE(WaitForOutput("ready"));
+    dlg->OnTimer();
+    EXPECT_FALSE(dlg->IsInputEnabled()) << "a build tool reads no input";
+}
+
+// Would catch a window whose text grows with the run, a first line that does not say what was
+// let go, lines no longer numbered as the jump rule numbers them, and bytes lost or repeated in
+// what is kept, also when the run let go of output before the window could take it.
+TEST_F(ProcessWindowDlgTest, PastItsBoundTheWindowKeepsTheNewestWholeLinesAndSaysWhatWent)
+{
+    const std::size_t nBound = 64 * 1024;
+    auto dlg = std::make_unique<Dlg>(m_host, &m_owner, Start("large 1000000 7"), nBound);
+    dlg->OnInitDialog();
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    TickToTheEnd(*dlg);
+    const std::string full = m_run.CopyOutput();
+    const COutputLines& lines = dlg->GetOutput();
+    const std::size_t nDropped = lines.DroppedBytes();
+    ASSERT_GT(nDropped, 0u);
+    EXPECT_LE(lines.Size() - nDropped, nBound);
+    EXPECT_EQ(full.substr(nDropped - 2, 2), "\r\n") << "whole lines go";
+    const std::string text = Shown(*dlg);
+    EXPECT_EQ(text, COutputLines::DroppedLine(nDropped) + "\r\n" + full.substr(nDropped));
+    for (std::size_t n = 0; n + 1 < lines.LineCount(); ++n)
+        ASSERT_EQ(MessageJump::LineAt(text, static_cast<int>(n)), lines.LineText(n)) << "line " << n;
+    dlg->OnOutputDoubleClick(3);
+    ASSERT_EQ(m_owner.m_doubleClicks.size(), 1u);
+    EXPECT_EQ(m_owner.m_doubleClicks[0], std::make_pair(text, 3));
+
+    CCapturedRun small(nBound);
+    std::unique_ptr<ProcessRunner> runner = small.StartRun(kHelper, "helper large 1000000", m_dir.Path());
+    ASSERT_TRUE(small.WaitUntilIdle(60s));
+    auto late = Open(std::move(runner), &m_owner);
+    TickToTheEnd(*late);
+    const std::string kept = small.CopyOutput();
+    EXPECT_EQ(Shown(*late), COutputLines::DroppedLine(small.OutputSize() - kept.size()) + "\r\n" + kept);
 }

@@ -89,10 +89,11 @@ protected:
         m_runHost.m_strJavaBin = m_dir.File("jdk");
     }
 
-    // A project whose main file is src/Main.java.
+    // A project whose main file is src/Main.java, built.
     void AddMainFile()
     {
         m_dir.Write("src/Main.java", "class Main {}\n");
+        m_dir.Write("src/Main.class", "");
         m_doc->AddJavaFile(m_dir.File("src/Main.java"));
         m_doc->SetMainJavaFile("Main.java");
     }
@@ -148,12 +149,19 @@ TEST_F(ProjectRun, CapturedRunHandsItsRunnerToTheProcessWindow)
     EXPECT_EQ(m_host.m_pWindows->m_runners.back()->CopyOutput(), "ready\r\nExit code: 11\r\nProcess terminated by user.");
 }
 
-TEST_F(ProjectRun, CapturedStartFailureIsReportedAndNothingIsWatched)
+// Would catch a failure that names neither the tool tried nor what to do about it, and a start
+// refused while a run is active that sends the person to the JDK folder.
+TEST_F(ProjectRun, CapturedStartFailureIsReportedWithTheToolTriedAndNothingIsWatched)
 {
-    m_host.m_ui.ExpectMessage("Failed to start process");
+    m_host.m_ui.ExpectMessage("Failed to start process\n" + m_dir.File("bin/javac") +
+                              ": No such file or directory\nSet the JDK folder in File > Preferences... (IDE).");
     EXPECT_FALSE(m_pCommands->RunCaptured(m_dir.File("bin/javac"), "javac Main.java", m_dir.Path()));
     EXPECT_TRUE(m_host.m_pWindows->m_runners.empty());
     EXPECT_FALSE(m_host.m_pWindows->HasProcessBar());
+
+    ASSERT_TRUE(m_pCommands->RunCaptured(kHelper, "helper hang", m_dir.Path()));
+    m_host.m_ui.ExpectMessage("Failed to start process\nAnother tool is still running in the Process Window.");
+    EXPECT_FALSE(m_pCommands->RunCaptured(kHelper, "helper silent", m_dir.Path()));
 }
 
 TEST_F(ProjectRun, ConsoleRunPassesTheToolAndEachArgumentSeparately)
@@ -165,6 +173,14 @@ TEST_F(ProjectRun, ConsoleRunPassesTheToolAndEachArgumentSeparately)
     EXPECT_EQ(ReadTerminalRecord(folder),
               "x-terminal-emulator\n-e\n" + kHelper + "\n-cp\n.\napp.Main\ntwo words\nMain.class\n");
     EXPECT_TRUE(m_host.m_ui.Messages().empty());
+
+    // With the console launcher beside the program, the terminal runs the tool through it.
+    const std::string launcher = m_dir.Write("program/ondrik-console", "");
+    ASSERT_EQ(::chmod(launcher.c_str(), 0755), 0);
+    m_runHost.m_strProgramFolder = m_dir.File("program");
+    ::unlink((folder + "/terminal-args.txt").c_str());
+    EXPECT_TRUE(m_pCommands->RunInConsole(kHelper, "java Main", folder));
+    EXPECT_EQ(ReadTerminalRecord(folder), "x-terminal-emulator\n-e\n" + launcher + "\n" + kHelper + "\nMain\n");
 }
 
 TEST_F(ProjectRun, ConsoleRunWithoutATerminalFails)
@@ -237,6 +253,8 @@ TEST_F(ProjectRun, ChecksStopACommandBeforeAnythingStarts)
         {"run of a main file gone from the project", gone,
          [](auto& c) { return c.RunMain(CProjectRunCommands::RunMode::Console); }, "Unholy Error"},
         {"debug of a main file gone from the project", gone, [](auto& c) { return c.Debug(); }, "Unholy Error"},
+        // Not the jar of whatever lies in the program's current folder, reported as success.
+        {"jar of a main file gone from the project", gone, [](auto& c) { return c.CreateJar(); }, "Unholy Error"},
         {"compile of a window never saved", none, [](auto& c) { return c.CompileSourceWindow(""); }, "Unholy Error"},
         {"applet of a page never saved", none, [](auto& c) { return c.RunApplet("Example1.html"); },
          "Please save the file (path unreadable)."},
@@ -291,9 +309,60 @@ TEST_F(ProjectRun, RunAsksForArgumentsWhenSetAndCancelStartsNothing)
     EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
     EXPECT_EQ(m_host.m_pWindows->m_runners.size(), 1u);
 
-    // Arguments given on the way in stand for the dialog's text.
+    // Arguments given on the way in stand for the dialog's text: an empty text still appends
+    // its blank.
     EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string("")));
     EXPECT_EQ(LastOutput(), m_dir.File("src") + ": java -ea Main\r\nExit code: 0\r\nNo Errors");
+    EXPECT_EQ(m_host.m_pWindows->m_runners.back()->GetCommandLine(), "java -ea Main ");
+    m_doc->SetJavaSwitches("");
+    m_host.m_ui.ExpectDialog("Arguments", [](CModalDialog&) { return kIdOk; });
+    EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
+    ASSERT_TRUE(m_run.WaitUntilIdle(60s));
+    EXPECT_EQ(m_host.m_pWindows->m_runners.back()->GetCommandLine(), "java  Main ") << "two blanks, and one after";
+}
+
+// Would catch Debug that never asks for the program's arguments while Run with Console does.
+TEST_F(ProjectRun, DebugAsksForArgumentsAsRunWithConsoleDoes)
+{
+    InstallJdk();
+    AddMainFile();
+    CPathOverride path(InstallTerminal("xterm"));
+    m_runHost.m_bShowArgs = true;
+    m_host.m_ui.ExpectDialog("Arguments", [](CModalDialog&) { return kIdCancel; });
+    EXPECT_FALSE(m_pCommands->Debug());
+    EXPECT_NE(::access(m_dir.File("src/terminal-args.txt").c_str(), F_OK), 0) << "Cancel starts nothing";
+    m_host.m_ui.ExpectDialog("Arguments", [](CModalDialog& dlg) {
+        static_cast<CArgumentsDlg&>(dlg).m_strArguments = "in.txt \"a b\"";
+        return kIdOk;
+    });
+    EXPECT_TRUE(m_pCommands->Debug());
+    EXPECT_EQ(ReadTerminalRecord(m_dir.File("src")),
+              "xterm\n-e\n" + m_dir.File("jdk/bin/jdb") + "\nMain\nin.txt\na b\n");
+}
+
+// Would catch a run of a class never compiled, which the launcher reports as the program's own
+// failure, and a check that refuses a run whose class path the switches give.
+TEST_F(ProjectRun, RunOfAMainClassNeverBuiltSaysToBuildFirst)
+{
+    InstallJdk();
+    AddMainFile();
+    ::unlink(m_dir.File("src/Main.class").c_str());
+    m_host.m_ui.ExpectMessage("Main.class was not found in " + m_dir.File("src") + ".\nBuild the project first (F7).");
+    EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
+    m_dir.Write("src/app/Main.java", "package app;\nclass Main {}\n");
+    m_doc->RemoveFile(m_dir.File("src/Main.java"));
+    m_doc->AddJavaFile(m_dir.File("src/app/Main.java"));
+    m_doc->SetMainJavaFile("Main.java");
+    m_dir.Write("src/Main.class", "");
+    m_dir.Write("src/app/Main.class", "");
+    m_host.m_ui.ExpectMessage("app/Main.class was not found in " + m_dir.File("src") + ".\nBuild the project first (F7).");
+    ::unlink(m_dir.File("src/app/Main.class").c_str());
+    EXPECT_FALSE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured)) << "the class is looked for by its package";
+    EXPECT_TRUE(m_host.m_pWindows->m_runners.empty());
+
+    m_doc->SetJavaSwitches("-cp ../classes");
+    EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured));
+    EXPECT_EQ(LastOutput(), m_dir.File("src") + ": java -cp ../classes app.Main\r\nExit code: 0\r\nNo Errors");
 }
 
 TEST_F(ProjectRun, CreateJarWritesTheManifestAndJarsTheMainFoldersClasses)
@@ -387,6 +456,7 @@ TEST_F(ProjectRun, PackagedMainClassWorksFromItsSourceRoot)
     EXPECT_TRUE(m_pCommands->Build());
     EXPECT_EQ(LastOutput(), root + ": javac org/example/app/Main.java\r\nExit code: 0\r\nNo Errors");
     EXPECT_EQ(m_doc->GetLastRunFolder(), root) << "the folder the messages' paths are written from";
+    m_dir.Write("src/org/example/app/Main.class", "");
     EXPECT_TRUE(m_pCommands->RunMain(CProjectRunCommands::RunMode::Captured, std::string("x")));
     EXPECT_EQ(LastOutput(), root + ": java org.example.app.Main x\r\nExit code: 0\r\nNo Errors");
     EXPECT_TRUE(m_pCommands->CompileFile(util));

@@ -141,19 +141,35 @@ TEST_F(RealJdk, PackagedMainClassRunsWithTheProjectsSwitches)
     EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured)), "app.Main\r\nExit code: 0\r\nNo Errors");
 }
 
-TEST_F(RealJdk, StandardInputIsAtItsEndAndAProgramThatRunsForeverIsStopped)
+// A beginner's exercise: a program that asks for a name and a number with a Scanner gets what
+// is typed, sees the end of its input when it is ended, and one that runs for ever is stopped.
+TEST_F(RealJdk, ProgramReadsWhatIsTypedAndSeesTheEndOfItsInput)
 {
-    AddSource("p/Main.java", "public class Main {\n    public static void main(String[] a) throws Exception {\n"
-                             "        System.out.println(System.in.read() == -1 ? \"end of input\" : \"input\");\n"
+    AddSource("p/Main.java", "import java.util.Scanner;\npublic class Main {\n"
+                             "    public static void main(String[] a) throws Exception {\n"
+                             "        Scanner in = new Scanner(System.in);\n"
+                             "        System.out.print(\"Name? \");\n        String name = in.nextLine();\n"
+                             "        System.out.print(\"Number? \");\n        int n = in.nextInt();\n"
+                             "        System.out.println(name + (n % 2 == 0 ? \" wins\" : \" loses\"));\n"
+                             "        System.out.println(in.hasNext() ? \"more\" : \"end of input\");\n"
                              "        if (a.length > 0) { System.out.println(\"looping\"); while (true) Thread.sleep(50); }\n"
                              "    }\n}\n");
     ASSERT_TRUE(EndsWith(Output(m_pCommands->Build()), "No Errors"));
-    EXPECT_EQ(Output(m_pCommands->RunMain(RunMode::Captured)), "end of input\r\nExit code: 0\r\nNo Errors");
+    ASSERT_TRUE(m_pCommands->RunMain(RunMode::Captured));
+    ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput() == "Name? "; }, 120s));
+    ProcessRunner& runner = *m_host.m_pWindows->m_pRunner;
+    EXPECT_TRUE(runner.SendInput("Bob\n", true));
+    ASSERT_TRUE(WaitFor([&] { return EndsWith(m_run.CopyOutput(), "Number? "); }, 120s));
+    EXPECT_TRUE(runner.SendInput("42\n", true));
+    EXPECT_TRUE(runner.EndInput());
+    EXPECT_EQ(Output(true), "Name? Bob\r\nNumber? 42\r\nBob wins\r\nend of input\r\nExit code: 0\r\nNo Errors");
 
     ASSERT_TRUE(m_pCommands->RunMain(RunMode::Captured, std::string("forever")));
+    m_host.m_pWindows->m_pRunner->SendInput("Ann\n3\n", false);
+    m_host.m_pWindows->m_pRunner->EndInput();
     ASSERT_TRUE(WaitFor([&] { return m_run.CopyOutput().find("looping") != std::string::npos; }, 120s));
     EXPECT_TRUE(m_host.m_pWindows->m_pRunner->Terminate(11));
-    EXPECT_EQ(Output(true), "end of input\r\nlooping\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(Output(true), "Name? Number? Ann loses\r\nend of input\r\nlooping\r\nExit code: 11\r\nProcess terminated by user.");
 }
 
 // The new-project templates with a display: the application's Frame comes up and is stopped,

@@ -40,7 +40,7 @@ TEST(ToolLines, EachCommandsLineFolderAndCaption)
         {CreateJar("/jdk", Root("/p/src/Main.java"), {}, "/out/manifest.txt", "/out/Main.jar"),
          {"/jdk/bin/jar", "jar cmfv \"/out/manifest.txt\" \"/out/Main.jar\" *.class", "/p/src",
           "Creating jar /out/Main.jar"}},
-        {ArchiveListing("/jdk/", "/lib/my classes.jar"), {"/jdk//bin/jar", "jar tvf my classes.jar", "/lib", ""}},
+        {ArchiveListing("/jdk/", "/lib/my classes.jar"), {"/jdk//bin/jar", "jar tvf \"my classes.jar\"", "/lib", ""}},
         // A main class in a package: every tool works in the source root and names it in full.
         {Build("/jdk", Root("/p/src/org/example/app/Main.java", "org.example.app"), "-g"),
          {"/jdk/bin/javac", "javac org/example/app/Main.java -g", "/p/src",

@@ -11,6 +11,18 @@ const char* KindName(int kind)
     return names[kind];
 }
 
+// Whether a box with these buttons can give the answer.
+bool Offers(MsgButtons buttons, MsgAnswer answer)
+{
+    switch (buttons) {
+    case MsgButtons::Ok: return answer == MsgAnswer::Ok;
+    case MsgButtons::OkCancel: return answer == MsgAnswer::Ok || answer == MsgAnswer::Cancel;
+    case MsgButtons::YesNo: return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+    case MsgButtons::YesNoCancel: return answer != MsgAnswer::Ok;
+    }
+    return false;
+}
+
 }  // namespace
 
 CScriptedUi::~CScriptedUi()
@@ -24,10 +36,13 @@ bool CScriptedUi::AllAnswered() const
     return m_answers.empty();
 }
 
-void CScriptedUi::ExpectMessage(std::string text, MsgAnswer answer)
+void CScriptedUi::ExpectMessage(std::string text, MsgAnswer answer, MsgButtons buttons, std::string caption)
 {
     CAnswer a = Make(Kind::Message, std::move(text));
     a.messageAnswer = answer;
+    a.buttons = buttons;
+    a.caption = std::move(caption);
+    EXPECT_TRUE(Offers(buttons, answer)) << "a box with these buttons cannot give that answer: " << a.text;
     m_answers.push_back(std::move(a));
 }
 
@@ -79,13 +94,15 @@ bool CScriptedUi::Next(Kind kind, const std::string& what, CAnswer& answer)
     return true;
 }
 
-MsgAnswer CScriptedUi::MessageBox(const std::string& text, MsgButtons, MsgIcon, const std::string&)
+MsgAnswer CScriptedUi::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string& caption)
 {
     m_messages.push_back(text);
     CAnswer answer;
     if (!Next(Kind::Message, text, answer))
         return MsgAnswer::Cancel;
     EXPECT_EQ(answer.text, text) << "a different message was shown";
+    EXPECT_EQ(static_cast<int>(buttons), static_cast<int>(answer.buttons)) << "other buttons than expected: " << text;
+    EXPECT_EQ(caption, answer.caption) << "another caption than expected: " << text;
     return answer.messageAnswer;
 }
 

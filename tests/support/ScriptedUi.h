@@ -18,7 +18,10 @@ public:
     ~CScriptedUi() override;
 
     // Queue the answer to the next prompt of each kind; prompts are answered in queue order.
-    void ExpectMessage(std::string text, MsgAnswer answer = MsgAnswer::Ok);
+    // A message box must come with the buttons and caption given, and the answer must be one
+    // of its buttons.
+    void ExpectMessage(std::string text, MsgAnswer answer = MsgAnswer::Ok, MsgButtons buttons = MsgButtons::Ok,
+                       std::string caption = CUi::kAppCaption);
     void ExpectOpenFiles(std::vector<std::string> paths);  // an empty list cancels
     void ExpectSaveFile(std::string path);                  // an empty path cancels
     void ExpectColour(std::optional<std::uint32_t> colour);
@@ -46,6 +49,8 @@ private:
         Kind kind = Kind::Message;
         std::string text;  // message text, dialog name, or saved path
         MsgAnswer messageAnswer = MsgAnswer::Ok;
+        MsgButtons buttons = MsgButtons::Ok;
+        std::string caption;
         std::vector<std::string> paths;
         std::optional<std::uint32_t> colour;
         std::optional<std::string> folder;

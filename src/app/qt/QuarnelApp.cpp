@@ -28,6 +28,7 @@
 #include "project/JavaProjectDoc.h"
 #include "projectwindow/qt/ProjectFormView.h"
 #include "projectwindow/qt/ProjectFrame.h"
+#include "run/ProcessWindowDlg.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -207,6 +208,16 @@ void CQuarnelApp::RegisterCommands()
 void CQuarnelApp::AppendRouteTail(std::vector<CCmdTarget*>& route) const
 {
     route.push_back(&m_projectForwarder);
+}
+
+bool CQuarnelApp::QueryCloseMainWnd()
+{
+    if (!m_capturedRun.IsRunning())
+        return true;
+    if (GetUi().MessageBox(CProcessWindowDlg::kAbortQuestion, MsgButtons::OkCancel) != MsgAnswer::Ok)
+        return false;
+    m_capturedRun.EndActiveRun();
+    return true;
 }
 
 void CQuarnelApp::OnMainWndClosing(bool bMaximised)

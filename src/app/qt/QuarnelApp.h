@@ -57,6 +57,9 @@ public:
     // The one captured run of the program.
     CCapturedRun& GetCapturedRun() { return m_capturedRun; }
 
+    // With a captured run active, asks whether to abort it, as the Process Window does; on OK
+    // the run and its process group end at once.
+    bool QueryCloseMainWnd() override;
     // Stores whether the frame was maximised and, with no project open, the recent projects.
     void OnMainWndClosing(bool bMaximised) override;
 

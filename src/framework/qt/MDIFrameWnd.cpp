@@ -375,6 +375,8 @@ void CMDIFrameWnd::RemoveDocWindow(CMDIChildWnd& frame)
 
 bool CMDIFrameWnd::OnClose()
 {
+    if (!m_app.QueryCloseMainWnd())
+        return false;
     // A frame minimised from the maximised state still reports both; it counts as not maximised.
     m_app.OnMainWndClosing(isMaximized() && !isMinimized());
     if (!m_app.GetDocManager().SaveAllModified())

@@ -33,6 +33,8 @@ public:
     // and what the application asks after itself.
     std::vector<CCmdTarget*> CurrentRoute() const;
 
+    // Asked first when the main window is to close; false keeps it open.
+    virtual bool QueryCloseMainWnd() { return true; }
     // The main window is closing, before any document is asked to save.
     virtual void OnMainWndClosing(bool /*bMaximised*/) {}
 

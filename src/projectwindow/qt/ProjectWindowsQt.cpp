@@ -33,8 +33,16 @@ bool CProjectWindowsQt::IsProcessBarVisible() const
 
 void CProjectWindowsQt::ShowProcessBar(bool bShow)
 {
-    if (HasProcessBar())
-        m_pProcessBar->ShowBar(bShow);
+    if (!HasProcessBar())
+        return;
+    // A window closed with Escape left its output with the project: shown again, it shows that.
+    if (bShow && m_pProcessWindow == nullptr) {
+        auto* window = new CProcessWindowDlgQt(m_processHost, this, nullptr);
+        window->ShowLastOutput(m_project.GetLastCompileOutput());
+        m_pProcessBar->SetChild(window);
+        m_pProcessWindow = window;
+    }
+    m_pProcessBar->ShowBar(bShow);
 }
 
 void CProjectWindowsQt::WatchRun(std::unique_ptr<ProcessRunner> runner)

@@ -52,9 +52,16 @@ CProcessOutputBox::CProcessOutputBox(const COutputLines& lines, QWidget* parent)
 
 CProcessOutputBox::~CProcessOutputBox() = default;
 
+QString CProcessOutputBox::ShowNuls(QString text) const
+{
+    return text.replace(QChar(u'\0'), m_chNul);
+}
+
 void CProcessOutputBox::UpdateMetrics()
 {
     const QFontMetrics metrics(font());
+    // The symbol for NUL where the font has it, else the empty-set sign.
+    m_chNul = metrics.inFontUcs4(0x2400) ? QChar(0x2400) : QChar(0x2205);
     m_nLineHeight = std::max(1, metrics.lineSpacing());
     m_nCharWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('x')));
     m_layouts.clear();
@@ -65,13 +72,10 @@ void CProcessOutputBox::UpdateMetrics()
 
 QString CProcessOutputBox::ShownText(std::size_t nLine) const
 {
-    const std::size_t nStart = m_lines.LineStart(nLine);
-    const std::size_t nEnd = m_lines.LineEnd(nLine);
-    if (nEnd - nStart <= kMaxShownBytes)
-        return Decode(m_lines.Copy(nStart, nEnd));
-    std::string bytes = m_lines.Copy(nStart, nStart + kMaxShownBytes);
+    std::string bytes = m_lines.LineHead(nLine, kMaxShownBytes);
     // Not half a character at the cut.
-    bytes.resize(bytes.size() - IncompleteUtf8Tail(bytes));
+    if (m_lines.LineLength(nLine) > kMaxShownBytes)
+        bytes.resize(bytes.size() - IncompleteUtf8Tail(bytes));
     return Decode(bytes);
 }
 
@@ -81,7 +85,18 @@ QTextLayout& CProcessOutputBox::LayoutOf(std::size_t nLine) const
         return *found->second;
     if (m_layouts.size() >= kKeptLayouts)
         m_layouts.clear();
-    auto layout = std::make_unique<QTextLayout>(ShownText(nLine), font());
+    const QString text = ShownText(nLine);
+    auto layout = std::make_unique<QTextLayout>(ShowNuls(text), font());
+    // A NUL's symbol stands out from the same character written as text.
+    QList<QTextLayout::FormatRange> nuls;
+    for (qsizetype at = text.indexOf(QChar(u'\0')); at >= 0; at = text.indexOf(QChar(u'\0'), at + 1)) {
+        QTextLayout::FormatRange range;
+        range.start = static_cast<int>(at);
+        range.length = 1;
+        range.format.setBackground(palette().brush(QPalette::Midlight));
+        nuls.append(range);
+    }
+    layout->setFormats(nuls);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setTabStopDistance(kTabColumns * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
@@ -137,6 +152,7 @@ void CProcessOutputBox::OnTextReplaced()
 {
     m_layouts.clear();
     m_nLinesSeen = m_lines.LineCount();
+    m_nDroppedSeen = m_lines.DroppedBytes();
     m_nWidestLaidOut = 0;
     m_caret = m_anchor = CPos();
     m_bSelecting = false;
@@ -148,8 +164,14 @@ void CProcessOutputBox::OnTextReplaced()
 
 void CProcessOutputBox::OnTextAppended()
 {
-    // Only the line that was last can have changed; every line before it is as it was.
-    ForgetLayoutsFrom(m_nLinesSeen - 1);
+    // Only the line that was last can have changed; every line before it is as it was, unless
+    // old lines were let go and every line moved up.
+    if (m_lines.DroppedBytes() != m_nDroppedSeen) {
+        m_layouts.clear();
+        m_nDroppedSeen = m_lines.DroppedBytes();
+    } else {
+        ForgetLayoutsFrom(m_nLinesSeen - 1);
+    }
     m_nLinesSeen = m_lines.LineCount();
     m_bSelecting = false;
     UpdateScrollRanges();
@@ -420,7 +442,7 @@ QString CProcessOutputBox::ToPlainText() const
     for (std::size_t nLine = 0; nLine < m_lines.LineCount(); ++nLine) {
         if (nLine > 0)
             text += QLatin1Char('\n');
-        text += Decode(m_lines.LineText(nLine));
+        text += ShowNuls(Decode(m_lines.LineText(nLine)));
     }
     return text;
 }

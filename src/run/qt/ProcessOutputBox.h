@@ -12,7 +12,8 @@ class QTextLayout;
 // The Process Window's output box: a read-only view of the output lines, painted in the
 // system's window colours, with both scroll bars, a caret, selection by mouse and keys, and
 // copying. Only the lines in sight are laid out, so neither adding text nor painting costs more
-// when the box already holds a long output; a line is laid out up to kMaxShownBytes of it.
+// when the box already holds a long output; a line is laid out up to kMaxShownBytes of it. A NUL
+// the tool wrote shows as a marked symbol, and the rest of its line stays in sight.
 class CProcessOutputBox : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
     bool HasSelection() const { return m_caret != m_anchor; }
     int CaretLine() const { return static_cast<int>(m_caret.nLine); }
     int FirstVisibleLine() const;
+    // What a NUL of the output shows as: the symbol for NUL where the font has one.
+    QChar NulSymbol() const { return m_chNul; }
     void SelectAll();
     void Copy() const;
 
@@ -61,7 +64,9 @@ private:
     };
 
     QTextLayout& LayoutOf(std::size_t nLine) const;
+    // The line's text as the box lays it out, NULs still in it.
     QString ShownText(std::size_t nLine) const;
+    QString ShowNuls(QString text) const;
     int ColumnCount(std::size_t nLine) const;
     int VisibleLineCount() const;
     int LineHeight() const { return m_nLineHeight; }
@@ -78,8 +83,10 @@ private:
     CPos m_anchor;
     bool m_bSelecting = false;
     std::size_t m_nLinesSeen = 1;
+    std::size_t m_nDroppedSeen = 0;
     int m_nLineHeight = 1;
     int m_nCharWidth = 1;
+    QChar m_chNul {0x2400};
     mutable int m_nWidestLaidOut = 0;
     // Layouts of the lines painted lately; a changed line is laid out again.
     mutable std::unordered_map<std::size_t, std::unique_ptr<QTextLayout>> m_layouts;

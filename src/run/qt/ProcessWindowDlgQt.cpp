@@ -4,11 +4,14 @@
 
 #include "run/ProcessRunner.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+
+#include <optional>
 
 namespace {
 
@@ -38,7 +41,8 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
                                          std::unique_ptr<ProcessRunner> runner, QWidget* parent)
     : QWidget(parent), m_model(host, pOwner, std::move(runner)), m_pStop(new QPushButton(tr("stop"), this)),
       m_pProgress(new QProgressBar(this)), m_pStatus(new QLineEdit(this)),
-      m_pOutput(new CProcessOutputBox(m_model.GetOutput(), this))
+      m_pOutput(new CProcessOutputBox(m_model.GetOutput(), this)), m_pInput(new QLineEdit(this)),
+      m_pEndInput(new QPushButton(tr("End input"), this))
 {
     setObjectName(Id(CProcessWindowDlg::IDD));
     m_pStop->setObjectName(Id(CProcessWindowDlg::IDC_STOP));
@@ -50,10 +54,19 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
     m_pStatus->setReadOnly(true);
     m_pOutput->setObjectName(Id(CProcessWindowDlg::IDC_OUTPUT));
     m_pOutput->setFont(OutputFont(host));
+    // What is typed reads as it will show in the output.
+    m_pInput->setObjectName("input");
+    m_pInput->setFont(m_pOutput->font());
+    m_pInput->setPlaceholderText(tr("Input for the running program: Enter sends a line, Ctrl+D ends the input"));
+    m_pInput->installEventFilter(this);
+    m_pEndInput->setObjectName("endinput");
+    m_pEndInput->setAutoDefault(false);
+    m_pEndInput->setToolTip(tr("End the program's input (Ctrl+D)"));
     // The strip keeps the small font of the dialog's resource, so that "stop" fits its button.
     QFont stripFont = font();
     stripFont.setPointSizeF(kStripPointSize);
-    for (QWidget* control : {static_cast<QWidget*>(m_pStop), static_cast<QWidget*>(m_pStatus)})
+    for (QWidget* control : {static_cast<QWidget*>(m_pStop), static_cast<QWidget*>(m_pStatus),
+                             static_cast<QWidget*>(m_pEndInput)})
         control->setFont(stripFont);
 
     connect(m_pStop, &QPushButton::clicked, this, [this] {
@@ -68,6 +81,15 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
     m_more.setSingleShot(true);
     m_more.setInterval(0);
     connect(&m_more, &QTimer::timeout, this, &CProcessWindowDlgQt::ShowMore);
+    m_quickLook.setInterval(kQuickLookMs);
+    connect(&m_quickLook, &QTimer::timeout, this, [this] {
+        m_model.LookForOutput();
+        ShowModel();
+    });
+    connect(m_pEndInput, &QPushButton::clicked, this, [this] {
+        m_model.OnEndInput();
+        ShowModel();
+    });
 
     m_model.OnInitDialog();
     ShowModel();
@@ -104,6 +126,45 @@ void CProcessWindowDlgQt::OnTimer()
     ShowModel();
 }
 
+void CProcessWindowDlgQt::ShowLastOutput(const std::string& output)
+{
+    m_model.ShowLastOutput(output);
+    ShowModel();
+}
+
+void CProcessWindowDlgQt::SendInputLine()
+{
+    if (m_model.OnInputLine(m_pInput->text().toStdString()))
+        m_pInput->clear();
+    ShowModel();
+}
+
+bool CProcessWindowDlgQt::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_pInput || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        SendInputLine();
+        return true;
+    }
+    if (key->key() == Qt::Key_D && modifiers == Qt::ControlModifier) {
+        m_model.OnEndInput();
+        ShowModel();
+        return true;
+    }
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && modifiers == Qt::NoModifier) {
+        const std::optional<std::string> line = key->key() == Qt::Key_Up
+                                                    ? m_model.OnHistoryUp(m_pInput->text().toStdString())
+                                                    : m_model.OnHistoryDown();
+        if (line)
+            m_pInput->setText(QString::fromStdString(*line));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void CProcessWindowDlgQt::ShowMore()
 {
     m_model.ShowMore();
@@ -136,6 +197,31 @@ void CProcessWindowDlgQt::ShowModel()
         m_more.start();
     else
         m_more.stop();
+    if (m_model.IsAwaitingReply()) {
+        if (!m_quickLook.isActive())
+            m_quickLook.start();
+    } else {
+        m_quickLook.stop();
+    }
+
+    const bool bInput = m_model.IsInputEnabled();
+    if (bInput != m_bInputShown) {
+        m_bInputShown = bInput;
+        if (bInput) {
+            // A run that may read input: what the person types next goes to it. A window not
+            // on screen yet (the first run makes it) takes the focus once it is shown.
+            m_pFocusBefore = QApplication::focusWidget();
+            m_pInput->setEnabled(true);
+            if (isVisible())
+                m_pInput->setFocus();
+            else
+                m_bFocusInputWhenShown = true;
+        } else if (m_pInput->hasFocus() && m_pFocusBefore != nullptr && m_pFocusBefore != m_pInput) {
+            m_pFocusBefore->setFocus();
+        }
+    }
+    m_pInput->setEnabled(bInput);
+    m_pEndInput->setEnabled(bInput);
 }
 
 void CProcessWindowDlgQt::LayOut()
@@ -143,7 +229,19 @@ void CProcessWindowDlgQt::LayOut()
     m_pStop->setGeometry(kStopBox.ToPixels());
     m_pProgress->setGeometry(kProgressBox.ToPixels());
     m_pStatus->setGeometry(kStatusBox.ToPixels());
-    m_pOutput->setGeometry(0, kStripHeight, width(), std::max(0, height() - kStripHeight));
+    const int nInputTop = std::max(kStripHeight, height() - kInputHeight);
+    m_pOutput->setGeometry(0, kStripHeight, width(), nInputTop - kStripHeight);
+    const int nButtonWidth = std::max(m_pEndInput->sizeHint().width(), 60);
+    m_pInput->setGeometry(0, nInputTop, std::max(0, width() - nButtonWidth), kInputHeight);
+    m_pEndInput->setGeometry(std::max(0, width() - nButtonWidth), nInputTop, nButtonWidth, kInputHeight);
+}
+
+void CProcessWindowDlgQt::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_bFocusInputWhenShown && m_pInput->isEnabled())
+        m_pInput->setFocus();
+    m_bFocusInputWhenShown = false;
 }
 
 void CProcessWindowDlgQt::resizeEvent(QResizeEvent* event)

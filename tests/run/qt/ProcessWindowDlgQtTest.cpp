@@ -32,9 +32,9 @@ protected:
         m_run.WaitUntilIdle(60s);
     }
 
-    CProcessWindowDlgQt& Open(const std::string& arguments)
+    CProcessWindowDlgQt& Open(const std::string& arguments, RunInput input = RunInput::None)
     {
-        std::unique_ptr<ProcessRunner> runner = m_run.StartRun(kHelper, "helper " + arguments, m_dir.Path());
+        std::unique_ptr<ProcessRunner> runner = m_run.StartRun(kHelper, "helper " + arguments, m_dir.Path(), input);
         EXPECT_NE(runner, nullptr) << arguments;
         m_pWindow = std::make_unique<CProcessWindowDlgQt>(m_host, &m_owner, std::move(runner), &m_frame);
         m_pWindow->setGeometry(5, 7, 600, 150);
@@ -99,12 +99,16 @@ TEST_F(ProcessWindowDlgQtTest, ControlsFollowTheRunAndTheBoxShowsEachCrEndedLine
     EXPECT_EQ(m_host.m_paneTexts.back(), Dlg::kComplete);
 }
 
-// Would catch a strip or box that ignores the window's size.
-TEST_F(ProcessWindowDlgQtTest, BoxFillsTheWindowBelowTheStripOfControls)
+// Would catch a strip, box or input row that ignores the window's size.
+TEST_F(ProcessWindowDlgQtTest, BoxFillsTheWindowBetweenTheStripOfControlsAndTheInputLine)
 {
     CProcessWindowDlgQt& window = Open("silent");
     window.resize(640, 180);
-    EXPECT_EQ(window.OutputBox()->geometry(), QRect(0, 22, 640, 158));
+    EXPECT_EQ(window.OutputBox()->geometry(), QRect(0, 22, 640, 180 - 22 - CProcessWindowDlgQt::kInputHeight));
+    EXPECT_EQ(window.InputLine()->geometry().top(), 180 - CProcessWindowDlgQt::kInputHeight);
+    EXPECT_EQ(window.InputLine()->geometry().left(), 0);
+    EXPECT_EQ(window.InputLine()->geometry().right() + 1, window.EndInputButton()->geometry().left());
+    EXPECT_EQ(window.EndInputButton()->geometry().right(), 639);
     for (QWidget* control : {static_cast<QWidget*>(window.StopButton()), static_cast<QWidget*>(window.ProgressBar()),
                              static_cast<QWidget*>(window.StatusLine())})
         EXPECT_LE(control->geometry().bottom(), CProcessWindowDlgQt::kStripHeight - 1) << control->objectName().toStdString();
@@ -138,13 +142,13 @@ TEST_F(ProcessWindowDlgQtTest, EscapeAsksWhileRunningAndHandsTheOutputOverWhenId
     CProcessWindowDlgQt& window = Open("hang");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Shown() == "ready\n"; }, 60000));
     window.OutputBox()->setFocus();
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Cancel, MsgButtons::OkCancel);
     QTest::keyClick(window.OutputBox(), Qt::Key_Escape);
     EXPECT_TRUE(m_host.m_ui.AllAnswered());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(m_run.IsRunning());
 
-    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok);
+    m_host.m_ui.ExpectMessage(Dlg::kAbortQuestion, MsgAnswer::Ok, MsgButtons::OkCancel);
     window.StopButton()->click();
     ASSERT_TRUE(WaitUntilShownToTheEnd());
     QTest::keyClick(&window, Qt::Key_Escape);
@@ -165,4 +169,55 @@ TEST_F(ProcessWindowDlgQtTest, DestroyingTheWindowStoresItsScreenBox)
     const CWindowBox& box = m_host.m_savedBoxes[0];
     EXPECT_EQ((std::vector<int> {box.nLeft, box.nTop, box.nRight, box.nBottom}),
               (std::vector<int> {topLeft.x(), topLeft.y(), topLeft.x() + 600, topLeft.y() + 150}));
+}
+
+// Would catch an input line that is not ready for a program that reads (enabled, with the
+// focus), Enter that loses the line or its echo, Up and Down that do not bring lines back,
+// Ctrl+D or the button that do not end the input, and a line left enabled once the input ended.
+TEST_F(ProcessWindowDlgQtTest, InputLineSendsWhatIsTypedAndEndsTheInput)
+{
+    CProcessWindowDlgQt& window = Open("echo", RunInput::Pipe);
+    QApplication::setActiveWindow(&m_frame);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_frame));
+    QLineEdit* input = window.InputLine();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Shown() == "name? "; }, 60000));
+    EXPECT_TRUE(input->isEnabled());
+    EXPECT_TRUE(window.EndInputButton()->isEnabled());
+    EXPECT_TRUE(input->hasFocus());
+    QTest::keyClicks(input, "Bob");
+    QTest::keyClick(input, Qt::Key_Return);
+    EXPECT_EQ(input->text(), "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Shown() == "name? Bob\ngot Bob\nname? "; }, 60000));
+    QTest::keyClicks(input, "Ann");
+    QTest::keyClick(input, Qt::Key_Return);
+    QTest::keyClicks(input, "draft");
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "Ann");
+    QTest::keyClick(input, Qt::Key_Up);
+    EXPECT_EQ(input->text(), "Bob");
+    QTest::keyClick(input, Qt::Key_Down);
+    QTest::keyClick(input, Qt::Key_Down);
+    EXPECT_EQ(input->text(), "draft");
+    QTest::keyClick(input, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_FALSE(input->isEnabled());
+    ASSERT_TRUE(WaitUntilShownToTheEnd());
+    EXPECT_EQ(Shown(), "name? Bob\ngot Bob\nname? Ann\ngot Ann\nname? end of input\nExit code: 0\nNo Errors");
+
+    window.WatchRun(m_run.StartRun(kHelper, "helper echo", m_dir.Path(), RunInput::Pipe), &m_owner);
+    ASSERT_TRUE(input->isEnabled());
+    window.EndInputButton()->click();
+    EXPECT_FALSE(input->isEnabled());
+    EXPECT_FALSE(window.EndInputButton()->isEnabled());
+    ASSERT_TRUE(WaitUntilShownToTheEnd());
+    EXPECT_EQ(Shown(), "name? end of input\nExit code: 0\nNo Errors");
+}
+
+// Would catch a NUL that cuts its line short on screen or shows as nothing at all.
+TEST_F(ProcessWindowDlgQtTest, NulShowsAsItsSymbolAndTheRestOfTheLineStays)
+{
+    Open(R"(write "name=[Bob\0\0\0] len=8\n")");
+    ASSERT_TRUE(WaitUntilShownToTheEnd());
+    const QChar nul = m_pWindow->OutputBox()->NulSymbol();
+    EXPECT_TRUE(nul == QChar(0x2400) || nul == QChar(0x2205));
+    EXPECT_EQ(Shown(), "name=[Bob" + QString(3, nul) + "] len=8\nExit code: 0\nNo Errors");
 }
