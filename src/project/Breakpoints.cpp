@@ -68,6 +68,9 @@ void CBreakpoints::Reset(CFileLines files)
     if (files == m_files)
         return;
     m_files = std::move(files);
+    const std::vector<CBreakpointObserver*> observers = m_observers;
+    for (CBreakpointObserver* observer : observers)
+        observer->OnBreakpointsReset();
     NotifyChanged();
 }
 

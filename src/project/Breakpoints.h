@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-// Hears of the project's breakpoints: one the user set or cleared, and any change at all (one
-// set or cleared, lines moved by edits, the whole set read from the project's side file).
+// Hears of the project's breakpoints: one the user set or cleared, the whole set replaced (read
+// from the project's side file), and any change at all (these, and lines moved by edits).
 class CBreakpointObserver {
 public:
     virtual ~CBreakpointObserver() = default;
     virtual void OnBreakpointToggled(const std::string& /*path*/, int /*nLine*/, bool /*bSet*/) {}
+    virtual void OnBreakpointsReset() {}
     virtual void OnBreakpointsChanged() {}
 };
 

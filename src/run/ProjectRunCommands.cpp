@@ -182,17 +182,30 @@ bool CProjectRunCommands::CompileSourceWindow(const std::string& path)
 
 bool CProjectRunCommands::Build()
 {
+    return StartBuild("").has_value();
+}
+
+std::optional<CSourceRoot> CProjectRunCommands::StartBuild(const std::string& extraSwitches)
+{
     if (!CheckedMainPath())
-        return false;
+        return std::nullopt;
     if (m_host.SaveBeforeCompiling())
         m_host.SaveAll();
-    const std::optional<CSourceRoot> main = CheckedMainRoot();
+    std::optional<CSourceRoot> main = CheckedMainRoot();
     if (!main)
-        return false;
-    const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, m_project.GetJavacSwitches());
+        return std::nullopt;
+    std::string switches = m_project.GetJavacSwitches();
+    if (!extraSwitches.empty())
+        switches += (switches.empty() ? "" : " ") + extraSwitches;
+    CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, switches);
+    // A build with switches of its own says which, so the person sees what was compiled how.
+    if (!extraSwitches.empty())
+        line.strCaption += " with " + extraSwitches;
     m_host.SetProcessCaption(line.strCaption);
     const CWaitCursor wait(Ui());
-    return Start(line, RunMode::Captured);
+    if (!Start(line, RunMode::Captured))
+        return std::nullopt;
+    return main;
 }
 
 bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>& arguments)
