@@ -60,6 +60,8 @@ public:
     std::vector<std::int64_t> ShowChildren(const CDebugChildren& children);
 
     bool IsStopped() const { return m_bStopped; }
+    // The rows shown are those of the frame chosen at this stop.
+    bool AreRowsCurrent() const { return m_bRowsCurrent; }
     const std::vector<CDebugLocation>& Frames() const { return m_frames; }
     int SelectedFrame() const { return m_nSelected; }
     const std::string& Status() const { return m_strStatus; }

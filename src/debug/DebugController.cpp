@@ -74,6 +74,7 @@ bool CDebugController::StartSession(CDebugLaunch launch)
     }
     m_session = std::move(session);
     m_exitCode.reset();
+    m_nPid = 0;
     m_phase = Phase::Starting;
     // Stack traces in the output name files from the source root.
     m_project.SetLastRunFolder(m_strRoot);
@@ -195,8 +196,9 @@ void CDebugController::OnEventsWaiting()
     m_endedSession.reset();
 }
 
-void CDebugController::OnDebugStarted(std::int64_t)
+void CDebugController::OnDebugStarted(std::int64_t nPid)
 {
+    m_nPid = nPid;
     m_phase = Phase::Running;
     m_bar.ShowRunning();
 }

@@ -44,6 +44,8 @@ public:
     bool IsActive() const { return m_phase != Phase::Idle; }
     CDebugBarModel& GetBarModel() { return m_bar; }
     const std::string& GetSourceRoot() const { return m_strRoot; }
+    // The process number of the program's JVM once it has started; 0 before.
+    std::int64_t GetProgramPid() const { return m_nPid; }
 
     // The build has just started as the captured run: once it ends without errors the program
     // runs under the debugger as launch says, with the project's breakpoints as they are then.
@@ -109,6 +111,7 @@ private:
     CDebugLaunch m_pending;
     std::string m_strRoot;
     std::optional<int> m_exitCode;
+    std::int64_t m_nPid = 0;
     std::string m_strArrowPath;
     CDebugBarModel m_bar;
 };

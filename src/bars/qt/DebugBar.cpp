@@ -2,7 +2,7 @@
 
 namespace {
 // The stack and the variables side by side with their values want more room than the tree.
-constexpr int kChildExtent = 300;
+constexpr int kChildExtent = 360;
 }  // namespace
 
 CDebugBar::CDebugBar()

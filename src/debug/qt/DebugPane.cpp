@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kRowRole = Qt::UserRole + 1;
+constexpr int kValueWidth = 170;
 enum Column { kName, kValue, kType };
 
 }  // namespace
@@ -32,6 +33,9 @@ CDebugPane::CDebugPane(CDebugBarModel& model, CDebugController& controller, QWid
     m_pVariables->setHeaderLabels({tr("Name"), tr("Value"), tr("Type")});
     m_pVariables->setUniformRowHeights(true);
     m_pVariables->header()->setStretchLastSection(true);
+    // Names are short and wanted whole; a value takes what room is left before its type.
+    m_pVariables->header()->setSectionResizeMode(kName, QHeaderView::ResizeToContents);
+    m_pVariables->setColumnWidth(kValue, kValueWidth);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(m_pStack);
