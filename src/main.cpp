@@ -3,6 +3,7 @@
 #include "app/HeadlessRun.h"
 #include "app/qt/DialogViews.h"
 #include "app/qt/QuarnelApp.h"
+#include "app/qt/SignalCloser.h"
 #include "app/qt/SingleInstance.h"
 #include "framework/qt/MDIFrameWnd.h"
 #include "framework/qt/QtDesktopShell.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     InstallDialogViews(ui);
     CQtDesktopShell shell;
     CQuarnelApp app(ui, shell, CAppEnvironment::FromProcess());
+    const CSignalCloser closer(app);
     // Boxes shown while the program starts belong to the main window too.
     ui.SetMainWindow([&app] { return app.GetMainWnd(); });
     if (!app.InitInstance(cmdInfo))

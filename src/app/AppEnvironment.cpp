@@ -2,6 +2,7 @@
 
 #include "QuarnelSettings.h"
 
+#include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 
 #include <climits>
@@ -17,5 +18,8 @@ CAppEnvironment CAppEnvironment::FromProcess()
     env.strSettingsFile =
         CSettingsStore::DefaultFilePath(CQuarnelSettings::kCompany, CQuarnelSettings::kApplication);
     env.jdkSearch = CJdkSearch::FromEnvironment();
+    env.strRecoveryFolder = Paths::Join(Paths::UserBaseFolder("XDG_STATE_HOME", ".local/state"),
+                                        std::string(CQuarnelSettings::kCompany) + "/" +
+                                            CQuarnelSettings::kApplication + "/recovery");
     return env;
 }

@@ -9,7 +9,10 @@ struct CAppEnvironment {
     std::string strProgramPath;   // full path of the program file
     std::string strSettingsFile;  // the per-user settings file
     CJdkSearch jdkSearch;         // where the installed JDK is looked for
+    // Where unsaved documents are kept against a crash; "" keeps none.
+    std::string strRecoveryFolder;
 
-    // The running program's own: its executable, the user's settings file, the system's JDK.
+    // The running program's own: its executable, the user's settings file and state folder, the
+    // system's JDK.
     static CAppEnvironment FromProcess();
 };

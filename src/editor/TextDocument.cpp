@@ -12,7 +12,59 @@
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <climits>
+
+void CTextDocument::SetTextModel(CTextModel* text)
+{
+    if (m_pTextModel != nullptr)
+        m_pTextModel->RemoveChangeObserver(this);
+    m_pTextModel = text;
+    if (m_pTextModel != nullptr)
+        m_pTextModel->AddChangeObserver(this);
+}
+
+void CTextDocument::OnTextChanged(TextPos)
+{
+    for (CDocumentObserver* observer : GetObservers())
+        observer->OnDocumentChanged(*this);
+}
+
+void CTextDocument::ReplaceAllText(std::string_view bytes)
+{
+    if (m_pTextModel == nullptr) {
+        m_strText.assign(bytes);
+        return;
+    }
+    CTextModel& text = *m_pTextModel;
+    const TextPos nCaret = text.GetSelection().nEnd;
+    const int nLine = text.LineFromPosition(nCaret);
+    const TextPos nColumn = nCaret - text.LineStart(nLine);
+    {
+        const CUndoStep step(text);
+        text.Replace(0, text.GetLength(), bytes);
+    }
+    const int nNewLine = std::min(nLine, text.GetLineCount() - 1);
+    const TextPos nPos = std::min(text.LineStart(nNewLine) + nColumn, text.LineEnd(nNewLine));
+    text.SetSelection(nPos, nPos);
+}
+
+bool CTextDocument::ReloadFromFile()
+{
+    const FileIo::FileReadResult file = FileIo::ReadWholeFile(GetPathName());
+    if (file.status != FileIo::FileStatus::Ok) {
+        Ui().MessageBox(FileErrorText(file.status, FileIo::FileDirection::Reading, GetPathName()));
+        return false;
+    }
+    ReplaceAllText(file.bytes);
+    SetFileStamp(file.stamp);
+    SetModifiedFlag(false);
+    // The windows take what they show now as the file's state.
+    const auto observers = GetObservers();
+    for (CDocumentObserver* observer : observers)
+        observer->OnDocumentSaved(*this);
+    return true;
+}
 
 std::string CTextDocument::GetText() const
 {

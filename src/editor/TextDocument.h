@@ -1,18 +1,19 @@
 #pragma once
 
 #include "EditorSettings.h"
+#include "TextModel.h"
 
 #include "framework/Document.h"
 #include "project/LineMarker.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-class CTextModel;
-
 // A document whose file is plain text, kept as its exact bytes. While a window shows it, the
-// window's editor holds the current text; saving takes it from there.
-class CTextDocument : public CDocument {
+// window's editor holds the current text; saving takes it from there. Its observers hear of
+// every change to that text.
+class CTextDocument : public CDocument, private CTextChangeObserver {
 public:
     using CDocument::CDocument;
 
@@ -27,9 +28,16 @@ public:
     void SetText(std::string text) { m_strText = std::move(text); }
 
     // The text of the window that holds the current text; none when no window shows the
-    // document.
+    // document. A window gives its text up (none, or another window's) before it goes.
     CTextModel* GetTextModel() const { return m_pTextModel; }
-    void SetTextModel(CTextModel* text) { m_pTextModel = text; }
+    void SetTextModel(CTextModel* text);
+
+    // Puts bytes in place of the whole text, as one step the user can undo, keeping the caret
+    // on its line as far as the new text reaches.
+    void ReplaceAllText(std::string_view bytes);
+    // Reads the file again into the text; what is shown is then the file, unmodified. False,
+    // with the reason shown, when it cannot be read.
+    bool ReloadFromFile();
 
     // Marks the lines a compile named in every window of the document, replacing the marks
     // there were: a symbol in the margin and the line's text underlined, the message over
@@ -48,6 +56,8 @@ protected:
     void DeleteContents() override { m_strText.clear(); }
 
 private:
+    void OnTextChanged(TextPos nPos) override;
+
     std::string m_strText;
     CTextModel* m_pTextModel = nullptr;
     std::vector<CLineMarker> m_markedLines;

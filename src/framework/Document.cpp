@@ -14,16 +14,11 @@
 #include <utility>
 
 const char* const CDocument::kUnexpectedFormat = "Unexpected file format.";
+const char* const CDocument::kChangedOnDiskSave =
+    "%1\nThis file has been changed by another program since Ondrik opened or saved it.\n"
+    "Do you want to save it anyway, replacing the other program's version?";
 
 namespace {
-
-std::string ReplaceArg(std::string text, const std::string& arg)
-{
-    const auto pos = text.find("%1");
-    if (pos != std::string::npos)
-        text.replace(pos, 2, arg);
-    return text;
-}
 
 // A file that is gone or that the user may not write cannot simply be written again: Save As
 // is offered instead. The system answers, not the mode bits: root may write a file without
@@ -31,6 +26,11 @@ std::string ReplaceArg(std::string text, const std::string& arg)
 bool CanWriteInPlace(const std::string& path)
 {
     return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool CanWriteInFolderOf(const std::string& path)
+{
+    return ::faccessat(AT_FDCWD, Paths::FolderOf(path).c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 }  // namespace
@@ -80,10 +80,10 @@ std::string CDocument::FileErrorText(FileIo::FileStatus status, FileIo::FileDire
     case FileStatus::Ok:
         return {};
     case FileStatus::NotFound:
-        return ReplaceArg("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
+        return MessageWithArg("%1\nCannot find this file.\nPlease verify that the correct path and file name are given.",
                           path);
     case FileStatus::AccessDenied:
-        return ReplaceArg(bWriting ? "Unable to write to %1, it is read-only or opened by someone else."
+        return MessageWithArg(bWriting ? "Unable to write to %1, it is read-only or opened by someone else."
                                    : "Unable to read from %1, it is opened by someone else.",
                           path);
     case FileStatus::DiskFull:
@@ -111,6 +111,7 @@ bool CDocument::OnOpenDocument(const std::string& path)
     }
     DeleteContents();
     SetModifiedFlag(false);
+    m_fileStamp = file.stamp;
     CArchive ar(file.bytes);
     Serialize(ar);
     if (ar.Failed()) {
@@ -132,10 +133,22 @@ bool CDocument::OnSaveDocument(const std::string& path)
         return false;
     }
     SetModifiedFlag(false);
+    m_fileStamp = CFileStamp::Of(path);
     const auto observers = m_observers;
     for (auto* observer : observers)
         observer->OnDocumentSaved(*this);
     return true;
+}
+
+CDocument::DiskChange CDocument::GetDiskChange() const
+{
+    // A document that never read nor wrote its file knows no version of it to compare.
+    if (m_strPathName.empty() || !m_fileStamp.bExists)
+        return DiskChange::None;
+    const CFileStamp now = CFileStamp::Of(m_strPathName);
+    if (now == m_fileStamp)
+        return DiskChange::None;
+    return now.bExists ? DiskChange::Changed : DiskChange::Removed;
 }
 
 bool CDocument::SaveModified()
@@ -143,7 +156,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const std::string name = m_strPathName.empty() ? m_strTitle : Paths::NameOf(m_strPathName);
-    switch (Ui().MessageBox(ReplaceArg("Save changes to %1?", name), MsgButtons::YesNoCancel)) {
+    switch (Ui().MessageBox(MessageWithArg("Save changes to %1?", name), MsgButtons::YesNoCancel)) {
     case MsgAnswer::Cancel:
         return false;
     case MsgAnswer::Yes:
@@ -188,6 +201,8 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
         if (!chosen)
             return false;
         target = *chosen;
+    } else if (target == m_strPathName && GetDiskChange() == DiskChange::Changed && !AskToWriteOverChange()) {
+        return false;
     }
     if (!OnSaveDocument(target))
         return false;
@@ -199,9 +214,18 @@ bool CDocument::DoSave(const std::string& path, bool bReplace)
     return true;
 }
 
+bool CDocument::AskToWriteOverChange() const
+{
+    return Ui().MessageBox(MessageWithArg(kChangedOnDiskSave, m_strPathName), MsgButtons::YesNo) == MsgAnswer::Yes;
+}
+
 bool CDocument::DoFileSave()
 {
-    if (m_strPathName.empty() || !CanWriteInPlace(m_strPathName))
+    if (m_strPathName.empty())
+        return DoSave({});
+    // The file this document read or wrote, removed since by another program, is written again.
+    const bool bRemoved = GetDiskChange() == DiskChange::Removed && CanWriteInFolderOf(m_strPathName);
+    if (!bRemoved && !CanWriteInPlace(m_strPathName))
         return DoSave({});
     return DoSave(m_strPathName);
 }

@@ -11,6 +11,14 @@ enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Warning, Error, Question };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
+// A message text with its first "%1" replaced by arg.
+inline std::string MessageWithArg(std::string text, const std::string& arg)
+{
+    if (const auto pos = text.find("%1"); pos != std::string::npos)
+        text.replace(pos, 2, arg);
+    return text;
+}
+
 // What a file open or save dialog is asked to show. The filter is written as pairs of a
 // description and patterns, each ended by "|", the list ended by an extra "|".
 struct CFileDialogSpec {

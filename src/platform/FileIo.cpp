@@ -153,6 +153,7 @@ FileReadResult ReadWholeFile(const std::string& path)
     struct stat st {};
     if (::fstat(fd.Get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
         result.bytes.reserve(static_cast<size_t>(st.st_size));
+    result.stamp = CFileStamp::OfDescriptor(fd.Get());
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileStamp.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +20,8 @@ enum class FileStatus {
 struct FileReadResult {
     FileStatus status = FileStatus::Ok;
     std::string bytes;
+    // The file as it was when reading began: a write meanwhile gives a later stamp.
+    CFileStamp stamp;
 };
 
 enum class FileDirection { Reading, Writing };

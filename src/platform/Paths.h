@@ -24,4 +24,12 @@ std::string ExtensionOf(std::string_view path);
 // links are kept as they are.
 std::string Absolute(std::string_view path);
 
+// The user's home folder: HOME, else the user database's entry, else ".".
+std::string HomeFolder();
+
+// A per-user base folder of the desktop's rules: the absolute path in the environment variable,
+// else fallback under the home folder (".config" for XDG_CONFIG_HOME, ".local/state" for
+// XDG_STATE_HOME).
+std::string UserBaseFolder(const char* variable, std::string_view fallback);
+
 }  // namespace Paths

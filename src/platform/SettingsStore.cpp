@@ -7,25 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-std::string HomeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')
-        return home;
-    struct passwd entry {};
-    struct passwd* found = nullptr;
-    char buffer[4096];
-    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr &&
-        found->pw_dir != nullptr)
-        return found->pw_dir;
-    return ".";
-}
 
 // Creates the folder and any missing parents, private to the user as the base-directory rules ask.
 bool MakeFolders(const std::string& folder)
@@ -74,11 +60,7 @@ CSettingsStore::CSettingsStore(std::string filePath, std::string company, std::s
 
 std::string CSettingsStore::DefaultFilePath(std::string_view company, std::string_view application)
 {
-    std::string base;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && config[0] == Paths::kSeparator)
-        base = config;
-    else
-        base = Paths::Join(HomeFolder(), ".config");
+    const std::string base = Paths::UserBaseFolder("XDG_CONFIG_HOME", ".config");
     return Paths::Join(Paths::Join(base, company), std::string(application) + ".reg");
 }
 

@@ -121,9 +121,20 @@ CFileDialogSpec CJavaProjectDoc::SaveAsDialogSpec() const
 
 bool CJavaProjectDoc::SaveModified()
 {
-    // A titled project is written back without a question, changed or not.
-    if (!GetPathName().empty())
+    // A titled project is written back without a question, changed or not; one whose file is
+    // gone goes through Save As. A project file another program has changed meanwhile is
+    // written over only when the user says so, and not at all when this project has no changes
+    // of its own: either way the project then closes as it stands.
+    if (!GetPathName().empty()) {
+        if (!FileIo::FileExists(GetPathName()))
+            return DoSave({});
+        if (GetDiskChange() == DiskChange::Changed) {
+            if (!IsModified() || !AskToWriteOverChange())
+                return true;
+            return OnSaveDocument(GetPathName());
+        }
         return DoFileSave();
+    }
     return CDocument::SaveModified();
 }
 

@@ -41,6 +41,7 @@ protected:
         env.strProgramPath = m_home.Dir().File("install/ondrik");
         env.strSettingsFile = m_home.SettingsFile();
         env.jdkSearch = {m_home.Dir().File("jvm/default-java"), ""};
+        env.strRecoveryFolder = m_strRecoveryFolder;
         return env;
     }
 
@@ -114,5 +115,7 @@ protected:
     CRecordingShell m_shell;
     std::unique_ptr<CQuarnelApp> m_app;
     bool m_bStarted = false;
+    // Unsaved work is kept only by tests that name a folder for it.
+    std::string m_strRecoveryFolder;
 };
 

@@ -249,3 +249,37 @@ TEST(Document, SaveAsCancelledSavesNothing)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), "");
 }
+
+// Would fail if Save wrote over a file another program changed since the document read or saved
+// it without asking, if No still wrote, or if a file another program removed sent the user
+// through Save As instead of being written again where it was.
+TEST(Document, SaveAsksBeforeWritingOverAnotherProgramsChangeAndWritesARemovedFileAgain)
+{
+    CTempDir dir;
+    CScriptedUi ui;
+    const std::string path = dir.Write("a.doc", "");
+    CTextDoc doc(ui);
+    doc.m_strText = "first";
+    ASSERT_TRUE(doc.DoSave(path));
+    EXPECT_EQ(doc.GetDiskChange(), CDocument::DiskChange::None) << "its own save is no change";
+
+    dir.Write("a.doc", "the other program's version");
+    EXPECT_EQ(doc.GetDiskChange(), CDocument::DiskChange::Changed);
+    const std::string question = "" + path +
+                                 "\nThis file has been changed by another program since Ondrik opened or saved it.\n"
+                                 "Do you want to save it anyway, replacing the other program's version?";
+    doc.m_strText = "mine";
+    ui.ExpectMessage(question, MsgAnswer::No);
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_EQ(CTempDir::Read(path), "the other program's version");
+    ui.ExpectMessage(question, MsgAnswer::Yes);
+    EXPECT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(TextOf(ui, path), "mine");
+    EXPECT_TRUE(doc.DoFileSave()) << "saved: no question again";
+
+    std::filesystem::remove(path);
+    EXPECT_EQ(doc.GetDiskChange(), CDocument::DiskChange::Removed);
+    EXPECT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(TextOf(ui, path), "mine");
+    EXPECT_EQ(doc.GetPathName(), path);
+}

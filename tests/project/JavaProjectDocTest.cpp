@@ -1,4 +1,5 @@
 #include "project/JavaClass.h"
+#include "platform/FileStamp.h"
 #include "project/JavaProjectDoc.h"
 
 #include "support/TempDir.h"
@@ -268,9 +269,15 @@ TEST_F(JavaProjectDocTest, TitledProjectIsRewrittenOnCloseWithoutAQuestion)
     CJavaProjectDoc doc(m_host);
     ASSERT_TRUE(doc.OnOpenDocument(path));
     doc.SetPathName(path);
+    const CFileStamp before = CFileStamp::Of(path);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_NE(CFileStamp::Of(path), before) << "written again, unchanged";
+    EXPECT_EQ(CTempDir::Read(path), std::string(14, '\0'));
+    // Another program's newer file is not written over unasked; with no changes of the
+    // project's own there is nothing to ask about.
     m_dir.Write("t.jpr", "not a project any more");
     EXPECT_TRUE(doc.SaveModified());
-    EXPECT_EQ(CTempDir::Read(path), std::string(14, '\0'));
+    EXPECT_EQ(CTempDir::Read(path), "not a project any more");
     doc.OnCloseDocument();
     EXPECT_EQ(m_host.m_added, std::vector<std::string>{path});
     EXPECT_EQ(m_host.m_saved, std::vector<std::string>{path});

@@ -1,7 +1,9 @@
 #include "QuarnelApp.h"
 
 #include "AppIcons.h"
+#include "FileChangeWatcher.h"
 #include "MainFrame.h"
+#include "RecoveryManager.h"
 
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
@@ -33,6 +35,8 @@
 #include <QApplication>
 #include <QPalette>
 
+#include <utility>
+
 using namespace Cmd;
 
 namespace {
@@ -59,7 +63,8 @@ CQuarnelApp::CQuarnelApp(CUi& ui, CDesktopShell& shell, const CAppEnvironment& e
                  CJdkRegistryView::Discover(env.jdkSearch), ProgramHelpFile(m_strProgramFolder)),
       m_profile(m_settings.GetSettingsStore()),
       m_projectHost(*this),
-      m_projectForwarder(m_projectHost)
+      m_projectForwarder(m_projectHost),
+      m_strRecoveryFolder(env.strRecoveryFolder)
 {
     LoadAppResources(GetResources());
     RegisterCommands();
@@ -100,6 +105,10 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
     frame->LoadFrame(Res::IDR_MAINFRAME);
     frame->resize(1100, 760);
     SetMainWnd(std::move(frame));
+    // Both hear of every document from the first one opened.
+    m_pFileWatcher = std::make_unique<CFileChangeWatcher>(docs, GetUi(), *GetMainWnd());
+    if (!m_strRecoveryFolder.empty())
+        m_pRecovery = std::make_unique<CRecoveryManager>(docs, GetUi(), m_strRecoveryFolder);
 
     // A command line that names nothing makes nothing: no empty document at start-up.
     for (const std::string& file : cmdInfo.fileNames) {
@@ -114,6 +123,8 @@ bool CQuarnelApp::InitInstance(const CCommandLineInfo& cmdInfo)
 
     if (m_settings.m_nLoadLast != 0 && !m_settings.m_strLastOpen.empty())
         OpenDocumentFile(m_settings.m_strLastOpen);
+    if (m_pRecovery != nullptr)
+        m_pRecovery->OfferLeftOvers();
     if (cmdInfo.fileNames.empty())
         ShowTipAtStartup();
     return true;
@@ -216,7 +227,7 @@ bool CQuarnelApp::QueryCloseMainWnd()
         return true;
     if (GetUi().MessageBox(CProcessWindowDlg::kAbortQuestion, MsgButtons::OkCancel) != MsgAnswer::Ok)
         return false;
-    m_capturedRun.EndActiveRun();
+    EndRunsForExit();
     return true;
 }
 
@@ -225,6 +236,31 @@ void CQuarnelApp::OnMainWndClosing(bool bMaximised)
     m_settings.SaveWindowState(bMaximised);
     if (GetOpenProject() == nullptr)
         m_settings.SaveRecentProjects("");
+}
+
+void CQuarnelApp::EndRunsForExit()
+{
+    m_capturedRun.EndActiveRun();
+}
+
+void CQuarnelApp::CloseWithoutQuestions(int nExitCode)
+{
+    if (std::exchange(m_bClosingWithoutQuestions, true))
+        return;
+    // Every event loop ends now, those of open dialogs too, and a box shown from here on returns
+    // at once; a loop that only starts later (the signal came during start-up) ends at once too.
+    QCoreApplication::exit(nExitCode);
+    QMetaObject::invokeMethod(qApp, [nExitCode] { QCoreApplication::exit(nExitCode); }, Qt::QueuedConnection);
+    EndRunsForExit();
+    if (m_pRecovery != nullptr)
+        m_pRecovery->KeepAllForNextStart();
+    // A titled project is written back on every close, though never over another program's newer file.
+    CJavaProjectDoc* project = GetOpenProject();
+    if (project != nullptr && !project->GetPathName().empty() &&
+        project->GetDiskChange() == CDocument::DiskChange::None)
+        project->OnSaveDocument(project->GetPathName());
+    if (CMDIFrameWnd* frame = GetMainWnd())
+        OnMainWndClosing(frame->isMaximized() && !frame->isMinimized());
 }
 
 bool CQuarnelApp::OpenNewDocumentOfType(const std::string& docName)

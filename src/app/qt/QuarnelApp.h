@@ -12,9 +12,12 @@
 #include "framework/qt/WinApp.h"
 #include "run/CapturedRun.h"
 
+#include <memory>
 #include <string>
 
 class CDesktopShell;
+class CFileChangeWatcher;
+class CRecoveryManager;
 class CDocTemplate;
 class CDocument;
 class CJavaProjectDoc;
@@ -63,6 +66,14 @@ public:
     // Stores whether the frame was maximised and, with no project open, the recent projects.
     void OnMainWndClosing(bool bMaximised) override;
 
+    // Closes the program as cleanly as it can without asking anything, as a signal asks: what
+    // runs is ended, unsaved work kept for the next start, a titled project written back, and
+    // every event loop left, those of open dialogs too; the program then exits with nExitCode.
+    void CloseWithoutQuestions(int nExitCode);
+    // The unsaved work kept against a crash; none when the environment names no folder for it.
+    CRecoveryManager* GetRecovery() const { return m_pRecovery.get(); }
+    CFileChangeWatcher* GetFileWatcher() const { return m_pFileWatcher.get(); }
+
     // Set by each build or run command before it starts a tool; the Process Window shows it.
     std::string m_strProcessCaption;
 
@@ -84,6 +95,9 @@ private:
     void OnTipOfTheDay();
     void OnAbout();
     bool WriteTemplateFile(const std::string& path, const std::string& text);
+    // Ends the captured run and every process it started, as the program goes away: the one
+    // place that does.
+    void EndRunsForExit();
 
     CDesktopShell& m_shell;
     std::string m_strProgramFolder;
@@ -95,4 +109,8 @@ private:
     CDocTemplate* m_pProjectTemplate = nullptr;
     int m_nPreviewPages = 0;
     bool m_bNoLogo = false;
+    std::string m_strRecoveryFolder;
+    std::unique_ptr<CRecoveryManager> m_pRecovery;
+    std::unique_ptr<CFileChangeWatcher> m_pFileWatcher;
+    bool m_bClosingWithoutQuestions = false;
 };

@@ -6,6 +6,7 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/DocumentListObserver.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
@@ -73,6 +74,8 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path)
     CDocument* opened = Adopt(std::move(doc), *best);
     CreateFrame(*opened);
     AddToRecentFileList(fullPath);
+    for (CDocumentListObserver* observer : m_listObservers)
+        observer->OnDocumentOpened(*opened);
     return opened;
 }
 
@@ -82,8 +85,15 @@ CDocument* CDocManager::OpenNewDocument(CDocTemplate& docTemplate)
     if (!doc->OnNewDocument())
         return nullptr;
     doc->SetTitle(docTemplate.NextUntitledTitle());
+    return AddDocument(std::move(doc), docTemplate);
+}
+
+CDocument* CDocManager::AddDocument(std::unique_ptr<CDocument> doc, CDocTemplate& docTemplate)
+{
     CDocument* made = Adopt(std::move(doc), docTemplate);
     CreateFrame(*made);
+    for (CDocumentListObserver* observer : m_listObservers)
+        observer->OnDocumentOpened(*made);
     return made;
 }
 
@@ -174,6 +184,8 @@ bool CDocManager::CanCloseFrame(CMDIChildWnd& frame)
 
 void CDocManager::OnDocumentClosed(CDocument& doc)
 {
+    for (CDocumentListObserver* observer : m_listObservers)
+        observer->OnDocumentClosing(doc);
     const auto it = m_frames.find(&doc);
     if (it != m_frames.end()) {
         for (auto& frame : it->second) {
@@ -246,6 +258,17 @@ void CDocManager::AddToRecentFileList(const std::string& path)
 {
     m_recentFiles.Add(path);
     RecentFilesChanged();
+}
+
+void CDocManager::AddListObserver(CDocumentListObserver* observer)
+{
+    m_listObservers.push_back(observer);
+}
+
+void CDocManager::RemoveListObserver(CDocumentListObserver* observer)
+{
+    m_listObservers.erase(std::remove(m_listObservers.begin(), m_listObservers.end(), observer),
+                          m_listObservers.end());
 }
 
 void CDocManager::RecentFilesChanged()

@@ -12,6 +12,7 @@
 
 class CDocTemplate;
 class CDocWindowHost;
+class CDocumentListObserver;
 class CDocument;
 class CMDIChildWnd;
 class CUi;
@@ -34,6 +35,8 @@ public:
     // An already open document is activated instead of being opened twice.
     CDocument* OpenDocumentFile(const std::string& path);
     CDocument* OpenNewDocument(CDocTemplate& docTemplate);
+    // A document made and filled elsewhere (a recovered one) joins the open ones in a window.
+    CDocument* AddDocument(std::unique_ptr<CDocument> doc, CDocTemplate& docTemplate);
 
     // Every modified document is asked in turn; false as soon as one refuses.
     bool SaveAllModified();
@@ -62,6 +65,9 @@ public:
     void SetRecentFilesObserver(CRecentFileListObserver* observer) { m_pRecentObserver = observer; }
     void RecentFilesChanged();
 
+    void AddListObserver(CDocumentListObserver* observer);
+    void RemoveListObserver(CDocumentListObserver* observer);
+
     // CDocumentOwner
     void OnDocumentClosed(CDocument& doc) override;
     void OnDocumentSavedAs(CDocument& doc, const std::string& path) override;
@@ -78,4 +84,5 @@ private:
     CMDIChildWnd* m_pClosingFrame = nullptr;
     CRecentFileList m_recentFiles;
     CRecentFileListObserver* m_pRecentObserver = nullptr;
+    std::vector<CDocumentListObserver*> m_listObservers;
 };
