@@ -59,18 +59,18 @@ TEST_F(FileChangeTest, AModifiedWindowAsksAndSaveAsksBeforeWritingOverTheChange)
     auto* view = OpenView<CTextEditView>(path);
     QTest::keyClicks(view->GetEditor(), "mine ");
 
-    m_ui.ExpectMessage(WithPath(CFileChangeWatcher::kReloadQuestion, path), MsgAnswer::No);
+    m_ui.ExpectMessage(WithPath(CFileChangeWatcher::kReloadQuestion, path), MsgAnswer::No, MsgButtons::YesNo);
     m_home.Dir().Write("B.java", "theirs\n");
     ASSERT_TRUE(SoonAnswered());
     EXPECT_EQ(view->GetText(), "mine class B {}\n");
     m_app->GetFileWatcher()->CheckAll();
 
-    m_ui.ExpectMessage(WithPath(CDocument::kChangedOnDiskSave, path), MsgAnswer::Yes);
+    m_ui.ExpectMessage(WithPath(CDocument::kChangedOnDiskSave, path), MsgAnswer::Yes, MsgButtons::YesNo);
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_SAVE));
     EXPECT_EQ(CTempDir::Read(path), "mine class B {}\n");
 
     QTest::keyClicks(view->GetEditor(), "more ");
-    m_ui.ExpectMessage(WithPath(CFileChangeWatcher::kReloadQuestion, path), MsgAnswer::Yes);
+    m_ui.ExpectMessage(WithPath(CFileChangeWatcher::kReloadQuestion, path), MsgAnswer::Yes, MsgButtons::YesNo);
     m_home.Dir().Write("B.java", "theirs again\n");
     ASSERT_TRUE(SoonAnswered());
     EXPECT_EQ(view->GetText(), "theirs again\n");
@@ -117,8 +117,8 @@ TEST_F(FileChangeTest, AChangedProjectFileIsReportedNotMerged)
     EXPECT_EQ(project->GetJavaFiles().GetCount(), 1) << "not read in";
 
     project->SetModifiedFlag();
-    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok);
-    m_ui.ExpectMessage(WithPath(CDocument::kChangedOnDiskSave, path), MsgAnswer::No);
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
+    m_ui.ExpectMessage(WithPath(CDocument::kChangedOnDiskSave, path), MsgAnswer::No, MsgButtons::YesNo);
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_CLOSEPROJECT));
     EXPECT_EQ(m_app->GetOpenProject(), nullptr);
     EXPECT_EQ(CTempDir::Read(path), theirs);

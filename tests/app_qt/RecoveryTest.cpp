@@ -95,14 +95,14 @@ TEST_F(RecoveryTest, RecoveryFileFollowsTheDocumentUntilSavedClosedOrExited)
     CTextEditView* page = ActiveView();
     QTest::keyClicks(page->GetEditor(), "<p>");
     file = WrittenFile(*page->GetTextDocument());
-    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to HTMLDocument1?", MsgAnswer::No, MsgButtons::YesNoCancel);
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_CLOSE));
     ASSERT_TRUE(Recovery().WaitForWrites(10s));
     EXPECT_FALSE(std::filesystem::exists(file)) << "closed without saving";
 
     QTest::keyClicks(java->GetEditor(), "z");
     file = WrittenFile(javaDoc);
-    m_ui.ExpectMessage("Save changes to Hello.java?", MsgAnswer::No);
+    m_ui.ExpectMessage("Save changes to Hello.java?", MsgAnswer::No, MsgButtons::YesNoCancel);
     m_app->GetMainWnd()->close();
     m_app.reset();
     EXPECT_EQ(FolderEntries(), std::vector<std::string> {}) << "a clean exit leaves nothing";
@@ -128,7 +128,7 @@ TEST_F(RecoveryTest, KilledProgramsDocumentsComeBackByteForByte)
         EXPECT_EQ(killed.Output().find("box:"), std::string::npos) << killed.Output();
         EXPECT_EQ(CTempDir::Read(path), original);
 
-        m_ui.ExpectMessage(Question("  " + path + "\n  HTMLDocument1 (never saved)\n"), MsgAnswer::Yes);
+        m_ui.ExpectMessage(Question("  " + path + "\n  HTMLDocument1 (never saved)\n"), MsgAnswer::Yes, MsgButtons::YesNoCancel);
         Start();
         ASSERT_EQ(m_app->GetDocManager().GetDocuments().size(), 2u);
         for (CDocument* doc : m_app->GetDocManager().GetDocuments()) {
@@ -165,11 +165,11 @@ TEST_F(RecoveryTest, CancelKeepsWhatWasLeftForTheNextStartAndNoDiscardsIt)
     m_app.reset();
 
     const std::string question = Question("  " + path + "\n");
-    m_ui.ExpectMessage(question, MsgAnswer::Cancel);
+    m_ui.ExpectMessage(question, MsgAnswer::Cancel, MsgButtons::YesNoCancel);
     Start();
     EXPECT_EQ(WindowCount(), 0u);
     m_app.reset();
-    m_ui.ExpectMessage(question, MsgAnswer::No);
+    m_ui.ExpectMessage(question, MsgAnswer::No, MsgButtons::YesNoCancel);
     Start();
     EXPECT_EQ(WindowCount(), 0u);
     m_app.reset();

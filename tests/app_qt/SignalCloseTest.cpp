@@ -59,6 +59,8 @@ TEST_P(SignalCloseTest, ClosesWithoutQuestionsKeepsTheChangesAndEndsTheRun)
                   m_home.Dir().File("jdk") + "\"\n");
     const std::string project = MakeProject("Demo");
     const std::string source = Paths::FolderOf(project) + "/Demo.java";
+    // Run looks for the main class before it starts the tool.
+    std::ofstream(Paths::FolderOf(project) + "/Demo.class").put('\0');
 
     CIdeDriverProcess ide;
     ASSERT_TRUE(ide.Start({"open=" + project, "open=" + source, "type=// changed\\n", "new=JavaDocument",

@@ -269,10 +269,10 @@ TEST(Document, SaveAsksBeforeWritingOverAnotherProgramsChangeAndWritesARemovedFi
                                  "\nThis file has been changed by another program since Ondrik opened or saved it.\n"
                                  "Do you want to save it anyway, replacing the other program's version?";
     doc.m_strText = "mine";
-    ui.ExpectMessage(question, MsgAnswer::No);
+    ui.ExpectMessage(question, MsgAnswer::No, MsgButtons::YesNo);
     EXPECT_FALSE(doc.DoFileSave());
     EXPECT_EQ(CTempDir::Read(path), "the other program's version");
-    ui.ExpectMessage(question, MsgAnswer::Yes);
+    ui.ExpectMessage(question, MsgAnswer::Yes, MsgButtons::YesNo);
     EXPECT_TRUE(doc.DoFileSave());
     EXPECT_EQ(TextOf(ui, path), "mine");
     EXPECT_TRUE(doc.DoFileSave()) << "saved: no question again";
