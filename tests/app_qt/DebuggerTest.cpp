@@ -21,7 +21,6 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -238,6 +237,7 @@ TEST_F(DebuggerTest, ABreakpointedProgramStepsShowsItsValuesAndEnds)
     EXPECT_EQ(doc->GetCurrentLine(), -1) << "no arrow while it runs";
     auto* input = ProcessWindow()->findChild<QLineEdit*>("input");
     ASSERT_NE(input, nullptr);
+    input->setFocus();
     input->setText("120");
     QTest::keyClick(input, Qt::Key_Return);
     ExpectStopAt(*doc, nAdd);
@@ -248,11 +248,13 @@ TEST_F(DebuggerTest, ABreakpointedProgramStepsShowsItsValuesAndEnds)
     PressKeys(editor, QKeySequence(Qt::Key_F9));
     PressKeys(editor, QKeySequence(Qt::CTRL | Qt::Key_F5));
     ASSERT_TRUE(WaitFor(Phase::Running));
-    ProcessWindow()->findChild<QPushButton*>("endinput")->click();
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(WaitFor(Phase::Idle));
     ExpectCommandsOf(Phase::Idle);
     EXPECT_EQ(doc->GetCurrentLine(), -1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ProcessWindow()->IsWatching(); }, 10000));
+    EXPECT_EQ(QApplication::focusWidget(), editor) << "back where the person came from to type";
     const std::string output = ProcessWindow()->Model().GetOutput().Text();
     EXPECT_NE(output.find("120\r\nitems 1 total 120\r\nExit code: 0\r\nNo Errors"), std::string::npos) << output;
 

@@ -32,6 +32,8 @@ CDebugPane::CDebugPane(CDebugBarModel& model, CDebugController& controller, QWid
     m_pVariables->setObjectName("variables");
     m_pVariables->setHeaderLabels({tr("Name"), tr("Value"), tr("Type")});
     m_pVariables->setUniformRowHeights(true);
+    // A box or a collection says its value or size after its type: both ends stay in sight.
+    m_pVariables->setTextElideMode(Qt::ElideMiddle);
     m_pVariables->header()->setStretchLastSection(true);
     // Names are short and wanted whole; a value takes what room is left before its type.
     m_pVariables->header()->setSectionResizeMode(kName, QHeaderView::ResizeToContents);
@@ -81,9 +83,19 @@ void CDebugPane::OnStackShown()
             m_pStack->setCurrentItem(item);
         }
     }
-    // Values of a program that runs again cannot be expanded: they show greyed until the next
-    // stop replaces them.
-    m_pVariables->setEnabled(m_model.IsStopped());
+    ShowStale();
+}
+
+void CDebugPane::ShowStale()
+{
+    // The stack and values of a program that runs again show greyed until the next stop replaces
+    // them, and cannot be expanded. Only the rows are: a window that is disabled would pass the
+    // keys on to some other window, whatever the person was typing in.
+    const bool bStale = !m_model.IsStopped();
+    for (QTreeWidget* tree : {m_pStack, m_pVariables}) {
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
+            (*it)->setDisabled(bStale);
+    }
 }
 
 void CDebugPane::OnVariablesShown()
@@ -92,7 +104,7 @@ void CDebugPane::OnVariablesShown()
     if (m_model.IsStopped() && !m_model.LocalsAvailable())
         new QTreeWidgetItem(m_pVariables, {tr("(no local variables: the class was compiled without -g)")});
     AddRows(nullptr, 0);
-    m_pVariables->setEnabled(m_model.IsStopped());
+    ShowStale();
 }
 
 void CDebugPane::OnChildrenShown(int nParent)
@@ -104,6 +116,7 @@ void CDebugPane::OnChildrenShown(int nParent)
         const CDebugBarModel::CRow* row = m_model.Row(nParent);
         if (row != nullptr && row->nMore > 0)
             new QTreeWidgetItem(item, {tr("... %1 more").arg(row->nMore)});
+        ShowStale();
         if (row != nullptr && m_model.IsKeptExpanded(*row)) {
             m_bFilling = true;
             item->setExpanded(true);

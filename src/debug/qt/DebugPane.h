@@ -30,6 +30,7 @@ private:
     void OnVariablesShown() override;
     void OnChildrenShown(int nParent) override;
     void AddRows(QTreeWidgetItem* parent, int nParentRow);
+    void ShowStale();
 
     CDebugBarModel& m_model;
     CDebugController& m_controller;

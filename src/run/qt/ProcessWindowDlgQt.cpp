@@ -90,6 +90,12 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
         m_model.OnEndInput();
         ShowModel();
     });
+    // The person may go elsewhere while a run lasts (a debugged program shows its lines in
+    // the source windows) and come back to type: the focus goes back to where they came from.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* pOld, QWidget* pNow) {
+        if (pNow == m_pInput && pOld != nullptr && !isAncestorOf(pOld))
+            m_pFocusBefore = pOld;
+    });
 
     m_model.OnInitDialog();
     ShowModel();
