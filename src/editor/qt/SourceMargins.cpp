@@ -42,8 +42,8 @@ QImage BreakpointImage(int nSize)
     return image;
 }
 
-// The line a stopped program is on: a yellow arrow pointing at the text, outlined, so that it
-// shows over a breakpoint's disc.
+// The line a stopped program is on: a yellow arrow pointing at the text, outlined and a little
+// smaller than the line, so that a breakpoint's disc shows round it.
 QImage CurrentLineImage(int nSize)
 {
     QImage image(nSize, nSize, QImage::Format_RGBA8888);
@@ -51,16 +51,18 @@ QImage CurrentLineImage(int nSize)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal s = nSize;
+    const qreal top = s * 0.15;
+    const qreal bottom = s * 0.85;
     QPainterPath arrow;
-    arrow.moveTo(0.5, s * 0.32);
-    arrow.lineTo(s * 0.5, s * 0.32);
-    arrow.lineTo(s * 0.5, 0.5);
-    arrow.lineTo(s - 0.5, s / 2);
-    arrow.lineTo(s * 0.5, s - 0.5);
-    arrow.lineTo(s * 0.5, s * 0.68);
-    arrow.lineTo(0.5, s * 0.68);
+    arrow.moveTo(s * 0.12, s * 0.37);
+    arrow.lineTo(s * 0.5, s * 0.37);
+    arrow.lineTo(s * 0.5, top);
+    arrow.lineTo(s * 0.9, s / 2);
+    arrow.lineTo(s * 0.5, bottom);
+    arrow.lineTo(s * 0.5, s * 0.63);
+    arrow.lineTo(s * 0.12, s * 0.63);
     arrow.closeSubpath();
-    painter.fillPath(arrow, QColor(0xF0, 0xD0, 0x20));
+    painter.fillPath(arrow, QColor(0xF8, 0xD8, 0x20));
     painter.setPen(QPen(QColor(0x60, 0x50, 0x00), 1));
     painter.drawPath(arrow);
     return image;
