@@ -80,23 +80,8 @@ std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
 bool CCapturedRun::StartCaptured(const std::string& application, const std::string& commandLine,
                                  const std::string& folder, RunInput input)
 {
-    if (IsRunning()) {
-        m_nStartError = EBUSY;
+    if (!PrepareRun(false))
         return false;
-    }
-    // The last run has appended its closing lines; its reader is about to end.
-    JoinReader();
-    // A stop of the last run that came too late for its reader must not end this one.
-    DrainWakeUps();
-    m_bStopping.store(false, std::memory_order_release);
-    m_bGiveUp.store(false, std::memory_order_release);
-    {
-        std::lock_guard lock(m_textLock);
-        m_output.Clear();
-        m_lastExitCode.reset();
-        m_bOutputClosed = false;
-    }
-    m_input.Open(CUniqueFd());
 
     m_nStartError = EMFILE;
     CUniqueFd readEnd;
@@ -166,14 +151,15 @@ std::unique_ptr<ProcessRunner> CCapturedRun::StartRun(const std::string& applica
     return std::make_unique<ProcessRunner>(*this, CurrentRunNumber(), commandLine);
 }
 
-std::unique_ptr<ProcessRunner> CCapturedRun::StartFedRun(CRunFeeder& feeder, const std::string& commandLine,
-                                                         bool bKeepOutput)
+bool CCapturedRun::PrepareRun(bool bKeepOutput)
 {
     if (IsRunning()) {
         m_nStartError = EBUSY;
-        return nullptr;
+        return false;
     }
+    // The last run has appended its closing lines; its reader is about to end.
     JoinReader();
+    // A stop of the last run that came too late for its reader must not end this one.
     DrainWakeUps();
     m_bStopping.store(false, std::memory_order_release);
     m_bGiveUp.store(false, std::memory_order_release);
@@ -188,6 +174,14 @@ std::unique_ptr<ProcessRunner> CCapturedRun::StartFedRun(CRunFeeder& feeder, con
         m_bOutputClosed = false;
     }
     m_input.Open(CUniqueFd());
+    return true;
+}
+
+std::unique_ptr<ProcessRunner> CCapturedRun::StartFedRun(CRunFeeder& feeder, const std::string& commandLine,
+                                                         bool bKeepOutput)
+{
+    if (!PrepareRun(bKeepOutput))
+        return nullptr;
     m_pFeeder = &feeder;
     m_bFedInputOpen = true;
     m_nStartError = 0;
@@ -273,6 +267,11 @@ void CCapturedRun::Pump(int readFd)
 void CCapturedRun::Append(std::string_view bytes, bool bRaw)
 {
     std::lock_guard lock(m_textLock);
+    AppendLocked(bytes, bRaw);
+}
+
+void CCapturedRun::AppendLocked(std::string_view bytes, bool bRaw)
+{
     const std::size_t nBefore = m_output.End();
     if (bRaw)
         m_output.AppendRaw(bytes);
@@ -308,12 +307,8 @@ bool CCapturedRun::SendInput(std::string_view bytes, bool bEcho)
             std::lock_guard lock(m_textLock);
             if (m_bOutputClosed || !m_bFedInputOpen)
                 return false;
-            if (bEcho) {
-                const std::size_t nBefore = m_output.End();
-                m_output.AppendChunk(bytes);
-                if (m_pObserver != nullptr)
-                    m_pObserver->OnOutput(m_output.CopyFrom(nBefore));
-            }
+            if (bEcho)
+                AppendLocked(bytes, false);
         }
         m_pFeeder->OnRunInput(bytes);
         return true;
@@ -323,12 +318,8 @@ bool CCapturedRun::SendInput(std::string_view bytes, bool bEcho)
         std::lock_guard lock(m_textLock);
         if (m_bOutputClosed || !m_input.Add(bytes))
             return false;
-        if (bEcho) {
-            const std::size_t nBefore = m_output.End();
-            m_output.AppendChunk(bytes);
-            if (m_pObserver != nullptr)
-                m_pObserver->OnOutput(m_output.CopyFrom(nBefore));
-        }
+        if (bEcho)
+            AppendLocked(bytes, false);
     }
     WakeReader();
     return true;

@@ -136,7 +136,12 @@ public:
 private:
     void Pump(int readFd);
     bool StopDeadlinePassed() const;
+    // Readies the run state for a new run, the last one's output emptied or kept above it;
+    // false (EBUSY) while a run is active.
+    bool PrepareRun(bool bKeepOutput);
     void Append(std::string_view bytes, bool bRaw);
+    // The same with the output's lock held.
+    void AppendLocked(std::string_view bytes, bool bRaw);
     void FinishRun(std::optional<int> exitCode);
     void JoinReader();
     void WakeReader();
