@@ -14,6 +14,7 @@
 #include "editor/qt/SourceMargins.h"
 #include "editor/qt/SyntaxWindowView.h"
 #include "framework/CmdUI.h"
+#include "run/ArgumentsDlg.h"
 #include "framework/CommandIds.h"
 #include "projectwindow/qt/ProjectWindowsQt.h"
 #include "run/qt/ProcessWindowDlgQt.h"
@@ -258,9 +259,29 @@ TEST_F(DebuggerTest, ABreakpointedProgramStepsShowsItsValuesAndEnds)
     const std::string output = ProcessWindow()->Model().GetOutput().Text();
     EXPECT_NE(output.find("120\r\nitems 1 total 120\r\nExit code: 0\r\nNo Errors"), std::string::npos) << output;
 
-    // Stopped midway, the program leaves no JVM behind.
+    // A window opened later shows the project's breakpoints; so does one open when the project
+    // opens, and none once it has closed.
+    m_app->GetDocManager().CloseDocument(*doc);
+    view = OpenView<CSyntaxWindowView>(m_main);
+    ASSERT_NE(view, nullptr);
+    doc = view->GetSyntaxDocument();
+    editor = view->GetEditor();
+    EXPECT_EQ(view->GetTextModel().GetMarkedLines(ELineMark::Breakpoint), std::vector<int>{nCart + 1});
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
+    ASSERT_TRUE(m_app->QueryCloseProject(nullptr));
+    EXPECT_TRUE(view->GetTextModel().GetMarkedLines(ELineMark::Breakpoint).empty());
+    m_app->OpenDocumentFile(m_project);
+    EXPECT_EQ(view->GetTextModel().GetMarkedLines(ELineMark::Breakpoint), std::vector<int>{nCart + 1});
+
+    // Stopped midway, the program leaves no JVM behind; the arguments asked for reach it.
+    m_app->Settings().m_nShowArgs = 1;
+    m_ui.ExpectDialog("Arguments", [](CModalDialog& dialog) {
+        static_cast<CArgumentsDlg&>(dialog).m_strArguments = "a \"b c\"";
+        return kIdOk;
+    });
     Debug();
     ExpectStopAt(*doc, nCart + 1);
+    EXPECT_EQ(VariableRow("args")->text(1).left(21), "java.lang.String[2] (");
     const std::int64_t pid = Controller().GetProgramPid();
     ASSERT_GT(pid, 0);
     PressKeys(editor, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F5));
@@ -269,6 +290,18 @@ TEST_F(DebuggerTest, ABreakpointedProgramStepsShowsItsValuesAndEnds)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !ProcessWindow()->IsWatching(); }, 10000));
     const std::string stopped = ProcessWindow()->Model().GetOutput().Text();
     EXPECT_TRUE(stopped.ends_with("\r\nExit code: 11\r\nProcess terminated by user.")) << stopped;
+
+    // Closing the project in the middle of a session asks only whether to close it, and ends the
+    // program.
+    m_ui.ExpectDialog("Arguments", [](CModalDialog&) { return kIdOk; });
+    Debug();
+    ExpectStopAt(*doc, nCart + 1);
+    const std::int64_t closedPid = Controller().GetProgramPid();
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
+    ASSERT_TRUE(m_app->QueryCloseProject(nullptr));
+    EXPECT_TRUE(DebugTest::ProcessGone(closedPid));
+    EXPECT_EQ(doc->GetCurrentLine(), -1);
+    EXPECT_FALSE(m_app->GetCapturedRun().IsRunning()) << "Run and Compile are free again";
 }
 
 }  // namespace
