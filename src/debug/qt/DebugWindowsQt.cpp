@@ -9,6 +9,7 @@
 #include "framework/qt/DocManager.h"
 #include "framework/qt/MDIChildWnd.h"
 #include "framework/qt/MDIFrameWnd.h"
+#include "platform/FileIo.h"
 #include "run/CapturedRun.h"
 
 #include <QSocketNotifier>
@@ -54,6 +55,10 @@ std::vector<CSyntaxWindowDoc*> CDebugWindowsQt::OpenSources()
 
 CSyntaxWindowDoc* CDebugWindowsQt::ShowSourceLine(const std::string& path, int nLine)
 {
+    // A class compiled elsewhere may name a source that is not here: it shows no line, and no
+    // message at every step.
+    if (!FileIo::FileExists(path))
+        return nullptr;
     auto* source = dynamic_cast<CSyntaxWindowDoc*>(m_documents.OpenDocumentFile(path));
     if (source == nullptr)
         return nullptr;

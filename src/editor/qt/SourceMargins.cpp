@@ -106,8 +106,6 @@ CSourceMargins::CSourceMargins(QsciScintilla& editor, bool bLineNumbers)
         Send(Sci::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(nMargin), 0);
     Send(Sci::SCI_SETMARGINTYPEN, kSymbolMargin, Sci::SC_MARGIN_SYMBOL);
     Send(Sci::SCI_SETMARGINMASKN, kSymbolMargin, kSymbolMarkers);
-    Send(Sci::SCI_SETMARGINSENSITIVEN, kSymbolMargin, 1);
-    Send(Sci::SCI_SETMARGINCURSORN, kSymbolMargin, Sci::SC_CURSORARROW);
     Send(Sci::SCI_MARKERDEFINE, kCurrentLineTint, Sci::SC_MARK_BACKGROUND);
     Send(Sci::SCI_MARKERSETBACK, kCurrentLineTint, kCurrentLineColour);
     Send(Sci::SCI_SETMARGINTYPEN, kNumberMargin, Sci::SC_MARGIN_NUMBER);

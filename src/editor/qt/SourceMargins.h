@@ -16,7 +16,7 @@ class QWidget;
 // warning) and one of line numbers, sized to the number of lines in the editor's font. A marked
 // line's text is underlined, and the message shows as the tooltip over either. Marks and
 // underlines belong to the text, so every window on it shows them and they move with edits.
-// A click in the symbol margin is the editor's marginClicked: its window sets a breakpoint there.
+// A Java window takes clicks in the symbol margin to set breakpoints.
 class CSourceMargins : public QObject {
     Q_OBJECT
 public:

@@ -42,6 +42,10 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     OnUpdateUI(Cmd::ID_DEBUG_TOGGLEBREAKPOINT, [this](CCmdUI& ui) {
         ui.Enable(GetSyntaxDocument() != nullptr && GetSyntaxDocument()->CanHaveBreakpoints());
     });
+    // A click in the symbol margin sets or clears the breakpoint of the line beside it.
+    GetEditor()->SendScintilla(Sci::SCI_SETMARGINSENSITIVEN, CSourceMargins::kSymbolMargin, 1L);
+    GetEditor()->SendScintilla(Sci::SCI_SETMARGINCURSORN, CSourceMargins::kSymbolMargin,
+                               static_cast<long>(Sci::SC_CURSORARROW));
     connect(GetEditor(), &QsciScintilla::marginClicked, this, [this](int nMargin, int nLine, Qt::KeyboardModifiers) {
         CSyntaxWindowDoc* source = GetSyntaxDocument();
         if (nMargin == CSourceMargins::kSymbolMargin && source != nullptr)
