@@ -104,6 +104,8 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
 
 CProcessWindowDlgQt::~CProcessWindowDlgQt()
 {
+    // The input line lets go of the focus as it goes, when this window is half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
     m_model.OnDestroy({topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()});
     // The box shows the dialog's text, which goes before the child windows do.
