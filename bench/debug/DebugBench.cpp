@@ -1,6 +1,8 @@
 // How fast the debugger answers: from a step to the stop and the variables of its frame, on a
 // frame of 50 locals; and the start of a session to its first breakpoint, against a plain run
 // of the same program to the output of the same line.
+#include "StepsProgram.h"
+
 #include "debug/DebugTestSupport.h"
 
 #include "platform/ChildProcess.h"
@@ -17,27 +19,12 @@ using namespace std::chrono_literals;
 using namespace DebugTest;
 using Clock = std::chrono::steady_clock;
 
-const std::string kFile = "bench/Steps.java";
-
-std::string StepsSource()
-{
-    std::string text = "package bench;\n\npublic class Steps {\n    public static void main(String[] args) {\n";
-    for (int i = 0; i < 50; ++i)
-        text += "        int local" + std::to_string(i) + " = " + std::to_string(i) + ";\n";
-    text += "        System.out.println(\"reached\"); // @reached\n"
-            "        for (int round = 0; round < 1000000; ++round) {\n"
-            "            local0 += round; // @loop\n"
-            "            local1 += local0;\n"
-            "            local49 += local1;\n"
-            "        }\n"
-            "        System.out.println(local49);\n"
-            "    }\n}\n";
-    return text;
-}
+using StepsProgram::kFile;
+using StepsProgram::Quantile;
 
 const CJavaProgram& Program()
 {
-    static const CJavaProgram program(std::map<std::string, std::string> {{kFile, StepsSource()}});
+    static const CJavaProgram program(std::map<std::string, std::string> {{kFile, StepsProgram::Source()}});
     return program;
 }
 
@@ -51,12 +38,6 @@ CDebugLaunch Launch(std::vector<CDebugBreakpoint> breakpoints)
     launch.strMainClass = "Steps";
     launch.breakpoints = std::move(breakpoints);
     return launch;
-}
-
-double Quantile(std::vector<double> values, double q)
-{
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
 // One step over, until the stop and the variables of the frame it shows have both been

@@ -72,8 +72,9 @@ CMenuItem EditMenu(const CMenuLayout& menu)
 CMenuItem ViewMenu(const CMenuLayout& menu)
 {
     // Process Window is in every View menu: the application hands it to the open project, so a
-    // Process Window closed with Escape can be brought back from any window.
-    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROCESSWINDOW});
+    // Process Window closed with Escape can be brought back from any window. So is the Debug bar.
+    return menu.Popup("&View", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, kSep, ID_VIEW_PROJECTWINDOW, ID_VIEW_PROCESSWINDOW,
+                                ID_VIEW_DEBUGBAR});
 }
 
 CMenuItem ProjectMenu(const CMenuLayout& menu)
@@ -92,8 +93,17 @@ CMenuItem BuildMenu(const CMenuLayout& menu)
                                      ID_BUILD_COMPILE, ID_BUILD_BUILD, ID_BUILD_NEXTERROR, ID_BUILD_PREVERROR,
                                      ID_BUILD_RUN});
     return menu.Popup("&Build", {ID_BUILD_COMPILE, ID_BUILD_BUILD, ID_BUILD_NEXTERROR, ID_BUILD_PREVERROR, kSep,
-                                 ID_BUILD_RUN, ID_BUILD_RUNWITHCONSOLE, ID_BUILD_RUNAPPLET, ID_BUILD_DEBUG, kSep,
-                                 ID_BUILD_CREATEJAR, ID_BUILD_SHOWARCHIVE});
+                                 ID_BUILD_RUN, ID_BUILD_RUNWITHCONSOLE, ID_BUILD_RUNAPPLET, ID_BUILD_DEBUG,
+                                 ID_BUILD_DEBUGINTERMINAL, kSep, ID_BUILD_CREATEJAR, ID_BUILD_SHOWARCHIVE});
+}
+
+// A session's commands, in every window that has the Build menu; the project's Debug that
+// starts one stays in the Build menu.
+CMenuItem DebugMenu(const CMenuLayout& menu)
+{
+    return menu.Popup("&Debug", {ID_DEBUG_CONTINUE, ID_DEBUG_STEPOVER, ID_DEBUG_STEPINTO, ID_DEBUG_STEPOUT,
+                                 ID_DEBUG_RUNTOCURSOR, kSep, ID_DEBUG_PAUSE, ID_DEBUG_STOP, kSep,
+                                 ID_DEBUG_TOGGLEBREAKPOINT});
 }
 
 CMenuItem WindowMenu(const CMenuLayout& menu)
@@ -113,7 +123,7 @@ void LoadMenus(CResources& res)
     for (int id : {Res::IDR_JAVATYPE, Res::IDR_PROJECTTYPE, Res::IDR_HTMLTYPE}) {
         const CMenuLayout menu(id);
         res.AddMenu(id, {FileMenu(menu), EditMenu(menu), ViewMenu(menu), ProjectMenu(menu), BuildMenu(menu),
-                         WindowMenu(menu), HelpMenu(menu)});
+                         DebugMenu(menu), WindowMenu(menu), HelpMenu(menu)});
     }
     // The editors' context menu.
     const CMenuLayout context(Res::IDR_EDITOR_CONTEXT);

@@ -16,6 +16,9 @@ constexpr int kForwarded[] = {
     ID_BUILD_RUNWITHCONSOLE, ID_VIEW_PROJECTWINDOWBUTTON, ID_VIEW_PROJECTWINDOW, ID_BUILD_CREATEJAR,
     ID_BUILD_SHOWARCHIVE,    ID_BUILD_RUNAPPLET,      ID_VIEW_PROCESSWINDOW,
     ID_BUILD_NEXTERROR,      ID_BUILD_PREVERROR,
+    // A debug session's commands and its bar: the keys work from whichever window has them.
+    ID_DEBUG_CONTINUE,       ID_DEBUG_STEPOVER,       ID_DEBUG_STEPINTO,     ID_DEBUG_STEPOUT,
+    ID_DEBUG_RUNTOCURSOR,    ID_DEBUG_PAUSE,          ID_DEBUG_STOP,         ID_VIEW_DEBUGBAR,
 };
 
 // Enabled exactly when a project is open, whatever the project's own window would say.

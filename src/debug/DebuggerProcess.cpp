@@ -1,6 +1,7 @@
 #include "DebuggerProcess.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <thread>
 
@@ -33,6 +34,10 @@ int CDebuggerProcess::Start(const std::string& application, const std::vector<st
     request.nInputFd = inputRead.Get();
     request.nOutputFd = outputWrite.Get();
     request.nErrorFd = errorWrite.Get();
+    // Should the program die, the debugger is told with a signal it can catch: its shutdown
+    // hook then ends the program's JVM, which SIGKILL would leave running.
+    request.bEndWithStarter = true;
+    request.nEndSignal = SIGTERM;
     return m_child.Start(request);
     // The child's ends close here: each pipe breaks when the debugger and what it started let go.
 }

@@ -19,6 +19,8 @@ public:
     CDebuggerProcess& operator=(const CDebuggerProcess&) = delete;
 
     // 0 on success, else the errno value of the failure. Our ends of the pipes never block.
+    // Start it from the thread that lives as long as the program: the debugger is ended when
+    // that thread ends.
     int Start(const std::string& application, const std::vector<std::string>& argv, const std::string& folder);
 
     int InputFd() const { return m_input.Get(); }

@@ -50,7 +50,52 @@ bool CSyntaxWindowDoc::GoToEntry(CTextModel& text, int nIndex) const
 bool CSyntaxWindowDoc::OnSaveDocument(const std::string& path)
 {
     ScanSource();
-    return CTextDocument::OnSaveDocument(path);
+    if (!CTextDocument::OnSaveDocument(path))
+        return false;
+    CJavaProjectDoc* project = GetOpenProject();
+    if (project != nullptr && GetTextModel() != nullptr)
+        project->GetBreakpoints().MoveLines(path, GetTextModel()->GetMarkedLines(ELineMark::Breakpoint));
+    return true;
+}
+
+bool CSyntaxWindowDoc::CanHaveBreakpoints() const
+{
+    return GetOpenProject() != nullptr && !GetPathName().empty();
+}
+
+bool CSyntaxWindowDoc::ToggleBreakpoint(int nLine)
+{
+    CJavaProjectDoc* project = GetOpenProject();
+    CTextModel* text = GetTextModel();
+    if (!CanHaveBreakpoints() || text == nullptr)
+        return false;
+    CBreakpoints& breakpoints = project->GetBreakpoints();
+    breakpoints.MoveLines(GetPathName(), text->GetMarkedLines(ELineMark::Breakpoint));
+    const bool bSet = breakpoints.Toggle(GetPathName(), std::clamp(nLine, 0, std::max(text->GetLineCount() - 1, 0)));
+    text->SetMarkedLines(ELineMark::Breakpoint, breakpoints.LinesOf(GetPathName()));
+    return bSet;
+}
+
+void CSyntaxWindowDoc::ShowProjectBreakpoints()
+{
+    CJavaProjectDoc* project = GetOpenProject();
+    if (CTextModel* text = GetTextModel())
+        text->SetMarkedLines(ELineMark::Breakpoint, project != nullptr && !GetPathName().empty()
+                                                        ? project->GetBreakpoints().LinesOf(GetPathName())
+                                                        : std::vector<int>());
+}
+
+void CSyntaxWindowDoc::SetCurrentLine(int nLine)
+{
+    if (CTextModel* text = GetTextModel())
+        text->SetMarkedLines(ELineMark::CurrentLine, nLine < 0 ? std::vector<int>() : std::vector<int> {nLine});
+}
+
+int CSyntaxWindowDoc::GetCurrentLine() const
+{
+    const CTextModel* text = GetTextModel();
+    const std::vector<int> lines = text != nullptr ? text->GetMarkedLines(ELineMark::CurrentLine) : std::vector<int>();
+    return lines.empty() ? -1 : lines.front();
 }
 
 bool CSyntaxWindowDoc::OnOpenDocument(const std::string& path)

@@ -34,7 +34,21 @@ public:
     // Selects in text the line of entry nIndex of the function list; false for no such entry.
     bool GoToEntry(CTextModel& text, int nIndex) const;
 
-    // The classes are brought up to date before the file is written.
+    // Breakpoints are the open project's, kept with it by the file's path: a window needs both
+    // to have any.
+    bool CanHaveBreakpoints() const;
+    // Sets a breakpoint on line nLine (0-based) where there is none, clears the one there is;
+    // true when one is set now. The project first takes the lines of the others as edits have
+    // moved them.
+    bool ToggleBreakpoint(int nLine);
+    // Marks the lines the open project keeps for this file, and no others.
+    void ShowProjectBreakpoints();
+    // The line a stopped program is on, marked with the arrow; -1 takes the arrow away.
+    void SetCurrentLine(int nLine);
+    int GetCurrentLine() const;
+
+    // The classes are brought up to date before the file is written; once it is, the project
+    // keeps the breakpoints' lines as the saved text has them.
     bool OnSaveDocument(const std::string& path) override;
     // A file the open project's last compile marked shows its marks from the start.
     bool OnOpenDocument(const std::string& path) override;

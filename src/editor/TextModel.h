@@ -10,6 +10,10 @@ using TextPos = std::int64_t;
 
 class CTextModel;
 
+// The marks the debugger puts in a text's margin: a breakpoint, the line a stopped program is
+// on. They belong to the text: they move with it as it is edited.
+enum class ELineMark { Breakpoint, CurrentLine };
+
 struct CTextRange {
     TextPos nStart = 0;
     TextPos nEnd = 0;
@@ -58,6 +62,11 @@ public:
     // repaints nothing. Here the held classes are read and the span from the first differing
     // byte to the last is written in one call, or nothing when none differs.
     virtual void ApplyClasses(TextPos nBase, std::string_view classes);
+
+    // The lines (0-based) that carry mark, in order, where edits have moved them.
+    virtual std::vector<int> GetMarkedLines(ELineMark mark) const = 0;
+    // Puts mark on exactly these lines; a line past the end marks the last.
+    virtual void SetMarkedLines(ELineMark mark, const std::vector<int>& lines) = 0;
 
     void AddChangeObserver(CTextChangeObserver* observer);
     void RemoveChangeObserver(CTextChangeObserver* observer);

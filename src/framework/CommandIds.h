@@ -46,6 +46,17 @@ inline constexpr int ID_FILE_EXPORTHTML = 32850;
 inline constexpr int ID_EDIT_GOTOLINE = 33000;
 inline constexpr int ID_BUILD_NEXTERROR = 33001;
 inline constexpr int ID_BUILD_PREVERROR = 33002;
+// The debugger's commands.
+inline constexpr int ID_DEBUG_CONTINUE = 33020;
+inline constexpr int ID_DEBUG_STEPOVER = 33021;
+inline constexpr int ID_DEBUG_STEPINTO = 33022;
+inline constexpr int ID_DEBUG_STEPOUT = 33023;
+inline constexpr int ID_DEBUG_RUNTOCURSOR = 33024;
+inline constexpr int ID_DEBUG_PAUSE = 33025;
+inline constexpr int ID_DEBUG_STOP = 33026;
+inline constexpr int ID_DEBUG_TOGGLEBREAKPOINT = 33027;
+inline constexpr int ID_BUILD_DEBUGINTERMINAL = 33028;
+inline constexpr int ID_VIEW_DEBUGBAR = 33029;
 inline constexpr int ID_FILE_RECENTPROJECTS = 65535;
 
 // The framework's standard commands.

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
@@ -217,6 +218,37 @@ bool FileExists(const std::string& path)
 {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
+}
+
+namespace {
+
+// Renames without replacing an existing file; false with errno set otherwise.
+bool RenameNoReplace(const std::string& from, const std::string& to)
+{
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without the no-replace rename: a hard link never replaces either.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return false;
+    ::unlink(from.c_str());
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> KeepAside(const std::string& path)
+{
+    constexpr int kMostKept = 1000;
+    for (int n = 0; n < kMostKept; ++n) {
+        std::string target = path + ".bad" + (n == 0 ? std::string() : "." + std::to_string(n));
+        if (RenameNoReplace(path, target))
+            return target;
+        if (errno != EEXIST)
+            return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 bool SetCurrentFolder(const std::string& folder)

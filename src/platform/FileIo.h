@@ -2,6 +2,7 @@
 
 #include "FileStamp.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,11 @@ FileReadResult ReadWholeFile(const std::string& path);
 FileStatus WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
+
+// Keeps a file the program cannot read under the first free name <file>.bad, <file>.bad.1, ...,
+// so that what replaces it never destroys it. The name it was kept under; nothing when it could
+// not be moved.
+std::optional<std::string> KeepAside(const std::string& path);
 
 // Makes folder the program's current folder, where the tools' relative names are looked up.
 bool SetCurrentFolder(const std::string& folder);

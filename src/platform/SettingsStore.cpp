@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kMaxBadFiles = 1000;
-
 // Creates the folder and any missing parents, private to the user as the base-directory rules ask.
 bool MakeFolders(const std::string& folder)
 {
@@ -52,33 +50,6 @@ public:
 private:
     int m_fd;
 };
-
-// Renames without replacing an existing file; false with errno set otherwise.
-bool RenameNoReplace(const std::string& from, const std::string& to)
-{
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without the no-replace rename: a hard link never replaces either.
-    if (::link(from.c_str(), to.c_str()) != 0)
-        return false;
-    ::unlink(from.c_str());
-    return true;
-}
-
-// Keeps an unreadable settings file under the first free name <file>.bad, <file>.bad.1, ...
-bool MoveAside(const std::string& path)
-{
-    for (int n = 0; n < kMaxBadFiles; ++n) {
-        const std::string target = path + ".bad" + (n == 0 ? std::string() : "." + std::to_string(n));
-        if (RenameNoReplace(path, target))
-            return true;
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -183,7 +154,7 @@ void CSettingsStore::WritePending()
         else
             bad = true;
     }
-    if (bad && !MoveAside(m_strFilePath))
+    if (bad && !FileIo::KeepAside(m_strFilePath))
         return;
 
     for (const auto& change : m_pending)

@@ -1,5 +1,6 @@
 #include "JavaProjectDoc.h"
 
+#include "BreakpointFile.h"
 #include "JavaClass.h"
 #include "MessageJump.h"
 #include "ProjectHost.h"
@@ -49,6 +50,7 @@ CJavaProjectDoc::CJavaProjectDoc(CProjectHost& host) : CDocument(host.GetUi()), 
     m_strJavaSwitches = m_host.GetDefaultJavaOptions();
     m_strJavacSwitches = m_host.GetDefaultJavacSwitches();
     m_host.SetOpenProject(this);
+    m_breakpoints.AddObserver(this);
     m_pWindows = m_host.MakeProjectWindows(*this);
     // The run commands answer on the project's behalf, and may use its windows.
     m_pRunCommands = m_host.MakeProjectCommands(*this);
@@ -81,6 +83,7 @@ CJavaProjectDoc::~CJavaProjectDoc()
     SetCommandHelper(nullptr);
     m_pRunCommands.reset();
     m_pWindows.reset();
+    m_breakpoints.RemoveObserver(this);
 }
 
 void CJavaProjectDoc::DeleteContents()
@@ -256,6 +259,47 @@ void CJavaProjectDoc::SetPathName(const std::string& path)
     const bool bModified = IsModified();
     ReadMainPackage();
     SetModifiedFlag(bModified);
+    AttachBreakpoints(path);
+}
+
+void CJavaProjectDoc::AttachBreakpoints(const std::string& path)
+{
+    if (path.empty() || path == m_strBreakpointsOf)
+        return;
+    const bool bFirst = m_strBreakpointsOf.empty();
+    m_strBreakpointsOf = path;
+    if (!bFirst) {
+        if (!m_breakpoints.All().empty())
+            OnBreakpointsChanged();
+        return;
+    }
+    BreakpointFile::CReadResult read = BreakpointFile::Read(path);
+    if (read.status == BreakpointFile::ReadStatus::Damaged) {
+        m_bKeepBreakpoints = read.keptAs.has_value();
+        Ui().MessageBox(BreakpointFile::DamagedMessage(path, read));
+    }
+    // Breakpoints set before the project had a file join those it kept.
+    const bool bJoined = !m_breakpoints.All().empty();
+    CBreakpoints::CFileLines files = std::move(read.files);
+    for (const auto& [file, lines] : m_breakpoints.All())
+        files[file].insert(files[file].end(), lines.begin(), lines.end());
+    m_bReadingBreakpoints = true;
+    m_breakpoints.Reset(std::move(files));
+    m_bReadingBreakpoints = false;
+    if (bJoined)
+        OnBreakpointsChanged();
+}
+
+void CJavaProjectDoc::OnBreakpointsChanged()
+{
+    if (m_bReadingBreakpoints || !m_bKeepBreakpoints || m_strBreakpointsOf.empty())
+        return;
+    // A folder that takes no file is said once, not at every breakpoint.
+    const bool bWritten = BreakpointFile::Write(m_strBreakpointsOf, m_breakpoints.All());
+    if (!bWritten && !m_bBreakpointWriteFailed)
+        Ui().MessageBox("The project's breakpoints could not be written to\n" +
+                        BreakpointFile::PathFor(m_strBreakpointsOf) + ".");
+    m_bBreakpointWriteFailed = !bWritten;
 }
 
 bool CJavaProjectDoc::ReadMainPackage()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Breakpoints.h"
 #include "JavaFileList.h"
 #include "MessageJump.h"
 #include "OutputMessages.h"
@@ -17,7 +18,9 @@ class CProjectWindows;
 
 // The project: its Java source entries with their classes, its plain files, the main Java and
 // HTML files, the switches for the runner and the compiler, stored as a .jpr file.
-class CJavaProjectDoc : public CDocument {
+// Its breakpoints are kept in a side file beside the .jpr file (see BreakpointFile), read when
+// the project is opened and written whenever they change.
+class CJavaProjectDoc : public CDocument, private CBreakpointObserver {
 public:
     explicit CJavaProjectDoc(CProjectHost& host);
     ~CJavaProjectDoc() override;
@@ -117,6 +120,8 @@ public:
     CSourceMarks& GetSourceMarks() { return m_marks; }
     const CSourceMarks& GetSourceMarks() const { return m_marks; }
     const std::string& GetMainFolder() const { return m_strMainFolder; }
+    CBreakpoints& GetBreakpoints() { return m_breakpoints; }
+    const CBreakpoints& GetBreakpoints() const { return m_breakpoints; }
 
 protected:
     void DeleteContents() override;
@@ -124,6 +129,10 @@ protected:
 
 private:
     CJavaFile* FindScannedFile(const std::string& path) const;
+    // The side file of the project's first path is read, joined by what was set before; a new
+    // path by Save As gets the breakpoints written beside it.
+    void AttachBreakpoints(const std::string& path);
+    void OnBreakpointsChanged() override;
     void TakeMainPackage(std::string package);
     // Where the files the last output's messages name are looked for.
     MessageJump::CMessagePlaces MessagePlaces();
@@ -144,6 +153,11 @@ private:
     ERunKind m_lastRunKind = ERunKind::Other;
     COutputMessages m_messages;
     CSourceMarks m_marks;
+    CBreakpoints m_breakpoints;
+    std::string m_strBreakpointsOf;  // the .jpr path whose side file holds the breakpoints
+    bool m_bReadingBreakpoints = false;
+    bool m_bKeepBreakpoints = true;  // false while a side file that could not be read stays in place
+    bool m_bBreakpointWriteFailed = false;
     std::unique_ptr<CProjectWindows> m_pWindows;
     std::unique_ptr<CCmdTarget> m_pRunCommands;
 };

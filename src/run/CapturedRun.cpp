@@ -80,23 +80,8 @@ std::string CCapturedRun::ClosingLines(std::optional<int> exitCode)
 bool CCapturedRun::StartCaptured(const std::string& application, const std::string& commandLine,
                                  const std::string& folder, RunInput input)
 {
-    if (IsRunning()) {
-        m_nStartError = EBUSY;
+    if (!PrepareRun(false))
         return false;
-    }
-    // The last run has appended its closing lines; its reader is about to end.
-    JoinReader();
-    // A stop of the last run that came too late for its reader must not end this one.
-    DrainWakeUps();
-    m_bStopping.store(false, std::memory_order_release);
-    m_bGiveUp.store(false, std::memory_order_release);
-    {
-        std::lock_guard lock(m_textLock);
-        m_output.Clear();
-        m_lastExitCode.reset();
-        m_bOutputClosed = false;
-    }
-    m_input.Open(CUniqueFd());
 
     m_nStartError = EMFILE;
     CUniqueFd readEnd;
@@ -166,6 +151,60 @@ std::unique_ptr<ProcessRunner> CCapturedRun::StartRun(const std::string& applica
     return std::make_unique<ProcessRunner>(*this, CurrentRunNumber(), commandLine);
 }
 
+bool CCapturedRun::PrepareRun(bool bKeepOutput)
+{
+    if (IsRunning()) {
+        m_nStartError = EBUSY;
+        return false;
+    }
+    // The last run has appended its closing lines; its reader is about to end.
+    JoinReader();
+    // A stop of the last run that came too late for its reader must not end this one.
+    DrainWakeUps();
+    m_bStopping.store(false, std::memory_order_release);
+    m_bGiveUp.store(false, std::memory_order_release);
+    {
+        std::lock_guard lock(m_textLock);
+        // The closing lines before end with no line break of their own.
+        if (!bKeepOutput)
+            m_output.Clear();
+        else if (m_output.End() > 0)
+            m_output.AppendRaw("\r\n");
+        m_lastExitCode.reset();
+        m_bOutputClosed = false;
+    }
+    m_input.Open(CUniqueFd());
+    return true;
+}
+
+std::unique_ptr<ProcessRunner> CCapturedRun::StartFedRun(CRunFeeder& feeder, const std::string& commandLine,
+                                                         bool bKeepOutput)
+{
+    if (!PrepareRun(bKeepOutput))
+        return nullptr;
+    m_pFeeder = &feeder;
+    m_bFedInputOpen = true;
+    m_nStartError = 0;
+    m_bRunning.store(true, std::memory_order_release);
+    m_nRuns.fetch_add(1, std::memory_order_acq_rel);
+    return std::make_unique<ProcessRunner>(*this, CurrentRunNumber(), commandLine);
+}
+
+void CCapturedRun::AppendFed(std::string_view bytes)
+{
+    if (IsFedRunActive())
+        Append(bytes, false);
+}
+
+void CCapturedRun::FinishFed(std::optional<int> exitCode)
+{
+    if (!IsFedRunActive())
+        return;
+    m_pFeeder = nullptr;
+    m_bFedInputOpen = false;
+    FinishRun(exitCode);
+}
+
 bool CCapturedRun::StopDeadlinePassed() const
 {
     if (!m_bStopping.load(std::memory_order_acquire))
@@ -228,6 +267,11 @@ void CCapturedRun::Pump(int readFd)
 void CCapturedRun::Append(std::string_view bytes, bool bRaw)
 {
     std::lock_guard lock(m_textLock);
+    AppendLocked(bytes, bRaw);
+}
+
+void CCapturedRun::AppendLocked(std::string_view bytes, bool bRaw)
+{
     const std::size_t nBefore = m_output.End();
     if (bRaw)
         m_output.AppendRaw(bytes);
@@ -258,17 +302,24 @@ void CCapturedRun::FinishRun(std::optional<int> exitCode)
 
 bool CCapturedRun::SendInput(std::string_view bytes, bool bEcho)
 {
+    if (m_pFeeder != nullptr) {
+        {
+            std::lock_guard lock(m_textLock);
+            if (m_bOutputClosed || !m_bFedInputOpen)
+                return false;
+            if (bEcho)
+                AppendLocked(bytes, false);
+        }
+        m_pFeeder->OnRunInput(bytes);
+        return true;
+    }
     {
         // Under the output's lock, so an echo never follows the closing lines.
         std::lock_guard lock(m_textLock);
         if (m_bOutputClosed || !m_input.Add(bytes))
             return false;
-        if (bEcho) {
-            const std::size_t nBefore = m_output.End();
-            m_output.AppendChunk(bytes);
-            if (m_pObserver != nullptr)
-                m_pObserver->OnOutput(m_output.CopyFrom(nBefore));
-        }
+        if (bEcho)
+            AppendLocked(bytes, false);
     }
     WakeReader();
     return true;
@@ -276,6 +327,13 @@ bool CCapturedRun::SendInput(std::string_view bytes, bool bEcho)
 
 bool CCapturedRun::EndInput()
 {
+    if (m_pFeeder != nullptr) {
+        if (!m_bFedInputOpen)
+            return false;
+        m_bFedInputOpen = false;
+        m_pFeeder->OnRunInputEnded();
+        return true;
+    }
     if (!m_input.End())
         return false;
     WakeReader();
@@ -284,6 +342,11 @@ bool CCapturedRun::EndInput()
 
 bool CCapturedRun::TerminateCaptured(int nExitCode)
 {
+    // A fed run ends when its feeder says it has; the feeder is asked to end it.
+    if (CRunFeeder* feeder = IsFedRunActive() ? m_pFeeder : nullptr) {
+        feeder->OnRunTerminate(nExitCode);
+        return true;
+    }
     std::lock_guard childLock(m_childLock);
     if (!m_child || !IsRunning())
         return false;

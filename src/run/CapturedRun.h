@@ -30,6 +30,17 @@ public:
     virtual void OnOutput(std::string_view bytes) = 0;
 };
 
+// What feeds a run that has no tool of its own: the debugger's program, whose output comes from
+// its debug session. It takes what the Process Window gives the run: the input typed for it,
+// the end of that input, and the stop. Called on the thread that feeds the run.
+class CRunFeeder {
+public:
+    virtual ~CRunFeeder() = default;
+    virtual void OnRunInput(std::string_view bytes) = 0;
+    virtual void OnRunInputEnded() = 0;
+    virtual void OnRunTerminate(int nExitCode) = 0;
+};
+
 // One captured run at a time: the tool's standard output and error go into one pipe, a reader
 // thread turns what comes out into the output text, and when the pipe breaks (the tool and
 // everything it started have closed it) appends the exit-code line and a verdict. The same
@@ -65,6 +76,15 @@ public:
     std::unique_ptr<ProcessRunner> StartRun(const std::string& application, const std::string& commandLine,
                                             const std::string& folder, RunInput input = RunInput::None);
     int LastStartError() const { return m_nStartError; }
+
+    // A run whose output the feeder gives, from the thread that starts it, through AppendFed
+    // until FinishFed; refused while a run is active. With bKeepOutput the output of the run
+    // before stays above it. The feeder must stay until FinishFed.
+    std::unique_ptr<ProcessRunner> StartFedRun(CRunFeeder& feeder, const std::string& commandLine, bool bKeepOutput);
+    void AppendFed(std::string_view bytes);
+    // The fed run is over: its closing lines follow its output, and the run state is free.
+    void FinishFed(std::optional<int> exitCode);
+    bool IsFedRunActive() const { return IsRunning() && m_pFeeder != nullptr; }
     // Counts the successful starts; a runner belongs to the run of its number.
     std::uint64_t CurrentRunNumber() const { return m_nRuns.load(std::memory_order_acquire); }
 
@@ -80,7 +100,7 @@ public:
     bool SendInput(std::string_view bytes, bool bEcho);
     // The tool sees the end of its input once what was sent before is out.
     bool EndInput();
-    bool AcceptsInput() const { return IsRunning() && m_input.IsOpen(); }
+    bool AcceptsInput() const { return IsRunning() && (m_pFeeder != nullptr ? m_bFedInputOpen : m_input.IsOpen()); }
 
     // Stops an active run: the tool is ended with nExitCode if it still runs, and whatever is
     // left of its process group with it. The reader then closes the run as usual; if the pipe
@@ -116,7 +136,12 @@ public:
 private:
     void Pump(int readFd);
     bool StopDeadlinePassed() const;
+    // Readies the run state for a new run, the last one's output emptied or kept above it;
+    // false (EBUSY) while a run is active.
+    bool PrepareRun(bool bKeepOutput);
     void Append(std::string_view bytes, bool bRaw);
+    // The same with the output's lock held.
+    void AppendLocked(std::string_view bytes, bool bRaw);
     void FinishRun(std::optional<int> exitCode);
     void JoinReader();
     void WakeReader();
@@ -132,6 +157,8 @@ private:
     int m_nStartError = 0;
     bool m_bHandOverInput = false;
     CInputQueue m_input;
+    CRunFeeder* m_pFeeder = nullptr;  // while a fed run is active
+    bool m_bFedInputOpen = false;
 
     // Set by a stop: the reader reads what still comes until the deadline, then gives up.
     std::atomic<bool> m_bStopping {false};

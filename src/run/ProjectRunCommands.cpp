@@ -55,7 +55,10 @@ CProjectRunCommands::CProjectRunCommands(CJavaProjectDoc& project, CCapturedRun&
     OnCommand(ID_BUILD_RUNWITHCONSOLE, [this] { RunMain(RunMode::Console); });
     // Inside the project window Run with Console wants a main file; elsewhere a project will do.
     OnUpdateUI(ID_BUILD_RUNWITHCONSOLE, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainJavaFile().empty()); });
-    OnCommand(ID_BUILD_DEBUG, [this] { Debug(); });
+    // The debugger of the program's own replaces Debug where it is built in; jdb in a terminal
+    // stays as Debug in Terminal.
+    for (int id : {ID_BUILD_DEBUG, ID_BUILD_DEBUGINTERMINAL})
+        OnCommand(id, [this] { Debug(); });
     OnCommand(ID_BUILD_RUNAPPLET, [this] { RunMainApplet(); });
     OnUpdateUI(ID_BUILD_RUNAPPLET, [this](CCmdUI& ui) { ui.Enable(!m_project.GetMainHtmlFile().empty()); });
     OnCommand(ID_BUILD_CREATEJAR, [this] { CreateJar(); });
@@ -175,17 +178,30 @@ bool CProjectRunCommands::CompileSourceWindow(const std::string& path)
 
 bool CProjectRunCommands::Build()
 {
+    return StartBuild("").has_value();
+}
+
+std::optional<CSourceRoot> CProjectRunCommands::StartBuild(const std::string& extraSwitches)
+{
     if (!CheckedMainPath())
-        return false;
+        return std::nullopt;
     if (m_host.SaveBeforeCompiling())
         m_host.SaveAll();
-    const std::optional<CSourceRoot> main = CheckedMainRoot();
+    std::optional<CSourceRoot> main = CheckedMainRoot();
     if (!main)
-        return false;
-    const CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, m_project.GetJavacSwitches());
+        return std::nullopt;
+    std::string switches = m_project.GetJavacSwitches();
+    if (!extraSwitches.empty())
+        switches += (switches.empty() ? "" : " ") + extraSwitches;
+    CToolLine line = ToolLines::Build(m_host.GetJavaBin(), *main, switches);
+    // A build with switches of its own says which, so the person sees what was compiled how.
+    if (!extraSwitches.empty())
+        line.strCaption += " with " + extraSwitches;
     m_host.SetProcessCaption(line.strCaption);
     const CWaitCursor wait(Ui());
-    return Start(line, RunMode::Captured, RunInput::None, CJavaProjectDoc::ERunKind::Compile);
+    if (!Start(line, RunMode::Captured, RunInput::None, CJavaProjectDoc::ERunKind::Compile))
+        return std::nullopt;
+    return main;
 }
 
 bool CProjectRunCommands::RunMain(RunMode mode, const std::optional<std::string>& arguments)

@@ -58,11 +58,19 @@ public:
     // The console launcher's name, beside the program.
     static constexpr const char* kConsoleLauncher = "ondrik-console";
 
-private:
+protected:
     CUi& Ui() const;
+    CJavaProjectDoc& Project() const { return m_project; }
+    CCapturedRun& Run() const { return m_run; }
+    CRunHost& Host() const { return m_host; }
     // The main file's full path, after the main-file and separator checks; nothing (and the
     // message shown) when one fails.
     std::optional<std::string> CheckedMainPath();
+    // Build with extraSwitches after the project's switches, the caption saying so; the main
+    // file's root once the build has started, else nothing (and the message shown).
+    std::optional<CSourceRoot> StartBuild(const std::string& extraSwitches);
+
+private:
     // The main file's root and names, its package read again from the file; nothing (and the
     // message shown) when a check fails or its folder does not match its package.
     std::optional<CSourceRoot> CheckedMainRoot();

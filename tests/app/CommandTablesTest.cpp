@@ -159,6 +159,16 @@ const std::map<int, std::string> kMenuTexts = {
     {33000, "&Go to Line...\tCtrl+L"},
     {33001, "Ne&xt Error\tF4"},
     {33002, "Pre&vious Error\tShift+F4"},
+    {33020, "&Continue\tCtrl+F5"},
+    {33021, "Step &Over\tF10"},
+    {33022, "Step &Into\tF11"},
+    {33023, "Step O&ut\tShift+F11"},
+    {33024, "&Run to Cursor\tCtrl+F10"},
+    {33025, "&Pause"},
+    {33026, "&Stop Debugging\tCtrl+Shift+F5"},
+    {33027, "Toggle &Breakpoint\tF9"},
+    {33028, "Debug in &Terminal"},
+    {33029, "Debug Bar"},
     {65535, "Recent Projects..."},
     {57600, "&New\tCtrl+N"},
     {57601, "&Open...\tCtrl+O"},
@@ -194,6 +204,8 @@ const std::map<std::pair<int, int>, std::string> kMenuVariants = {
     {{kHtml, 57640}, "Find &Next\tCtrl+H"}, {{kContext, 57643}, "&Undo"},
     {{kContext, 57635}, "Cu&t"},            {{kContext, 57634}, "&Copy"},
     {{kContext, 57637}, "&Paste"},          {{kContext, 32811}, "&Syntax Colour Update"},
+    {{kProject, 33024}, "&Run to Cursor"},  {{kHtml, 33024}, "&Run to Cursor"},
+    {{kProject, 33027}, "Toggle &Breakpoint"}, {{kHtml, 33027}, "Toggle &Breakpoint"},
 };
 
 }  // namespace
@@ -203,7 +215,7 @@ const std::map<std::pair<int, int>, std::string> kMenuVariants = {
 TEST(CommandTablesTest, MenusReadAsTheSystemsMenus)
 {
     EXPECT_EQ(Built().MenuIds(), (std::vector<int>{kFrame, kJava, kProject, kHtml, kContext}));
-    const std::vector<std::string> documentPopups{"File", "Edit", "View", "Project", "Build", "Window", "Help"};
+    const std::vector<std::string> documentPopups{"File", "Edit", "View", "Project", "Build", "Debug", "Window", "Help"};
     const std::map<int, std::vector<std::string>> popups = {{kFrame, {"File", "Project", "View", "Help"}},
                                                             {kJava, documentPopups},
                                                             {kProject, documentPopups},
@@ -310,7 +322,7 @@ TEST(CommandTablesTest, PromptsKeepTheSystemsTexts)
             ++nOwn;
     }
     ExpectGolden("prompts.txt", dump);
-    EXPECT_EQ(nOwn, 38) << "the program's own commands with a prompt";
+    EXPECT_EQ(nOwn, 48) << "the program's own commands with a prompt";
     EXPECT_EQ(Built().GetStatusPrompt(ID_BUILD_COMPILE), "Compile the current file");
     EXPECT_EQ(Built().GetTooltip(ID_BUILD_COMPILE), "Compile File");
 }

@@ -7,8 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -25,7 +29,7 @@ import java.util.ArrayList;
 import java.util.List;
 
 public class Main {
-    public static void main(String[] args) throws java.io.IOException {
+    public static void main(String[] args) throws Exception {
         String mode = args.length > 0 ? args[0] : "plain";
         int count = 3;
         String greeting = "Hi \"there\"";
@@ -48,6 +52,9 @@ public class Main {
             System.out.println();
             helper.sum(numbers);
         }
+        if (mode.equals("spin"))
+            while (true)
+                Thread.sleep(50);
         System.out.println("done " + greeting.length() + names.size());
     }
 }
@@ -330,6 +337,48 @@ TEST_F(DebugSession, EndingTheSessionLeavesNoJvm)
     m_session.End();
     RunToEnd();
     EXPECT_TRUE(ProcessGone(*m_events.pid));
+}
+
+// The process numbers of the children of pid, from each of its threads.
+std::vector<std::int64_t> ChildrenOf(std::int64_t pid)
+{
+    std::vector<std::int64_t> children;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        std::ifstream list(task.path() / "children");
+        for (std::int64_t child = 0; list >> child;)
+            children.push_back(child);
+    }
+    return children;
+}
+
+// Would fail if a program killed in the middle of a session (SIGKILL, a crash) left the program's
+// JVM or the debugger running: the debugger must be told in a way it can act on, not be killed
+// outright, and must end the JVM before it goes.
+TEST_F(DebugSession, AKilledStarterLeavesNoJvm)
+{
+    CUniqueFd readEnd;
+    CUniqueFd writeEnd;
+    ASSERT_TRUE(CChildProcess::MakePipe(readEnd, writeEnd));
+    CSpawnRequest request;
+    request.strApplication = ONDRIK_DEBUG_STARTER;
+    request.argv = {"starter", kJdk, ONDRIK_DEBUGGER_JAR, s_program->Root(), "app.Main", "spin"};
+    request.nOutputFd = writeEnd.Get();
+    CChildProcess starter;
+    ASSERT_EQ(starter.Start(request), 0);
+    writeEnd.Reset();
+    std::string line;
+    char byte = 0;
+    while (line.find('\n') == std::string::npos && ::read(readEnd.Get(), &byte, 1) == 1)
+        line += byte;
+    const std::int64_t jvm = std::atoll(line.c_str());
+    ASSERT_GT(jvm, 0) << line;
+    const std::vector<std::int64_t> debugger = ChildrenOf(starter.Pid());
+    ASSERT_EQ(debugger.size(), 1u);
+
+    ASSERT_EQ(::kill(starter.Pid(), SIGKILL), 0);
+    starter.WaitForExit();
+    EXPECT_TRUE(ProcessGone(jvm));
+    EXPECT_TRUE(ProcessGone(debugger.front()));
 }
 
 // Would fail if a JDK other than the default could not run the debugger or the program under it.

@@ -2,6 +2,7 @@
 #include "support/TempDir.h"
 
 #include "run/CapturedRun.h"
+#include "run/ProcessRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -341,4 +342,45 @@ TEST(CapturedRunLifetime, StateGoingAwayEndsAnActiveRun)
         ASSERT_TRUE(WaitFor([&] { return run.CopyOutput().find("ready") != std::string::npos; }));
     }
     EXPECT_EQ(CountEntries("/proc/self/task"), nThreads);
+}
+
+// Keeps what a fed run hands its feeder.
+class CRecordingFeeder : public CRunFeeder {
+public:
+    void OnRunInput(std::string_view bytes) override { m_strInput += bytes; }
+    void OnRunInputEnded() override { m_bInputEnded = true; }
+    void OnRunTerminate(int nExitCode) override { m_terminated = nExitCode; }
+
+    std::string m_strInput;
+    bool m_bInputEnded = false;
+    std::optional<int> m_terminated;
+};
+
+// Would catch a debugged program's run that loses the build's output above it or runs into its
+// last line, input or a stop that do not reach the debugger, an echo after the closing lines,
+// and a run that stays busy (Run and Compile disabled) once its feeder has finished it.
+TEST_F(CapturedRun, AFedRunShowsWhatItsFeederGivesAndHandsItTheInputAndTheStop)
+{
+    Run("silent");
+    CRecordingFeeder feeder;
+    std::unique_ptr<ProcessRunner> runner = m_run.StartFedRun(feeder, "java app.Main", true);
+    ASSERT_NE(runner, nullptr);
+    EXPECT_EQ(m_run.StartFedRun(feeder, "java app.Main", true), nullptr) << "one run at a time";
+    EXPECT_FALSE(m_run.StartCaptured(kHelper, "helper silent", m_dir.Path()));
+    m_run.AppendFed("Name?\n");
+    EXPECT_TRUE(runner->SendInput("Ada\n", true));
+    EXPECT_TRUE(runner->EndInput());
+    EXPECT_FALSE(runner->AcceptsInput());
+    EXPECT_TRUE(runner->Terminate(CCapturedRun::kTerminatedByUser));
+    EXPECT_EQ(feeder.m_strInput, "Ada\n");
+    EXPECT_TRUE(feeder.m_bInputEnded);
+    EXPECT_EQ(feeder.m_terminated, CCapturedRun::kTerminatedByUser);
+    EXPECT_TRUE(runner->IsRunning()) << "the feeder ends it, once the program has gone";
+
+    m_run.FinishFed(CCapturedRun::kTerminatedByUser);
+    EXPECT_FALSE(runner->IsRunning());
+    EXPECT_FALSE(runner->SendInput("late\n", true));
+    EXPECT_EQ(m_run.CopyOutput(),
+              "Exit code: 0\r\nNo Errors\r\nName?\r\nAda\r\nExit code: 11\r\nProcess terminated by user.");
+    EXPECT_EQ(Run("silent"), "Exit code: 0\r\nNo Errors");
 }

@@ -4,6 +4,7 @@
 #include "editor/TextModel.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 
 // A text model over a plain string, with lines split as the editor splits them (CR LF, LF or
@@ -106,6 +107,22 @@ public:
             m_strClasses[Clamp(nStart) + i] = ColourClass::Shown(classes[i]);
     }
 
+    // The marks stay on their lines: this model does not move them with edits.
+    std::vector<int> GetMarkedLines(ELineMark mark) const override
+    {
+        const auto it = m_marks.find(mark);
+        return it == m_marks.end() ? std::vector<int>() : it->second;
+    }
+    void SetMarkedLines(ELineMark mark, const std::vector<int>& lines) override
+    {
+        std::vector<int>& kept = m_marks[mark];
+        kept.clear();
+        for (int nLine : lines)
+            kept.push_back(std::clamp(nLine, 0, GetLineCount() - 1));
+        std::sort(kept.begin(), kept.end());
+        kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+    }
+
 private:
     std::size_t Clamp(TextPos nPos) const
     {
@@ -128,6 +145,7 @@ private:
     std::string m_strClasses;
     mutable std::vector<std::size_t> m_starts;
     CTextRange m_selection;
+    std::map<ELineMark, std::vector<int>> m_marks;
     int m_nClassWrites = 0;
     int m_nClassBytes = 0;
     int m_nUndoDepth = 0;

@@ -3,6 +3,8 @@
 #include "MainFrame.h"
 #include "QuarnelApp.h"
 
+#include "debug/ProjectDebugCommands.h"
+#include "debug/qt/DebugWindowsQt.h"
 #include "editor/SyntaxWindowDoc.h"
 #include "editor/qt/TextEditView.h"
 #include "framework/qt/MDIChildWnd.h"
@@ -78,7 +80,12 @@ std::unique_ptr<CProjectWindows> CAppProjectHost::MakeProjectWindows(CJavaProjec
 
 std::unique_ptr<CCmdTarget> CAppProjectHost::MakeProjectCommands(CJavaProjectDoc& project)
 {
-    return std::make_unique<CProjectRunCommands>(project, m_app.GetCapturedRun(), *this);
+    // The debugger shows itself in the main frame's windows; without them, Debug is jdb's.
+    if (m_app.GetMainFrame() == nullptr)
+        return std::make_unique<CProjectRunCommands>(project, m_app.GetCapturedRun(), *this);
+    return std::make_unique<CProjectDebugCommands>(
+        project, m_app.GetCapturedRun(), *this,
+        std::make_unique<CDebugWindowsQt>(*m_app.GetMainFrame(), m_app.GetDocManager(), m_app.GetCapturedRun()));
 }
 
 std::string CAppProjectHost::GetJavacSwitches() const

@@ -1,5 +1,7 @@
 #include "ScintillaTextModel.h"
 
+#include "SourceMargins.h"
+
 #include "editor/ColourClass.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -12,6 +14,11 @@
 namespace {
 
 using Sci = QsciScintillaBase;
+
+int MarkerOf(ELineMark mark)
+{
+    return mark == ELineMark::Breakpoint ? CSourceMargins::kBreakpointMarker : CSourceMargins::kCurrentLineMarker;
+}
 
 bool IsClassStyle(char code)
 {
@@ -219,4 +226,29 @@ void CScintillaTextModel::WriteStyles(TextPos nStart, std::string_view classes)
 TextPos CScintillaTextModel::Clamp(TextPos nPos) const
 {
     return std::clamp<TextPos>(nPos, 0, GetLength());
+}
+
+std::vector<int> CScintillaTextModel::GetMarkedLines(ELineMark mark) const
+{
+    const long nMask = 1L << MarkerOf(mark);
+    std::vector<int> lines;
+    for (long nLine = m_editor.SendScintilla(Sci::SCI_MARKERNEXT, 0UL, nMask); nLine >= 0;
+         nLine = m_editor.SendScintilla(Sci::SCI_MARKERNEXT, static_cast<unsigned long>(nLine + 1), nMask))
+        lines.push_back(static_cast<int>(nLine));
+    return lines;
+}
+
+void CScintillaTextModel::SetMarkedLines(ELineMark mark, const std::vector<int>& lines)
+{
+    std::vector<int> markers = {MarkerOf(mark)};
+    if (mark == ELineMark::CurrentLine)
+        markers.push_back(CSourceMargins::kCurrentLineTint);
+    for (int nMarker : markers)
+        m_editor.SendScintilla(Sci::SCI_MARKERDELETEALL, static_cast<unsigned long>(nMarker));
+    const int nLast = std::max(GetLineCount() - 1, 0);
+    for (int nLine : lines) {
+        for (int nMarker : markers)
+            m_editor.SendScintilla(Sci::SCI_MARKERADD, static_cast<unsigned long>(std::clamp(nLine, 0, nLast)),
+                                   static_cast<long>(nMarker));
+    }
 }

@@ -40,6 +40,9 @@ public:
     // the first stretch of a large text go to the editor a stretch at a time while the program
     // is idle, moving with the text as it is edited meanwhile, so a large file shows at once.
     void ApplyClasses(TextPos nBase, std::string_view classes) override;
+    // The editor's markers, which its margin shows; the current line also tints its line.
+    std::vector<int> GetMarkedLines(ELineMark mark) const override;
+    void SetMarkedLines(ELineMark mark, const std::vector<int>& lines) override;
 
     bool HasUnwrittenClasses() const { return !m_strUnwritten.empty(); }
     // Writes every class still waiting.

@@ -22,10 +22,50 @@ constexpr int kSymbolMarkers = 1 << CSourceMargins::kBreakpointMarker | 1 << CSo
 // Colours as the editor takes them, 0x00BBGGRR.
 constexpr long kErrorColour = 0x002020D0;
 constexpr long kWarningColour = 0x0000A0E0;
+constexpr long kCurrentLineColour = 0x00B0F8FF;
 
 long ToEditorColour(const QColor& colour)
 {
     return colour.red() | colour.green() << 8 | colour.blue() << 16;
+}
+
+// A breakpoint: a red disc, darker at its edge.
+QImage BreakpointImage(int nSize)
+{
+    QImage image(nSize, nSize, QImage::Format_RGBA8888);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x80, 0x10, 0x10), 1));
+    painter.setBrush(QColor(0xE0, 0x20, 0x20));
+    painter.drawEllipse(QRectF(1, 1, nSize - 2, nSize - 2));
+    return image;
+}
+
+// The line a stopped program is on: a yellow arrow pointing at the text, outlined and a little
+// smaller than the line, so that a breakpoint's disc shows round it.
+QImage CurrentLineImage(int nSize)
+{
+    QImage image(nSize, nSize, QImage::Format_RGBA8888);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = nSize;
+    const qreal top = s * 0.15;
+    const qreal bottom = s * 0.85;
+    QPainterPath arrow;
+    arrow.moveTo(s * 0.12, s * 0.37);
+    arrow.lineTo(s * 0.5, s * 0.37);
+    arrow.lineTo(s * 0.5, top);
+    arrow.lineTo(s * 0.9, s / 2);
+    arrow.lineTo(s * 0.5, bottom);
+    arrow.lineTo(s * 0.5, s * 0.63);
+    arrow.lineTo(s * 0.12, s * 0.63);
+    arrow.closeSubpath();
+    painter.fillPath(arrow, QColor(0xF8, 0xD8, 0x20));
+    painter.setPen(QPen(QColor(0x60, 0x50, 0x00), 1));
+    painter.drawPath(arrow);
+    return image;
 }
 
 // A red disc with a white cross for an error, an amber triangle with a mark for a warning.
@@ -66,6 +106,8 @@ CSourceMargins::CSourceMargins(QsciScintilla& editor, bool bLineNumbers)
         Send(Sci::SCI_SETMARGINWIDTHN, static_cast<unsigned long>(nMargin), 0);
     Send(Sci::SCI_SETMARGINTYPEN, kSymbolMargin, Sci::SC_MARGIN_SYMBOL);
     Send(Sci::SCI_SETMARGINMASKN, kSymbolMargin, kSymbolMarkers);
+    Send(Sci::SCI_MARKERDEFINE, kCurrentLineTint, Sci::SC_MARK_BACKGROUND);
+    Send(Sci::SCI_MARKERSETBACK, kCurrentLineTint, kCurrentLineColour);
     Send(Sci::SCI_SETMARGINTYPEN, kNumberMargin, Sci::SC_MARGIN_NUMBER);
     Send(Sci::SCI_SETMARGINMASKN, kNumberMargin, 0);
     // A little room between the numbers and the text.
@@ -105,6 +147,8 @@ void CSourceMargins::ApplyFont()
     const int nSize = std::clamp(nLineHeight - 2, 9, 16);
     m_editor.markerDefine(MarkerImage(EMarkerKind::Error, nSize), kErrorMarker);
     m_editor.markerDefine(MarkerImage(EMarkerKind::Warning, nSize), kWarningMarker);
+    m_editor.markerDefine(BreakpointImage(nSize), kBreakpointMarker);
+    m_editor.markerDefine(CurrentLineImage(nSize), kCurrentLineMarker);
     Send(Sci::SCI_SETMARGINWIDTHN, kSymbolMargin, nSize + 6);
     m_nNumberDigits = 0;
     FitLineNumbers();

@@ -16,6 +16,7 @@ class QWidget;
 // warning) and one of line numbers, sized to the number of lines in the editor's font. A marked
 // line's text is underlined, and the message shows as the tooltip over either. Marks and
 // underlines belong to the text, so every window on it shows them and they move with edits.
+// A Java window takes clicks in the symbol margin to set breakpoints.
 class CSourceMargins : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +25,8 @@ public:
     static constexpr int kCurrentLineMarker = 1;
     static constexpr int kErrorMarker = 2;
     static constexpr int kWarningMarker = 3;
+    // The pale ground of the current line's text, beside its arrow.
+    static constexpr int kCurrentLineTint = 4;
     // The margins, left to right.
     static constexpr int kSymbolMargin = 0;
     static constexpr int kNumberMargin = 1;

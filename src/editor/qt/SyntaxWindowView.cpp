@@ -2,6 +2,7 @@
 
 #include "ChildFrame.h"
 #include "FunctionList.h"
+#include "SourceMargins.h"
 
 #include "editor/SourceEditing.h"
 #include "editor/SourceNavigation.h"
@@ -34,6 +35,27 @@ CSyntaxWindowView::CSyntaxWindowView(CSyntaxWindowDoc& doc, const CEditorSetting
     });
     OnCommand(Cmd::ID_EDIT_REFRESHFUNCTIONS, [this] { RefreshFunctionList(); });
     OnCommand(Cmd::ID_HELP_JDKHELP, [this] { OnJdkHelp(); });
+    OnCommand(Cmd::ID_DEBUG_TOGGLEBREAKPOINT, [this] {
+        if (CSyntaxWindowDoc* source = GetSyntaxDocument())
+            source->ToggleBreakpoint(CaretLine());
+    });
+    OnUpdateUI(Cmd::ID_DEBUG_TOGGLEBREAKPOINT, [this](CCmdUI& ui) {
+        ui.Enable(GetSyntaxDocument() != nullptr && GetSyntaxDocument()->CanHaveBreakpoints());
+    });
+    // A click in the symbol margin sets or clears the breakpoint of the line beside it.
+    GetEditor()->SendScintilla(Sci::SCI_SETMARGINSENSITIVEN, CSourceMargins::kSymbolMargin, 1L);
+    GetEditor()->SendScintilla(Sci::SCI_SETMARGINCURSORN, CSourceMargins::kSymbolMargin,
+                               static_cast<long>(Sci::SC_CURSORARROW));
+    connect(GetEditor(), &QsciScintilla::marginClicked, this, [this](int nMargin, int nLine, Qt::KeyboardModifiers) {
+        CSyntaxWindowDoc* source = GetSyntaxDocument();
+        if (nMargin == CSourceMargins::kSymbolMargin && source != nullptr)
+            source->ToggleBreakpoint(nLine);
+    });
+}
+
+int CSyntaxWindowView::CaretLine() const
+{
+    return GetTextModel().LineFromPosition(GetEditor()->SendScintilla(Sci::SCI_GETCURRENTPOS));
 }
 
 CSyntaxWindowDoc* CSyntaxWindowView::GetSyntaxDocument() const
@@ -43,10 +65,14 @@ CSyntaxWindowDoc* CSyntaxWindowView::GetSyntaxDocument() const
 
 void CSyntaxWindowView::OnInitialUpdate()
 {
+    const bool bFirstWindow = GetSyntaxDocument() != nullptr && GetSyntaxDocument()->GetTextModel() == nullptr;
     CLiveEditorView::OnInitialUpdate();
     CSyntaxWindowDoc* doc = GetSyntaxDocument();
     if (doc == nullptr)
         return;
+    // A further window shows the marks of the text it shares.
+    if (bFirstWindow)
+        doc->ShowProjectBreakpoints();
     doc->ScanSource();
     // Long lines wrap at the window's width.
     GetEditor()->SendScintilla(Sci::SCI_SETWRAPMODE, static_cast<unsigned long>(Sci::SC_WRAP_WORD));

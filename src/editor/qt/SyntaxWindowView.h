@@ -34,6 +34,8 @@ public:
     void RefreshFunctionList();
     // Selects the line of entry nIndex of the drop-down; the keyboard stays in the text.
     void GoToFunction(int nIndex);
+    // The line (0-based) the caret is on.
+    int CaretLine() const;
 
 protected:
     std::string TabUnit() const override;

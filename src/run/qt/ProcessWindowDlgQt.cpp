@@ -90,6 +90,12 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
         m_model.OnEndInput();
         ShowModel();
     });
+    // The person may go elsewhere while a run lasts (a debugged program shows its lines in
+    // the source windows) and come back to type: the focus goes back to where they came from.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* pOld, QWidget* pNow) {
+        if (pNow == m_pInput && pOld != nullptr && !isAncestorOf(pOld))
+            m_pFocusBefore = pOld;
+    });
 
     m_model.OnInitDialog();
     ShowModel();
@@ -98,6 +104,8 @@ CProcessWindowDlgQt::CProcessWindowDlgQt(CProcessWindowHost& host, CProcessWindo
 
 CProcessWindowDlgQt::~CProcessWindowDlgQt()
 {
+    // The input line lets go of the focus as it goes, when this window is half gone.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
     m_model.OnDestroy({topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()});
     // The box shows the dialog's text, which goes before the child windows do.

@@ -83,7 +83,7 @@ private:
     QTimer m_tick;
     QTimer m_more;
     QTimer m_quickLook;
-    // Where the focus was before a run's input line took it; it goes back there after the run.
+    // Where the focus was before a run's input line last took it; it goes back there after the run.
     QPointer<QWidget> m_pFocusBefore;
     bool m_bInputShown = false;
     bool m_bFocusInputWhenShown = false;
