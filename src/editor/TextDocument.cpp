@@ -41,10 +41,16 @@ void CTextDocument::ReplaceAllText(std::string_view bytes)
     const TextPos nCaret = text.GetSelection().nEnd;
     const int nLine = text.LineFromPosition(nCaret);
     const TextPos nColumn = nCaret - text.LineStart(nLine);
+    // Replacing every line would take the breakpoints and the current-line arrow with them; the
+    // person set them on line numbers, and those stay.
+    const std::vector<int> breakpoints = text.GetMarkedLines(ELineMark::Breakpoint);
+    const std::vector<int> currentLine = text.GetMarkedLines(ELineMark::CurrentLine);
     {
         const CUndoStep step(text);
         text.Replace(0, text.GetLength(), bytes);
     }
+    text.SetMarkedLines(ELineMark::Breakpoint, breakpoints);
+    text.SetMarkedLines(ELineMark::CurrentLine, currentLine);
     const int nNewLine = std::min(nLine, text.GetLineCount() - 1);
     const TextPos nPos = std::min(text.LineStart(nNewLine) + nColumn, text.LineEnd(nNewLine));
     text.SetSelection(nPos, nPos);

@@ -33,7 +33,7 @@ public:
     void SetTextModel(CTextModel* text);
 
     // Puts bytes in place of the whole text, as one step the user can undo, keeping the caret
-    // on its line as far as the new text reaches.
+    // on its line as far as the new text reaches, and the breakpoints on theirs.
     void ReplaceAllText(std::string_view bytes);
     // Reads the file again into the text; what is shown is then the file, unmodified. False,
     // with the reason shown, when it cannot be read.

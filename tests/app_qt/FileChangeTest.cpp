@@ -4,6 +4,7 @@
 #include "QuarnelAppFixture.h"
 
 #include "app/qt/FileChangeWatcher.h"
+#include "editor/SyntaxWindowDoc.h"
 #include "editor/TextModel.h"
 #include "editor/qt/TextEditView.h"
 #include "framework/CommandIds.h"
@@ -122,4 +123,27 @@ TEST_F(FileChangeTest, AChangedProjectFileIsReportedNotMerged)
     ASSERT_TRUE(m_app->SendCommand(Cmd::ID_FILE_CLOSEPROJECT));
     EXPECT_EQ(m_app->GetOpenProject(), nullptr);
     EXPECT_EQ(CTempDir::Read(path), theirs);
+}
+
+// Would fail if a reload took the window's breakpoints with the old lines, so that the next
+// toggle, which reads the window's marks, dropped them from the project too.
+TEST_F(FileChangeTest, AReloadKeepsTheBreakpointsOnTheirLines)
+{
+    const std::string path = MakeProject("Demo");
+    const std::string source = m_home.Dir().Write("Demo/Demo.java", "class Demo {\n  int a;\n  int b;\n}\n");
+    Start();
+    ASSERT_NE(m_app->OpenDocumentFile(path), nullptr);
+    CJavaProjectDoc* project = m_app->GetOpenProject();
+    auto* view = OpenView<CTextEditView>(source);
+    ASSERT_NE(view, nullptr);
+    auto* doc = dynamic_cast<CSyntaxWindowDoc*>(view->GetDocument());
+    ASSERT_NE(doc, nullptr);
+    ASSERT_TRUE(doc->ToggleBreakpoint(2));
+
+    const std::string changed = "class Demo {\n  int a = 1;\n  int b = 2;\n}\n";
+    m_home.Dir().Write("Demo/Demo.java", changed);
+    EXPECT_SOON_EQ(view->GetText(), changed);
+    EXPECT_EQ(view->GetTextModel().GetMarkedLines(ELineMark::Breakpoint), std::vector<int>{2});
+    ASSERT_TRUE(doc->ToggleBreakpoint(0));
+    EXPECT_EQ(project->GetBreakpoints().LinesOf(source), (std::vector<int>{0, 2}));
 }

@@ -29,6 +29,13 @@ QLineEdit* ShownField(QWidget* parent, const char* name)
     return edit;
 }
 
+// A shown field narrower than its text keeps the text's start in sight, not its end.
+void ShowText(QLineEdit& field, const std::string& text)
+{
+    field.setText(QString::fromStdString(text));
+    field.setCursorPosition(0);
+}
+
 // The form's decoration: a cup of something hot beside a page of source.
 QPixmap Decoration()
 {
@@ -183,10 +190,10 @@ void CProjectFormView::OnUpdate()
     if (project == nullptr)
         return;
     m_bFilling = true;
-    m_pName->setText(QString::fromStdString(project->GetTitle()));
-    m_pPath->setText(QString::fromStdString(project->GetPathName()));
+    ShowText(*m_pName, project->GetTitle());
+    ShowText(*m_pPath, project->GetPathName());
     FillList(*m_pMainJava, m_form.JavaFileNames(), m_form.MainJavaIndex());
-    m_pMainPackage->setText(QString::fromStdString(project->GetMainPackage()));
+    ShowText(*m_pMainPackage, project->GetMainPackage());
     FillList(*m_pMainHtml, m_form.HtmlFileNames(), m_form.MainHtmlIndex());
     m_pJavaSwitches->setText(QString::fromStdString(project->GetJavaSwitches()));
     m_pJavacSwitches->setText(QString::fromStdString(project->GetJavacSwitches()));
