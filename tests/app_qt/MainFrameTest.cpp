@@ -159,4 +159,9 @@ TEST_F(MainFrameTest, CaretMovesInASourceWindowShowInThePanes)
     editor->SendScintilla(QsciScintillaBase::SCI_SETSEL, 0UL, 2L);
     EXPECT_SOON_EQ(Frame().GetPane(1)->text(), "Line: 1");
     EXPECT_SOON_EQ(Frame().GetPane(2)->text(), "Col: 3");
+    // Typing moves the caret too, and the editor does not call that a move of the selection.
+    editor->SendScintilla(QsciScintillaBase::SCI_SETEMPTYSELECTION, 1UL);
+    EXPECT_SOON_EQ(Frame().GetPane(2)->text(), "Col: 2");
+    QTest::keyClicks(editor, "xyz");
+    EXPECT_SOON_EQ(Frame().GetPane(2)->text(), "Col: 5");
 }

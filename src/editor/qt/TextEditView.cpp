@@ -50,9 +50,11 @@ CTextEditView::CTextEditView(CTextDocument& doc, QWidget* parent) : CView(doc, p
     });
 
     // The control tells of caret moves while it paints, and the panes repaint at once: so
-    // they are written just after, once however many moves were told.
+    // they are written just after, once however many moves were told. Typing moves the caret
+    // without telling of a selection change, so a change of the text counts as a move too.
     connect(m_pEditor, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int nUpdated) {
-        if ((nUpdated & QsciScintillaBase::SC_UPDATE_SELECTION) == 0 || m_bCaretShowPending)
+        constexpr int kCaretMay = QsciScintillaBase::SC_UPDATE_SELECTION | QsciScintillaBase::SC_UPDATE_CONTENT;
+        if ((nUpdated & kCaretMay) == 0 || m_bCaretShowPending)
             return;
         m_bCaretShowPending = true;
         QMetaObject::invokeMethod(this, [this] {
