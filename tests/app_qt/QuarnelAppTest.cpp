@@ -712,6 +712,26 @@ TEST_F(QuarnelAppTest, ExitWithARunActiveAsksThenEndsTheRunAndItsGroup)
     EXPECT_FALSE(app.GetMainWnd()->isVisible());
 }
 
+// Would catch a run that outlives its project: nothing would be left to stop it, and Compile
+// and Run would stay disabled for every project opened after.
+TEST_F(QuarnelAppTest, ClosingTheProjectEndsItsRun)
+{
+    const std::string project = MakeProject("Busy");
+    CQuarnelApp& app = Start();
+    ASSERT_NE(app.OpenDocumentFile(project), nullptr);
+    CCapturedRun& run = app.GetCapturedRun();
+    auto* commands = static_cast<CProjectRunCommands*>(app.GetOpenProject()->GetRunCommands());
+    ASSERT_TRUE(commands->RunCaptured("/bin/sh", R"(sh -c "sleep 600 & echo $!; wait")", m_home.Dir().Path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return run.CopyOutput().find('\n') != std::string::npos; }, 60000));
+    const pid_t sleeper = std::stoi(run.CopyOutput());
+
+    m_ui.ExpectMessage("Do you want to close the current project?", MsgAnswer::Ok, MsgButtons::OkCancel);
+    ASSERT_TRUE(app.SendCommand(Cmd::ID_FILE_CLOSEPROJECT));
+    EXPECT_EQ(app.GetOpenProject(), nullptr);
+    EXPECT_FALSE(run.IsRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ProcessEnded(sleeper); }, 60000)) << "the tool's group is gone";
+}
+
 // Would catch a first run whose Process Window does not take what is typed next (it would go
 // into the source instead of to the program), and a focus left in the Process Window once the
 // program has ended.

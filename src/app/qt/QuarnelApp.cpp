@@ -227,7 +227,7 @@ bool CQuarnelApp::QueryCloseMainWnd()
         return true;
     if (GetUi().MessageBox(CProcessWindowDlg::kAbortQuestion, MsgButtons::OkCancel) != MsgAnswer::Ok)
         return false;
-    EndRunsForExit();
+    EndRuns();
     return true;
 }
 
@@ -238,7 +238,7 @@ void CQuarnelApp::OnMainWndClosing(bool bMaximised)
         m_settings.SaveRecentProjects("");
 }
 
-void CQuarnelApp::EndRunsForExit()
+void CQuarnelApp::EndRuns()
 {
     m_capturedRun.EndActiveRun();
 }
@@ -251,7 +251,7 @@ void CQuarnelApp::CloseWithoutQuestions(int nExitCode)
     // at once; a loop that only starts later (the signal came during start-up) ends at once too.
     QCoreApplication::exit(nExitCode);
     QMetaObject::invokeMethod(qApp, [nExitCode] { QCoreApplication::exit(nExitCode); }, Qt::QueuedConnection);
-    EndRunsForExit();
+    EndRuns();
     if (m_pRecovery != nullptr)
         m_pRecovery->KeepAllForNextStart();
     // A titled project is written back on every close, though never over another program's newer file.
@@ -296,6 +296,9 @@ bool CQuarnelApp::QueryCloseProject(const std::string* path)
         return false;
     if (!project->SaveModified())
         return false;
+    // The project's run goes with it: its Process Window and stop go, and a run left behind would
+    // keep Compile and Run disabled for every project after.
+    EndRuns();
     GetDocManager().CloseDocument(*project);
     return true;
 }

@@ -95,9 +95,9 @@ private:
     void OnTipOfTheDay();
     void OnAbout();
     bool WriteTemplateFile(const std::string& path, const std::string& text);
-    // Ends the captured run and every process it started, as the program goes away: the one
-    // place that does.
-    void EndRunsForExit();
+    // Ends the captured run and every process it started, as the program or the project goes
+    // away: the one place that does.
+    void EndRuns();
 
     CDesktopShell& m_shell;
     std::string m_strProgramFolder;
